@@ -1,0 +1,19 @@
+# The two commands. Everything else goes through the CMake presets (see README.md).
+export LC_ALL := C
+
+.PHONY: test run
+
+test:
+	bash scripts/bootstrap.sh
+	cmake --preset native >/dev/null
+	cmake --build --preset native
+	cmake --preset windows >/dev/null
+	cmake --build --preset windows
+	ctest --preset native
+	ctest --preset windows
+
+run:
+	bash scripts/bootstrap.sh
+	cmake --preset native >/dev/null
+	cmake --build --preset native --target moonleaf
+	./build/native/moonleaf/cli/moonleaf cal

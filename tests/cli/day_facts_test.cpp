@@ -1,0 +1,29 @@
+#include "moonleaf/cli/day_facts.h"
+
+#include <gtest/gtest.h>
+
+namespace moonleaf::cli {
+namespace {
+
+using common::OleDate;
+
+TEST(DumpLine, ColumnsInHeaderOrder) {
+    EXPECT_STREQ(kDumpHeader, "date\tcode\tchinese_date\tanimal\tconstellation\tsolar_term\tcaption\tfestival");
+    EXPECT_EQ(dump_line(OleDate::from_ymd(2020, 5, 23)),
+              "2020-05-23\t120200401\t农历庚子年(闰)四月初一\t鼠\t双子座\t-\t牛奶日\t1\n");
+    EXPECT_EQ(dump_line(OleDate::from_ymd(2020, 1, 6)),
+              "2020-01-06\t020191212\t农历己亥年十二月十二\t猪\t魔羯座\t小寒\t十二\t0\n");
+    EXPECT_EQ(dump_line(OleDate::from_ymd(2020, 10, 1)),
+              "2020-10-01\t020200815\t农历庚子年八月十五\t鼠\t天秤座\t-\t中秋节\t1\n");
+}
+
+TEST(InfoText, EveryFactLabelled) {
+    const std::string text = info_text(OleDate::from_ymd(2020, 5, 23));
+    for (const char* line : {"日期：2020-05-23 星期六\n", "LunarDateCode：120200401\n", "农历：农历庚子年(闰)四月初一\n",
+                             "年：庚子年(闰)\n", "月：四月\n", "日：初一\n", "生肖：鼠\n", "星座：双子座\n",
+                             "节气：-\n", "日历显示：牛奶日（节日）\n"})
+        EXPECT_NE(text.find(line), std::string::npos) << line;
+}
+
+}  // namespace
+}  // namespace moonleaf::cli
