@@ -7,9 +7,12 @@ test:
 	bash scripts/bootstrap.sh
 	cmake --preset native >/dev/null
 	cmake --build --preset native
+	cmake --preset fuzz >/dev/null
+	cmake --build --preset fuzz
 	cmake --preset windows >/dev/null
 	cmake --build --preset windows
 	ctest --preset native
+	ctest --preset fuzz
 	ctest --preset windows
 
 run:

@@ -28,9 +28,16 @@ int days_in_month(int year, int month) {
     return month == 2 && is_leap_year(year) ? 29 : lengths[month - 1];
 }
 
-long OleDate::day() const { return static_cast<long>(std::trunc(serial_)); }
+long OleDate::day() const {
+    if (!(serial_ >= kMinSerial)) return static_cast<long>(kMinSerial);
+    if (serial_ >= kMaxSerial + 1.0) return static_cast<long>(kMaxSerial);
+    return static_cast<long>(std::trunc(serial_));
+}
 
-double OleDate::time_of_day() const { return std::fabs(serial_ - std::trunc(serial_)); }
+double OleDate::time_of_day() const {
+    if (!in_ole_range()) return 0.0;
+    return std::fabs(serial_ - std::trunc(serial_));
+}
 
 YearMonthDay OleDate::ymd() const { return civil_from_days(day() + detail::kOleEpoch); }
 

@@ -53,7 +53,14 @@ public:
     static constexpr OleDate from_day(long day_serial) { return OleDate(double(day_serial)); }
 
     constexpr double serial() const { return serial_; }
+    // OLE's own range, 0100-01-01 to 9999-12-31.
+    static constexpr double kMinSerial = -657434.0;
+    static constexpr double kMaxSerial = 2958465.0;
+    bool in_ole_range() const { return serial_ >= kMinSerial && serial_ < kMaxSerial + 1.0; }
+
     // The calendar day this value falls on, as a whole day serial; the time is dropped.
+    // A value outside OLE's range (NaN included) is pinned to the nearer end, so a host's
+    // garbage can never make us compute with a day that does not exist.
     long day() const;
     // Fraction of the day elapsed, 0 <= t < 1.
     double time_of_day() const;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace common {
 namespace {
 
@@ -33,6 +35,15 @@ TEST(OleDate, TimeOfDayIsDroppedForTheCalendarDay) {
     const OleDate before(-1.25);
     EXPECT_EQ(before.ymd(), (YearMonthDay{1899, 12, 29}));
     EXPECT_DOUBLE_EQ(before.time_of_day(), 0.25);
+}
+
+TEST(OleDate, ValuesOutsideOleRangeArePinnedToItsEnds) {
+    EXPECT_EQ(OleDate(1e300).ymd(), (YearMonthDay{9999, 12, 31}));
+    EXPECT_EQ(OleDate(-1e300).ymd(), (YearMonthDay{100, 1, 1}));
+    EXPECT_EQ(OleDate(std::numeric_limits<double>::quiet_NaN()).ymd(), (YearMonthDay{100, 1, 1}));
+    EXPECT_EQ(OleDate(std::numeric_limits<double>::infinity()).yyyymmdd(), "99991231");
+    EXPECT_FALSE(OleDate(1e300).in_ole_range());
+    EXPECT_TRUE(OleDate(2958465.5).in_ole_range());
 }
 
 TEST(OleDate, WeekdaysStartOnSunday) {
