@@ -23,6 +23,12 @@ const std::array<std::string_view, 10> LunarFestivals = {
 
 namespace {
 
+// Four digits MMDD, the form both festival tables are keyed by.
+std::string month_day_key(int month, int day) {
+    return {static_cast<char>('0' + month / 10), static_cast<char>('0' + month % 10),
+            static_cast<char>('0' + day / 10), static_cast<char>('0' + day % 10)};
+}
+
 // "0100" is how the table writes "the day before 0101": the last day of the lunar year,
 // whether the twelfth month has 29 or 30 days.
 constexpr std::string_view kNewYearsEveKey = "0100";
@@ -31,13 +37,14 @@ constexpr std::string_view kNewYearsEveKey = "0100";
 
 DayCaptionResult DayCaption(common::OleDate date) {
     const LunarDate lunar = ToLunarDate(date);
-    const std::string key = LunarDateCode(lunar).substr(5, 4);
+    const std::string key = month_day_key(lunar.month, lunar.day);
     const bool eve = IsLastDayOfLunarYear(lunar);
     for (std::string_view entry : LunarFestivals) {
         const std::string_view entry_key = entry.substr(0, 4);
         if (entry_key == key || (eve && entry_key == kNewYearsEveKey)) return {std::string(entry.substr(4)), true};
     }
-    const std::string mmdd = date.mmdd();
+    const common::YearMonthDay ymd = date.ymd();
+    const std::string mmdd = month_day_key(ymd.month, ymd.day);
     for (std::string_view entry : SolarFestivals)
         if (entry.substr(0, 4) == mmdd) return {std::string(entry.substr(4)), true};
     return {LunarDayName(lunar.day), false};
