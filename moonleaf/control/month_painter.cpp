@@ -53,8 +53,14 @@ void draw_button_at_rest(Canvas& canvas, Surface surface, const Rect& button, ch
     canvas.marlett_glyph(surface, button, glyph, kBlack);
 }
 
+// Whole days the engine converts; checked first so that a month far outside costs no exceptions.
+bool convertible(OleDate day) {
+    return day >= kFirstConvertibleDay && day <= kLastConvertibleDay;
+}
+
 // Draws the day's caption under its number; false when the day cannot be converted.
 bool draw_caption(Canvas& canvas, const Rect& cell, int w, OleDate date) {
+    if (!convertible(date)) return false;
     DayCaptionResult caption;
     try {
         caption = DayCaption(date);
