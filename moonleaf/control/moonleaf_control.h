@@ -32,7 +32,8 @@ struct Size {
 //                     HRESULT with its message;
 //   GetChinese…       the six methods;
 //   mouse_down/up     WM_xBUTTONDOWN/UP anywhere on the control, in control coordinates (the
-//                     selector boxes included; the control routes them);
+//                     selector boxes included; the control routes them); capture the mouse
+//                     from the press to the release, mouse_capture_lost when it is taken away;
 //   spin_timer_tick   each expiry of the timer started by ControlHost::set_spin_timer;
 //   choose_from_list  CBN_SELCHANGE of the year or month combo box;
 //   resize            a new extent: size the control's bitmap to resized_width(width) ×
@@ -90,6 +91,9 @@ class MoonleafControl {
 
     void mouse_down(Point at, MouseButton button);
     void mouse_up(Point at, MouseButton button);
+    // The press ended without a release reaching the control (WM_CAPTURECHANGED,
+    // WM_CANCELMODE): a held arrow lets go, and nothing is clicked.
+    void mouse_capture_lost();
     void spin_timer_tick();
     void choose_from_list(SelectorList list, int index);
     Size resize(Size requested);
@@ -121,6 +125,7 @@ class MoonleafControl {
     void set_value_directly(int year, int month, int day);
     void set_year_label(int year);
     void set_month_label(int month);
+    SelectorList pressed_box() const;
     void press_day_cell(Point at);
     void press_selector_box(SelectorList list, Point at);
     void release_selector_box(SelectorList list);

@@ -297,6 +297,23 @@ TEST_F(MoonleafControlTest, ArrowsStopAtTheEndsOfTheLists) {
     EXPECT_EQ(value(), OleDate::from_ymd(1901, 1, 20));
 }
 
+TEST_F(MoonleafControlTest, HeldArrowKeepsTheMouseUntilItsRelease) {
+    set_value(2020, 7, 7);
+    control.mouse_down(at_box(kYearBox, 5, 10), MouseButton::Left);
+    control.mouse_down({220, 140}, MouseButton::Right);  // goes to the held box, not a day cell
+    control.mouse_up({220, 140}, MouseButton::Right);
+    EXPECT_FALSE(host.timer_running);
+    EXPECT_EQ(value(), OleDate::from_ymd(2020, 7, 7));
+    EXPECT_FALSE(control.click_pending());
+
+    control.mouse_down(at_box(kMonthBox, 45, 10), MouseButton::Left);
+    control.mouse_capture_lost();
+    EXPECT_FALSE(host.timer_running);
+    EXPECT_EQ(control.spin_mode(), SpinMode::None);
+    control.mouse_up({100, 100}, MouseButton::Left);
+    EXPECT_EQ(host.clicks, 0);
+}
+
 TEST_F(MoonleafControlTest, PressReleasedBeforeTheFirstTickChangesNothing) {
     set_value(2020, 7, 7);
     hold(kYearBox, 45, 0);
