@@ -9,6 +9,11 @@
 
 namespace moonleaf::testing {
 
+// The order in which a new or loaded control writes its properties.
+inline const std::vector<std::string> kPropertyOrder = {
+    "BottomBackColor",    "DateBackColor",  "GridLinesColor", "SelectColor", "ShowVerticalGrid",
+    "ShowHorizontalGrid", "TitleBackColor", "WeekBackColor",  "Value",       "Big"};
+
 // One canvas call, with the fields that call uses.
 struct DrawCall {
     enum class Kind { Fill, Line, Text, Edge, Glyph, Present } kind = Kind::Fill;
