@@ -14,7 +14,7 @@ namespace {
 using namespace moonleaf;
 
 class NullCanvas : public Canvas {
-  public:
+public:
     void fill_rect(Surface, const Rect&, Colour) override {}
     void line(Surface, Point, Point, Colour) override {}
     void text(Surface, Point, std::string_view, Colour) override {}
@@ -24,7 +24,7 @@ class NullCanvas : public Canvas {
 };
 
 class QuietHost : public ControlHost {
-  public:
+public:
     void property_changed(std::string_view) override {}
     void raise_click() override {}
     common::OleDate now() const override { return common::OleDate::from_ymd(2020, 5, 23); }
@@ -35,7 +35,7 @@ class QuietHost : public ControlHost {
 
 // Takes little pieces off the fuzzer's bytes, zeros once they run out.
 class Bytes {
-  public:
+public:
     Bytes(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
     std::uint64_t take(std::size_t count) {
         std::uint64_t value = 0;
@@ -44,7 +44,7 @@ class Bytes {
         return value;
     }
 
-  private:
+private:
     const std::uint8_t* data_;
     std::size_t size_;
     std::size_t position_ = 0;
@@ -52,7 +52,7 @@ class Bytes {
 
 // Under each key, a value of a kind and contents the bytes choose.
 class FuzzedBag : public PropertyBag {
-  public:
+public:
     explicit FuzzedBag(Bytes& bytes) : bytes_(bytes) {}
     BagValue read(std::string_view) override {
         const std::uint64_t raw = bytes_.take(8);
@@ -77,7 +77,7 @@ class FuzzedBag : public PropertyBag {
     }
     bool write(std::string_view, const StoredValue&) override { return true; }
 
-  private:
+private:
     Bytes& bytes_;
 };
 
