@@ -26,8 +26,9 @@ struct Size {
 // One instance of the calendar control: its properties, lists and labels, the lunar methods,
 // persistence and the month view's input handling. The COM object owns one and forwards to it:
 //   construction      when the object is created (draws the frame, boxes and labels);
-//   init_new / load   IPersistPropertyBag::InitNew / Load (and IPersistStreamInit, see
-//                     property_stream.h); save for Save;
+//   init_new / load   right after construction (the constructor sets no property), then again
+//                     on IPersistPropertyBag::InitNew / Load (and IPersistStreamInit, see
+//                     property_stream.h): both may run any number of times; save for Save;
 //   get_X / put_X     the property accessors of `_Moonleaf`; a failed Status becomes an error
 //                     HRESULT with its message;
 //   GetChinese…       the six methods;
