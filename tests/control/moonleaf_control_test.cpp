@@ -167,6 +167,25 @@ TEST_F(MoonleafControlTest, ValueOutsideTheListedYearsSelectsNothing) {
     EXPECT_EQ(control.selected_cell(), 7);  // 1850-03-01 was a Friday
 }
 
+TEST_F(MoonleafControlTest, DatesNoCalendarHoldsAreStoredAndDrawnWithoutLunarTexts) {
+    // Not later than 1900-01-01: day numbers only, and no error.
+    for (double serial : {std::numeric_limits<double>::quiet_NaN(), -1e300}) {
+        forget_history();
+        EXPECT_TRUE(control.put_Value(OleDate(serial)).ok());
+        EXPECT_EQ(canvas.texts().size(), 31u);  // January of year 100, OLE's first
+        EXPECT_FALSE(control.GetChineseYear(OleDate(0.0)).ok());
+        click_at({100, 100});
+    }
+    // Far past the lunar table: the month of 9999-12-31, its terms, and the error.
+    for (double serial : {std::numeric_limits<double>::infinity(), 1e300}) {
+        forget_history();
+        EXPECT_FALSE(control.put_Value(OleDate(serial)).ok());
+        EXPECT_EQ(canvas.texts().size(), 31u + 2u);
+        click_at({100, 100});  // cell 9
+        EXPECT_EQ(value(), OleDate::from_ymd(9999, 12, fill_day_array(9999, 12)[9]));
+    }
+}
+
 TEST_F(MoonleafControlTest, ValuePastTheLunarTableIsStoredAndReported) {
     const Status status = control.put_Value(OleDate::from_ymd(2091, 3, 1));
     EXPECT_FALSE(status.ok());
