@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "moonleaf/control/spin_step.h"
 
 namespace moonleaf {
@@ -14,6 +16,7 @@ TEST(MonthLayout, ResizeKeepsTheHeightAndGrowsInSevens) {
     EXPECT_EQ(resized_width(293), 290);  // 3/7 rounds down
     EXPECT_EQ(resized_width(294), 297);  // 4/7 rounds up
     EXPECT_EQ(resized_width(-5), 290);
+    EXPECT_EQ(resized_width(std::numeric_limits<int>::max()), kMaximumWidth);
 }
 
 TEST(MonthLayout, ThirtyOneDaysFromASaturdayReachTheLastCell) {
