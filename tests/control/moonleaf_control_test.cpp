@@ -243,7 +243,9 @@ TEST_F(MoonleafControlTest, PressesOutsideDayCellsChangeNothing) {
                      Point{100, 35},     // weekday header
                      Point{100, 10},     // title band
                      Point{100, 220},    // bottom band
-                     Point{289, 80}}) {  // right frame edge: not the first cell of the next row
+                     Point{289, 80},     // right frame edge: not the first cell of the next row
+                     Point{-1000, 100},  // outside, as a captured mouse reports it
+                     Point{100, 1 << 30}}) {
         click_at(at);
         EXPECT_EQ(value(), OleDate::from_ymd(2020, 1, 15)) << at.x << "," << at.y;
     }
