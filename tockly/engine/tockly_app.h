@@ -21,6 +21,7 @@
 #include "tockly/platform/message_pump.h"
 #include "tockly/platform/player.h"
 #include "tockly/platform/power.h"
+#include "tockly/platform/screen.h"
 #include "tockly/platform/wave_volume.h"
 #include "tockly/sound/announcer.h"
 #include "tockly/sound/sound_system.h"
@@ -39,6 +40,7 @@ struct TocklyServices {
     platform::MessagePump& pump;
     platform::Keyboard& keyboard;
     platform::CalendarControl& Moonleaf1;
+    platform::Screen& screen;
 };
 
 class TocklyApp {

@@ -16,6 +16,7 @@
 #include "tockly/platform/keyboard.h"
 #include "tockly/platform/message_box.h"
 #include "tockly/platform/power.h"
+#include "tockly/platform/screen.h"
 #include "tockly/platform/wave_volume.h"
 
 namespace tockly::platform {
@@ -56,6 +57,8 @@ public:
     std::vector<std::string> subfolders(const std::string& parent) override;
     std::optional<std::string> read_file(const std::string& path) override;
     bool write_file(const std::string& path, const std::string& bytes) override;
+    bool replace_file(const std::string& from, const std::string& to) override;
+    void remove_file(const std::string& path) override { files.erase(path); }
 
     void add_file(const std::string& path, std::string bytes = {}) { files[path] = std::move(bytes); }
 
@@ -65,6 +68,14 @@ public:
     // Folder -> its sub-folders in listing order.
     std::map<std::string, std::vector<std::string>> folders;
     bool writable = true;
+};
+
+class FakeScreen : public Screen {
+public:
+    double width_twips() override { return width; }
+    double height_twips() override { return height; }
+    double width = 1920 * 15;
+    double height = 1080 * 15;
 };
 
 class FakeMessageBox : public MessageBox {
