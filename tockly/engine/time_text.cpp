@@ -13,7 +13,11 @@ std::vector<std::string_view> characters(std::string_view text) {
     size_t i = 0;
     while (i < text.size()) {
         const auto lead = static_cast<unsigned char>(text[i]);
-        size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+        size_t length = lead < 0x80    ? 1
+                        : lead >= 0xF0 ? 4
+                        : lead >= 0xE0 ? 3
+                        : lead >= 0xC0 ? 2
+                                       : 1;
         if (i + length > text.size()) length = text.size() - i;
         out.push_back(text.substr(i, length));
         i += length;
@@ -51,7 +55,9 @@ std::string digits_value(const std::string& digits) {
     return first == std::string::npos ? "0" : digits.substr(first);
 }
 
-std::string two_digit(std::string number) { return number.size() == 1 ? "0" + number : number; }
+std::string two_digit(std::string number) {
+    return number.size() == 1 ? "0" + number : number;
+}
 
 }  // namespace
 
@@ -127,7 +133,8 @@ TimeOfDay split_time(std::string_view normalised) {
     if (first == std::string_view::npos) return time;
     time.minute = numeric_value(normalised.substr(first + 1));
     const size_t second = normalised.find(':', first + 1);
-    if (second != std::string_view::npos) time.second = numeric_value(normalised.substr(second + 1));
+    if (second != std::string_view::npos)
+        time.second = numeric_value(normalised.substr(second + 1));
     return time;
 }
 
