@@ -120,7 +120,7 @@ std::string biaozhungeshi(std::string_view shi) {
 
     const std::string minute = read_digits();
     ++pos;
-    const std::string second_digits = pos < chars.size() ? read_digits() : std::string();
+    const std::string second_digits = read_digits();
     const std::string second = second_digits.empty() ? "0" : digits_value(second_digits);
 
     return hour + ":" + two_digit(minute) + ":" + two_digit(second);
