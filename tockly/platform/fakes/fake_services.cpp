@@ -1,0 +1,32 @@
+#include "tockly/platform/fakes/fake_services.h"
+
+namespace tockly::platform {
+
+std::vector<std::string> FakeFileSystem::subfolders(const std::string& parent) {
+    auto found = folders.find(parent);
+    return found == folders.end() ? std::vector<std::string>{} : found->second;
+}
+
+std::optional<std::string> FakeFileSystem::read_file(const std::string& path) {
+    auto found = files.find(path);
+    if (found == files.end()) return std::nullopt;
+    return found->second;
+}
+
+bool FakeFileSystem::write_file(const std::string& path, const std::string& bytes) {
+    if (!writable) return false;
+    files[path] = bytes;
+    return true;
+}
+
+int FakeMessageBox::show(const std::string& text, int buttons, const std::string& title) {
+    shown.push_back({text, buttons, title});
+    if (!answers.empty()) {
+        const int answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    return buttons == message_box::kYesNo ? message_box::kAnswerYes : message_box::kAnswerOk;
+}
+
+}  // namespace tockly::platform

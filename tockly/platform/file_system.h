@@ -1,0 +1,26 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tockly::platform {
+
+// Files and folders, with Windows paths ("C:\Tockly\sy\s7") as UTF-8 text.
+class FileSystem {
+public:
+    virtual ~FileSystem() = default;
+    // The folder that holds the program, as the system gives it (a drive root ends in "\").
+    virtual std::string program_folder() = 0;
+    // True for an existing file, hidden, system and read-only files included.
+    virtual bool file_exists(const std::string& path) = 0;
+    // Names of the sub-folders of `folder`, in the order the file system lists them, without
+    // "." and "..". Empty when the folder is missing.
+    virtual std::vector<std::string> subfolders(const std::string& folder) = 0;
+    // The bytes of a file, nothing when it cannot be read.
+    virtual std::optional<std::string> read_file(const std::string& path) = 0;
+    // Replaces the file with `bytes`; false when it could not be written.
+    virtual bool write_file(const std::string& path, const std::string& bytes) = 0;
+};
+
+}  // namespace tockly::platform
