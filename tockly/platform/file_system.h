@@ -21,6 +21,11 @@ public:
     virtual std::optional<std::string> read_file(const std::string& path) = 0;
     // Replaces the file with `bytes`; false when it could not be written.
     virtual bool write_file(const std::string& path, const std::string& bytes) = 0;
+    // Puts `from` in place of `to` (same folder), replacing an existing `to`; false when it
+    // could not (then `to` is untouched).
+    virtual bool replace_file(const std::string& from, const std::string& to) = 0;
+    // Deletes a file; a missing file is no error.
+    virtual void remove_file(const std::string& path) = 0;
 };
 
 }  // namespace tockly::platform

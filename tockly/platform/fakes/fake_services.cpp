@@ -19,6 +19,14 @@ bool FakeFileSystem::write_file(const std::string& path, const std::string& byte
     return true;
 }
 
+bool FakeFileSystem::replace_file(const std::string& from, const std::string& to) {
+    auto found = files.find(from);
+    if (!writable || found == files.end()) return false;
+    files[to] = std::move(found->second);
+    files.erase(from);
+    return true;
+}
+
 int FakeMessageBox::show(const std::string& text, int buttons, const std::string& title) {
     shown.push_back({text, buttons, title});
     if (!answers.empty()) {

@@ -56,6 +56,8 @@ public:
     std::vector<std::string> subfolders(const std::string& parent) override;
     std::optional<std::string> read_file(const std::string& path) override;
     bool write_file(const std::string& path, const std::string& bytes) override;
+    bool replace_file(const std::string& from, const std::string& to) override;
+    void remove_file(const std::string& path) override { files.erase(path); }
 
     void add_file(const std::string& path, std::string bytes = {}) { files[path] = std::move(bytes); }
 
