@@ -22,7 +22,8 @@ public:
     // Replaces the file with `bytes`; false when it could not be written.
     virtual bool write_file(const std::string& path, const std::string& bytes) = 0;
     // Puts `from` in place of `to` (same folder), replacing an existing `to`; false when it
-    // could not (then `to` is untouched).
+    // could not (then `to` is untouched). Win32: MoveFileExW(from, to, MOVEFILE_REPLACE_EXISTING
+    // | MOVEFILE_WRITE_THROUGH).
     virtual bool replace_file(const std::string& from, const std::string& to) = 0;
     // Deletes a file; a missing file is no error.
     virtual void remove_file(const std::string& path) = 0;

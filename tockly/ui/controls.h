@@ -82,6 +82,12 @@ struct Button : ControlBase {
     std::string caption;
 };
 
+struct MenuItem : ControlBase {
+    explicit MenuItem(std::string caption = {}) : caption(std::move(caption)) {}
+    std::string caption;
+    bool checked = false;
+};
+
 // A slider with a fixed range; values outside it are refused, as the control refuses them.
 class Slider : public ControlBase {
 public:

@@ -22,8 +22,9 @@ bool FakeFileSystem::write_file(const std::string& path, const std::string& byte
 bool FakeFileSystem::replace_file(const std::string& from, const std::string& to) {
     auto found = files.find(from);
     if (!writable || found == files.end()) return false;
-    files[to] = std::move(found->second);
-    files.erase(from);
+    std::string bytes = std::move(found->second);
+    files.erase(found);
+    files[to] = std::move(bytes);
     return true;
 }
 

@@ -16,6 +16,7 @@
 #include "tockly/platform/keyboard.h"
 #include "tockly/platform/message_box.h"
 #include "tockly/platform/power.h"
+#include "tockly/platform/screen.h"
 #include "tockly/platform/wave_volume.h"
 
 namespace tockly::platform {
@@ -67,6 +68,14 @@ public:
     // Folder -> its sub-folders in listing order.
     std::map<std::string, std::vector<std::string>> folders;
     bool writable = true;
+};
+
+class FakeScreen : public Screen {
+public:
+    double width_twips() override { return width; }
+    double height_twips() override { return height; }
+    double width = 1920 * 15;
+    double height = 1080 * 15;
 };
 
 class FakeMessageBox : public MessageBox {

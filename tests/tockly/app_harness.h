@@ -1,0 +1,78 @@
+#pragma once
+
+// A complete TocklyApp on fake services, with a clock that a test moves in timer steps.
+
+#include <string>
+#include <vector>
+
+#include "tockly/engine/tockly_app.h"
+#include "tockly/platform/fakes/fake_clock.h"
+#include "tockly/platform/fakes/fake_events.h"
+#include "tockly/platform/fakes/fake_player.h"
+#include "tockly/platform/fakes/fake_services.h"
+
+namespace tockly::testing {
+
+// Records what the engine reports, one line per event.
+struct RecordingObserver : engine::EngineObserver {
+    void alarm_fired(int number) override { events.push_back("fire slot " + std::to_string(number)); }
+    void chime_fired() override { events.push_back("fire chime"); }
+    void shutdown_state_changed(const std::string& state) override {
+        events.push_back("shutdown-state " + state);
+    }
+    void quit_requested() override { events.push_back("quit"); }
+    int count(const std::string& event) const {
+        int n = 0;
+        for (const auto& e : events) n += e == event;
+        return n;
+    }
+    std::vector<std::string> events;
+};
+
+struct AppHarness {
+    AppHarness() {
+        clock.set(2026, 12, 7, 8, 0, 0);  // a Monday
+        app.set_observer(&observer);
+    }
+
+    // Lets `seconds` pass in 200 ms timer steps: player events, the reminder tick and the
+    // prompt window's refresh, in that order, at every step.
+    void run(double seconds) {
+        for (int step = 0; step < static_cast<int>(seconds * 5 + 0.5); ++step) {
+            clock.advance(0.2);
+            queue.deliver_due(clock.absolute_seconds());
+            app.Timer1_Timer();
+            app.Form2.refresh();
+        }
+    }
+
+    engine::AlarmSlot& slot(int number) { return app.settings.slots[static_cast<size_t>(number - 1)]; }
+    // Enables slot `number` at hour:minute every day, with its default text and sound checks.
+    engine::AlarmSlot& set_alarm(int number, int hour, int minute, int sound = 0) {
+        engine::AlarmSlot& s = slot(number);
+        s.dingshi_shi.set_list_index(hour);
+        s.dingshi_fen.set_list_index(minute);
+        s.dingshi_shengyin.set_list_index(sound);
+        s.dingshi.set_value(1);
+        return s;
+    }
+    std::string clip(const std::string& relative) const { return "C:\\Tockly\\" + relative; }
+
+    platform::FakeClock clock;
+    platform::FakeEventQueue queue;
+    platform::FakePlayer player1{clock, queue};
+    platform::FakePlayer player2{clock, queue};
+    platform::FakeWaveVolume volume;
+    platform::FakePower power;
+    platform::FakeFileSystem files;
+    platform::FakeMessageBox message_box;
+    platform::FakeMessagePump pump{clock, queue};
+    platform::FakeKeyboard keyboard;
+    platform::FakeCalendarControl calendar;
+    platform::FakeScreen screen;
+    engine::TocklyApp app{{clock, player1, player2, volume, power, files, message_box, pump,
+                           keyboard, calendar, screen}};
+    RecordingObserver observer;
+};
+
+}  // namespace tockly::testing

@@ -1,0 +1,28 @@
+#include "tockly/engine/day_rule.h"
+
+#include <array>
+
+namespace tockly::engine {
+
+namespace {
+
+std::string_view trim_spaces(std::string_view text) {
+    const size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+}  // namespace
+
+bool day_rule_matches(std::string_view rule, int weekday, std::string_view short_date) {
+    if (rule == "每天") return true;
+    if (rule.find("星期") != std::string_view::npos) {
+        static constexpr std::array<std::string_view, 7> kDayMarks = {"1", "2", "3", "4",
+                                                                      "5", "6", "日"};
+        if (weekday < 1 || weekday > 7) return false;
+        return rule.find(kDayMarks[static_cast<size_t>(weekday - 1)]) != std::string_view::npos;
+    }
+    return trim_spaces(rule) == trim_spaces(short_date);
+}
+
+}  // namespace tockly::engine

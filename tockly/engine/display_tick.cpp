@@ -1,0 +1,53 @@
+#include "tockly/engine/display_tick.h"
+
+#include <array>
+#include <string>
+
+#include "tockly/engine/day_rule.h"
+#include "tockly/engine/time_text.h"
+
+namespace tockly::engine {
+
+const char* weekday_name(int monday_first_weekday) {
+    static constexpr std::array<const char*, 7> kNames = {"星期一", "星期二", "星期三", "星期四",
+                                                          "星期五", "星期六", "星期日"};
+    if (monday_first_weekday < 1 || monday_first_weekday > 7) return "";
+    return kNames[static_cast<size_t>(monday_first_weekday - 1)];
+}
+
+void DisplayTick::Timer2_Timer() {
+    const common::OleDate now = s_.clock.now();
+    const common::OleDate today = now.date_only();
+    const auto ymd = now.ymd();
+    const std::string weekday = weekday_name(monday_first(now.weekday()));
+    // Built from the date itself, so every regional date format gives the same text.
+    const std::string date = std::to_string(ymd.year) + "年" + std::to_string(ymd.month) + "月" +
+                             std::to_string(ymd.day) + "日";
+    const std::string time = biaozhungeshi(s_.clock.time_text());
+
+    platform::CalendarControl& calendar = s_.Moonleaf1;
+    const std::string lunar = calendar.GetChineseAnimal(today) + "[" +
+                              calendar.GetChineseYear(today) + "]" +
+                              calendar.GetChineseMonth(today) + calendar.GetChineseDay(today) +
+                              " " + calendar.GetConstellation(today);
+    const std::string moment = date + " " + time + " " + weekday + " " + lunar;
+
+    s_.main.Caption = "Tockly " + std::to_string(version_.major) + "." +
+                      std::to_string(version_.minor) + std::to_string(version_.revision) + " " +
+                      moment;
+    s_.main.set_Tag(moment);
+    s_.prompt.Label1[3].caption = lunar + " " + weekday;
+    s_.main.today_label.caption = "今天：" + moment;
+    nanjieanjian();
+}
+
+void DisplayTick::nanjieanjian() {
+    const int position = s_.settings.options.rejian.list_index();
+    if (position < 0 || position >= static_cast<int>(kHotkeyKeys.size())) return;
+    if (!s_.settings.options.Check3[option::kHotkeyActive].checked()) return;
+    if (s_.keyboard.key_is_down(kHotkeyKeys[static_cast<size_t>(position)])) {
+        s_.announcer.bofang_shijian(sound::announce::kCurrentTime);
+    }
+}
+
+}  // namespace tockly::engine

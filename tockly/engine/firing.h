@@ -1,0 +1,42 @@
+#pragma once
+
+// What an alarm or the chime does once the tick let it fire: the prompt window's mode and the
+// sound on Mp3Play1.
+
+#include <string>
+
+#include "tockly/engine/reminder_settings.h"
+#include "tockly/engine/shared_state.h"
+#include "tockly/platform/clock.h"
+#include "tockly/platform/file_system.h"
+#include "tockly/sound/announcer.h"
+#include "tockly/sound/sound_system.h"
+#include "tockly/windows/prompt_window.h"
+
+namespace tockly::engine {
+
+class Firing {
+public:
+    struct Services {
+        platform::Clock& clock;
+        platform::FileSystem& files;
+        ReminderSettings& settings;
+        SharedState& shared;
+        sound::SoundSystem& sound;
+        sound::Announcer& announcer;
+        windows::PromptWindow& prompt;
+    };
+    explicit Firing(const Services& services) : s_(services) {}
+
+    void fire_alarm(int index);
+    void fire_chime();
+
+private:
+    // The user's own file, or the file of the same name in the program folder.
+    void play_custom_file(const std::string& path);
+    std::string program_dir() const { return s_.announcer.program_dir(); }
+
+    Services s_;
+};
+
+}  // namespace tockly::engine

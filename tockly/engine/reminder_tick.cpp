@@ -1,0 +1,107 @@
+#include "tockly/engine/reminder_tick.h"
+
+#include <cmath>
+#include <optional>
+#include <string>
+
+#include "tockly/engine/day_rule.h"
+
+namespace tockly::engine {
+
+namespace {
+
+bool in_due_window(const TimeOfDay& time, double phase) { return time.second <= 2 && phase < 1.5; }
+
+bool hour_matches(const std::string& hour_text, double hour) {
+    const size_t first = hour_text.find_first_not_of(' ');
+    if (first != std::string::npos && hour_text.compare(first, std::string::npos, "全部") == 0) {
+        return true;
+    }
+    return numeric_value(hour_text) == hour;
+}
+
+}  // namespace
+
+void ReminderTick::refresh_button_and_tray() {
+    windows::PromptWindow& prompt = s_.prompt;
+    if (!s_.shared.shifouguanji().empty()) {
+        prompt.Command1.caption = windows::kCancelShutdownCaption;
+        prompt.Command1.visible = true;
+        prompt.Label2.visible = false;
+    } else if (s_.sound.Mp3Play1.Tag == sound::kCustomTag ||
+               s_.sound.Mp3Play2.Tag == sound::kCustomTag) {
+        prompt.Command1.caption = windows::kStopPlaybackCaption;
+        prompt.Command1.visible = true;
+        prompt.Label2.visible = false;
+    } else {
+        prompt.Command1.visible = false;
+        prompt.Command1.caption = windows::kCancelShutdownCaption;
+        prompt.Label2.visible = true;
+        if (!prompt.visible()) prompt.set_Tag(windows::mode::kIdle);
+    }
+    s_.main.wenjian1[kTrayPromptItem].caption =
+        prompt.visible() ? kTrayPromptItemHide : kTrayPromptItemShow;
+}
+
+bool ReminderTick::guard_lets_fire(float clock) const {
+    return std::fabs(clock - fireGuardTime) > 5 || fireGuardTime == 0;
+}
+
+bool ReminderTick::scan_alarms(const Now& now) {
+    // Today's texts are read only when some slot gets as far as its day rule.
+    std::optional<int> weekday;
+    std::optional<std::string> short_date;
+    for (int i = 0; i < kSlotCount; ++i) {
+        const AlarmSlot& slot = s_.settings.slots[static_cast<size_t>(i)];
+        if (!slot.dingshi.checked()) continue;
+        if (!hour_matches(slot.dingshi_shi.text(), now.time.hour)) continue;
+        if (numeric_value(slot.dingshi_fen.text()) != now.time.minute) continue;
+        if (!in_due_window(now.time, now.phase)) continue;
+        if (!weekday) {
+            weekday = monday_first(s_.clock.now().weekday());
+            short_date = s_.clock.short_date_text();
+        }
+        if (!day_rule_matches(slot.dingshi_riqi.caption, *weekday, *short_date)) continue;
+
+        // A due slot shows its text and arms its shutdown even when the guard refuses it.
+        s_.prompt.set_alarm_text(slot.dingshi_text.text());
+        if (slot.dingshi_guanji.checked()) s_.shutdown.arm();
+        if (!guard_lets_fire(now.clock)) continue;
+        fireGuardTime = now.clock;
+        if (observer) observer->alarm_fired(i + 1);
+        s_.firing.fire_alarm(i);
+        return true;
+    }
+    return false;
+}
+
+void ReminderTick::check_chime(const Now& now) {
+    const ChimeSettings& chime = s_.settings.chime;
+    if (!chime.zhengdian.checked()) return;
+    // An interval of 0 (or one that is no number at all) never chimes: there is no minute
+    // it divides.
+    const double interval = numeric_value(chime.zhengdian_jiange.text());
+    if (interval == 0 || !std::isfinite(interval)) return;
+    const double share = now.time.minute / interval;
+    if (std::floor(share) != share || !in_due_window(now.time, now.phase)) return;
+    if (!guard_lets_fire(now.clock)) return;
+    fireGuardTime = now.clock;
+    if (observer) observer->chime_fired();
+    s_.firing.fire_chime();
+}
+
+void ReminderTick::Timer1_Timer() {
+    refresh_button_and_tray();
+    if (s_.shared.shifouguanji() == kShutdownPending) {
+        s_.shutdown.countdown_step();
+        return;
+    }
+    Now now;
+    now.clock = s_.clock.seconds_since_midnight();
+    now.phase = now.clock - 60.0 * std::floor(now.clock / 60.0);
+    now.time = split_time(biaozhungeshi(s_.clock.time_text()));
+    if (scan_alarms(now)) return;
+    check_chime(now);
+}
+
+}  // namespace tockly::engine

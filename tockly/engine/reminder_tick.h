@@ -1,0 +1,56 @@
+#pragma once
+
+// The 200 ms reminder tick: keeps the prompt window's button and the tray item in step, runs a
+// shutdown countdown, and otherwise decides whether an alarm slot or the chime is due. A
+// reminder is due in the first 1.5 seconds of its minute; one shared 5-second stamp lets it
+// fire once (lowest slot first, alarms before the chime).
+
+#include "tockly/engine/engine_observer.h"
+#include "tockly/engine/firing.h"
+#include "tockly/engine/main_window.h"
+#include "tockly/engine/reminder_settings.h"
+#include "tockly/engine/shared_state.h"
+#include "tockly/engine/shutdown.h"
+#include "tockly/engine/time_text.h"
+#include "tockly/platform/clock.h"
+#include "tockly/sound/sound_system.h"
+#include "tockly/windows/prompt_window.h"
+
+namespace tockly::engine {
+
+class ReminderTick {
+public:
+    struct Services {
+        platform::Clock& clock;
+        ReminderSettings& settings;
+        SharedState& shared;
+        sound::SoundSystem& sound;
+        windows::PromptWindow& prompt;
+        MainWindow& main;
+        Shutdown& shutdown;
+        Firing& firing;
+    };
+    explicit ReminderTick(const Services& services) : s_(services) {}
+
+    void Timer1_Timer();
+
+    // Moment of the last alarm or chime firing, 0 for never.
+    float fireGuardTime = 0;
+    EngineObserver* observer = nullptr;
+
+private:
+    struct Now {
+        float clock;
+        double phase;
+        TimeOfDay time;
+    };
+    void refresh_button_and_tray();
+    // True when a slot fired (the tick ends).
+    bool scan_alarms(const Now& now);
+    void check_chime(const Now& now);
+    bool guard_lets_fire(float clock) const;
+
+    Services s_;
+};
+
+}  // namespace tockly::engine

@@ -1,0 +1,50 @@
+#pragma once
+
+// The scheduled shutdown: three minutes after an alarm that carries it, with spoken warnings
+// at fixed points, then the windows close and the system is asked to switch off.
+
+#include <string>
+
+#include "tockly/engine/main_window.h"
+#include "tockly/engine/shared_state.h"
+#include "tockly/platform/clock.h"
+#include "tockly/platform/power.h"
+#include "tockly/sound/announcer.h"
+#include "tockly/windows/prompt_window.h"
+
+namespace tockly::engine {
+
+class Shutdown {
+public:
+    struct Services {
+        platform::Clock& clock;
+        platform::Power& power;
+        SharedState& shared;
+        sound::Announcer& announcer;
+        windows::PromptWindow& prompt;
+        MainWindow& main;
+    };
+    explicit Shutdown(const Services& services) : s_(services) {}
+
+    // Starts the countdown now.
+    void arm();
+    // One step of a running countdown, made by the reminder tick.
+    void countdown_step();
+    // After the final warning clip: close everything and switch the computer off.
+    void final_action();
+    // "关机", "重启" or "注销"; any other text only closes the program.
+    void qvx_guanjichuli(const std::string& qvxstr);
+
+    // When each warning was last started, 0 for never.
+    float warnGuardTime3m = 0;
+    float warnGuardTime2m = 0;
+    float warnGuardTime1m = 0;
+    float warnGuardTime13s = 0;
+
+private:
+    void warn(float& stamp, const char* kind);
+
+    Services s_;
+};
+
+}  // namespace tockly::engine

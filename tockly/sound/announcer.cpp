@@ -1,0 +1,81 @@
+#include "tockly/sound/announcer.h"
+
+#include <cmath>
+
+#include "tockly/engine/time_text.h"
+#include "tockly/sound/voice_files.h"
+
+namespace tockly::sound {
+
+namespace {
+
+int whole(double value) {
+    if (!std::isfinite(value) || value < 0 || value > 1e6) return 0;
+    return static_cast<int>(value);
+}
+
+}  // namespace
+
+Announcer::Announcer(SoundSystem& sound, platform::Clock& clock, engine::SharedState& shared,
+                     std::string program_dir)
+    : sound_(sound), clock_(clock), shared_(shared), program_dir_(std::move(program_dir)) {
+    sound_.Mp3Play1.on_ended = [this] { Mp3Play1_ended(); };
+}
+
+void Announcer::hour_step() {
+    const auto now = engine::split_time(engine::biaozhungeshi(clock_.time_text()));
+    play(hour_clip(whole(now.hour), now.minute == 0));
+}
+
+void Announcer::minute_step() {
+    const auto now = engine::split_time(engine::biaozhungeshi(clock_.time_text()));
+    if (now.minute != 0) play(minute_clip(whole(now.minute)));
+}
+
+void Announcer::bofang_shijian(const std::string& xiang) {
+    if (shared_.shifouguanji() == engine::kShutdownFinal) return;
+    std::string& tag = sound_.Mp3Play1.Tag;
+    if (xiang == announce::kCurrentTime || xiang == announce::kChime) {
+        hour_step();
+        tag = step::kHour;
+    } else if (xiang == announce::kAlarm) {
+        play("sy\\ds");
+        tag = step::kNotice;
+    } else if (xiang == announce::kThreeMinutesLeft || xiang == announce::kTwoMinutesLeft ||
+               xiang == announce::kOneMinuteLeft) {
+        const char digit = xiang == announce::kThreeMinutesLeft ? '3'
+                           : xiang == announce::kTwoMinutesLeft ? '2'
+                                                                : '1';
+        play(std::string("sy\\g") + digit);
+        tag = xiang;
+    } else if (xiang == announce::kThirteenSecondsLeft) {
+        play("sy\\g0");
+        tag = xiang;
+        shared_.set_shifouguanji(engine::kShutdownFinal);
+    } else if (xiang == announce::kShutdownCancelled) {
+        tag.clear();
+        play("sy\\qx");
+    } else if (xiang == announce::kCustomCancelled) {
+        tag.clear();
+        sound_.tingzhi_shengyin("Mp3Play1");
+    }
+}
+
+void Announcer::Mp3Play1_ended() {
+    sound_.shezhi_shengyin(kVolumeSystem);
+    if (shared_.shifouguanji() == engine::kShutdownFinal) {
+        if (on_final_shutdown) on_final_shutdown();
+        return;
+    }
+    std::string& tag = sound_.Mp3Play1.Tag;
+    if (tag == step::kNotice) {
+        hour_step();
+        tag = step::kHour;
+    } else if (tag == step::kHour) {
+        minute_step();
+        tag = step::kMinute;
+    }
+    if (tag == kCustomTag) tag.clear();
+}
+
+}  // namespace tockly::sound

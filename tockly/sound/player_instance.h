@@ -1,0 +1,39 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "tockly/platform/player.h"
+
+namespace tockly::sound {
+
+inline constexpr const char* kPlaying = "正在播放";
+// Tag of a player while a user-chosen file plays on it.
+inline constexpr const char* kCustomTag = "自定义";
+
+// One player component instance together with what the host keeps beside it: its `Tag` (the
+// announcement step, or "自定义") and its status text (player1State / player2State).
+class PlayerInstance : public platform::PlayerEvents {
+public:
+    explicit PlayerInstance(platform::Player& component) : component(component) {
+        component.set_events(this);
+    }
+    ~PlayerInstance() override { component.set_events(nullptr); }
+    PlayerInstance(const PlayerInstance&) = delete;
+    PlayerInstance& operator=(const PlayerInstance&) = delete;
+
+    platform::Player& component;
+    std::string Tag;
+    // "正在播放" from the start of playback to its end, otherwise empty.
+    std::string state;
+    // The host's end-of-playback handling, run after the status text is emptied.
+    std::function<void()> on_ended;
+
+    void playbackStarted() override { state = kPlaying; }
+    void playbackEnded() override {
+        state.clear();
+        if (on_ended) on_ended();
+    }
+};
+
+}  // namespace tockly::sound

@@ -1,0 +1,93 @@
+#include "tockly/sound/sound_system.h"
+
+#include <cmath>
+
+namespace tockly::sound {
+
+namespace {
+
+bool equals_ignoring_case(const std::string& a, const std::string& b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+        if (lower(a[i]) != lower(b[i])) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+SoundSystem::SoundSystem(const Services& services, const ui::Slider& Slider2)
+    : Mp3Play1(services.player1),
+      Mp3Play2(services.player2),
+      wave_volume_(services.wave_volume),
+      clock_(services.clock),
+      pump_(services.pump),
+      Slider2_(Slider2) {
+    Mp3Play2.on_ended = [this] { Mp3Play2_ended(); };
+}
+
+void SoundSystem::setlr(std::int32_t l, std::int32_t r) {
+    const std::uint32_t word = (static_cast<std::uint32_t>(l) & 0xFFFFu) << 16 |
+                               (static_cast<std::uint32_t>(r) & 0xFFFFu);
+    wave_volume_.set_volume(word);
+}
+
+bool SoundSystem::getlr(std::int32_t& l, std::int32_t& r) {
+    const auto word = wave_volume_.get_volume();
+    if (!word) return false;
+    l = static_cast<std::int32_t>(*word >> 16);
+    r = static_cast<std::int32_t>(*word & 0xFFFFu);
+    return true;
+}
+
+void SoundSystem::huoqu_shengyin() {
+    if (Mp3Play1.state == kPlaying || Mp3Play2.state == kPlaying) return;
+    // A volume the system would not tell keeps the one captured before: capturing nothing as
+    // zero would silence the machine at the next restore.
+    std::int32_t l = 0;
+    std::int32_t r = 0;
+    if (getlr(l, r)) {
+        savedLeft = l;
+        savedRight = r;
+    }
+}
+
+void SoundSystem::shezhi_shengyin(const std::string& mode) {
+    if (mode == kVolumePlayback) {
+        const double share = static_cast<double>(Slider2_.value()) / Slider2_.max();
+        const auto v = static_cast<std::int32_t>(std::floor(share * 65535.0));
+        setlr(v, v);
+    } else if (mode == kVolumeSystem) {
+        if (savedLeft == -1 || savedRight == -1) {
+            savedLeft = kFallbackChannelVolume;
+            savedRight = kFallbackChannelVolume;
+        }
+        setlr(savedLeft, savedRight);
+    }
+}
+
+void SoundSystem::tingzhi_shengyin(const std::string& name) {
+    PlayerInstance& player = equals_ignoring_case(name, "Mp3Play1") ? Mp3Play1 : Mp3Play2;
+    player.component.playerStop();
+    const double start = clock_.seconds_since_midnight();
+    while (!player.state.empty() &&
+           std::fabs(clock_.seconds_since_midnight() - start) <= 1.0) {
+        pump_.process_pending_messages();
+    }
+    huoqu_shengyin();
+}
+
+void SoundSystem::play_clip(const std::string& path) {
+    tingzhi_shengyin("Mp3Play1");
+    Mp3Play1.component.playerOpen(path);
+    shezhi_shengyin(kVolumePlayback);
+    Mp3Play1.component.playerPlay();
+}
+
+void SoundSystem::Mp3Play2_ended() {
+    shezhi_shengyin(kVolumeSystem);
+    if (Mp3Play2.Tag == kCustomTag) Mp3Play2.Tag.clear();
+}
+
+}  // namespace tockly::sound

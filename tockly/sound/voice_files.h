@@ -1,0 +1,31 @@
+#pragma once
+
+// Where the voice clips, built-in sounds and celebrity voice packs live, relative to the
+// program's folder.
+
+#include <string>
+
+#include "tockly/platform/file_system.h"
+#include "tockly/ui/controls.h"
+
+namespace tockly::sound {
+
+inline constexpr const char* kNoSuchFile = "不存在";
+inline constexpr const char* kVoicePackFolder = "明星报时";
+
+// The program's folder with exactly one trailing "\".
+std::string programDir(platform::FileSystem& files);
+
+// Clip paths relative to programDir.
+std::string hour_clip(int hour, bool on_the_hour);  // "sy\s7", "sy\s7z"
+std::string minute_clip(int minute);                // "sy\f30"
+std::string builtin_sound(int index);               // "sy\n3", index 1-5
+
+// The file of hour `nn` (0-23) in the pack folder `lin_qvxlujing` (ending in "\"): "7.mp3",
+// else "07.mp3", else for hour 0 "24.mp3"; "不存在" when none exists.
+std::string panduan_mingxing(platform::FileSystem& files, const std::string& lin_qvxlujing, int nn);
+
+// Refills `packs` with the names of the voice pack folders, in the order they are listed.
+void fillVoicePackList(platform::FileSystem& files, const std::string& program_dir, ui::ListBox& packs);
+
+}  // namespace tockly::sound

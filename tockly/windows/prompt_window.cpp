@@ -1,0 +1,140 @@
+#include "tockly/windows/prompt_window.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "tockly/engine/time_text.h"
+
+namespace tockly::windows {
+
+namespace {
+
+std::string two_digit(long long n) { return (n < 10 ? "0" : "") + std::to_string(n); }
+
+}  // namespace
+
+PromptWindow::PromptWindow(const Services& services)
+    : Label1{ui::Label(mode::kIdle), ui::Label("00:00:00"), ui::Label("00:00:00"),
+             ui::Label("00:00:00")},
+      clock_(services.clock),
+      shared_(services.shared),
+      sound_(services.sound),
+      announcer_(services.announcer),
+      options_(services.options) {
+    Command1.visible = false;
+}
+
+void PromptWindow::set_Tag(std::string mode) {
+    if (mode == tag_) return;
+    tag_ = std::move(mode);
+    if (observer_) observer_->mode_changed(tag_);
+}
+
+void PromptWindow::set_alarm_text(std::string text) {
+    if (text == Label1[0].tag) return;
+    Label1[0].tag = std::move(text);
+    if (observer_) observer_->message_changed(Label1[0].tag);
+}
+
+void PromptWindow::set_visible(bool visible) {
+    if (visible == visible_) return;
+    visible_ = visible;
+    if (observer_) observer_->visibility_changed(visible_);
+}
+
+std::string PromptWindow::status_text(const std::string& minutes, const std::string& seconds) const {
+    if (tag_ == mode::kIdle) return mode::kIdle;
+    if (tag_ == mode::kChime) return " *整点报时* ";
+    if (tag_.find(mode::kAlarmPrefix) != std::string::npos) {
+        return " *" + tag_ + "* " + alarm_text();
+    }
+    if (tag_ == mode::kCountdown && !minutes.empty()) {
+        return " *定时关机* 剩余时间:" + minutes + "分" + seconds + "秒 ";
+    }
+    return Label1[0].caption;
+}
+
+void PromptWindow::refresh() {
+    const double now = clock_.seconds_since_midnight();
+    std::string minutes;
+    std::string seconds;
+    if (shared_.guanjiyanshi && std::isfinite(*shared_.guanjiyanshi)) {
+        double& start = *shared_.guanjiyanshi;
+        if (std::fabs(start - now) > 80000) start -= 86400;
+        double left = std::floor(181 - (now - start));
+        left = std::clamp(left, 0.0, 1e9);
+        const auto remaining = static_cast<long long>(left);
+        minutes = two_digit(remaining / 60);
+        seconds = two_digit(remaining % 60);
+    }
+
+    const std::string status = status_text(minutes, seconds);
+    if (status != Label1[0].caption) {
+        Label1[0].caption = status;
+        if (observer_) observer_->status_changed(status);
+    }
+    Label1[0].tooltip = Label1[0].caption;
+    Label1[1].caption = engine::biaozhungeshi(clock_.time_text());
+    if (Width != picture_width || Height != picture_height) {
+        Width = picture_width;
+        Height = picture_height;
+    }
+    const auto today = clock_.now().ymd();
+    Label1[2].caption = std::to_string(today.year) + "年" + std::to_string(today.month) + "月" +
+                        std::to_string(today.day) + "日";
+}
+
+void PromptWindow::close_request() {
+    if (shared_.shifouguanji().empty()) hide();
+}
+
+void PromptWindow::Command1_Click() {
+    if (Command1.caption == kStopPlaybackCaption) {
+        sound_.tingzhi_shengyin("Mp3Play1");
+        sound_.tingzhi_shengyin("Mp3Play2");
+        if (run_reminder_tick) run_reminder_tick();
+    } else {
+        shared_.set_shifouguanji("");
+        if (run_reminder_tick) run_reminder_tick();
+        announcer_.bofang_shijian(sound::announce::kShutdownCancelled);
+    }
+    set_Tag(mode::kIdle);
+}
+
+void PromptWindow::touming(int value) {
+    if (value < 25 || value > 255) value = kOpaque;
+    layered_ = true;
+    if (value == alpha_) return;
+    alpha_ = value;
+    if (observer_) observer_->alpha_changed(alpha_);
+}
+
+void PromptWindow::wenjian1_Click(int index) {
+    if (index < 0 || index >= kTransparencySteps) return;
+    const int value = transparency_alpha(index);
+    options_.Slider1.set_value(value);
+    touming(value);
+}
+
+void PromptWindow::set_topmost(bool topmost) {
+    if (topmost == topmost_) return;
+    topmost_ = topmost;
+    if (observer_) observer_->layer_changed(topmost_);
+}
+
+void PromptWindow::shangceng_Click(int element) {
+    if (element != 0 && element != 1) return;
+    set_topmost(element == 0);
+    options_.Check3[engine::option::kPromptOnTop].set_value(element == 0 ? 1 : 0);
+}
+
+std::string transparency_caption(int index) {
+    return "透明度" + std::to_string((index + 1) * 10) + "%";
+}
+
+int transparency_alpha(int index) {
+    // The default rounding mode rounds halves to even, as the menu's values require.
+    return static_cast<int>(std::nearbyint((index + 1) * 25.5));
+}
+
+}  // namespace tockly::windows
