@@ -13,8 +13,12 @@ namespace {
 // are the ones of the Chinese systems, so the code page is GBK.
 constexpr const char* kAnsiCodePage = "GBK";
 
+const iconv_t kNoConverter = reinterpret_cast<iconv_t>(-1);
+
 struct IconvCloser {
-    void operator()(iconv_t cd) const { iconv_close(cd); }
+    void operator()(iconv_t cd) const {
+        if (cd != kNoConverter) iconv_close(cd);
+    }
 };
 using IconvHandle = std::unique_ptr<std::remove_pointer_t<iconv_t>, IconvCloser>;
 
@@ -34,10 +38,10 @@ size_t character_length(const char* text, size_t left, bool from_utf8) {
     return length < left ? length : left;
 }
 
-std::string convert(std::string_view input, const char* to, const char* from, bool from_utf8) {
+std::string convert(iconv_t cd, std::string_view input, bool from_utf8) {
     std::string output;
-    const IconvHandle cd(iconv_open(to, from));
-    if (cd.get() == reinterpret_cast<iconv_t>(-1)) return output;
+    if (cd == kNoConverter) return output;
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
     output.reserve(input.size() * 2);
     char* in = const_cast<char*>(input.data());
     size_t in_left = input.size();
@@ -45,7 +49,7 @@ std::string convert(std::string_view input, const char* to, const char* from, bo
     while (in_left > 0) {
         char* out = buffer;
         size_t out_left = sizeof buffer;
-        const size_t result = iconv(cd.get(), &in, &in_left, &out, &out_left);
+        const size_t result = iconv(cd, &in, &in_left, &out, &out_left);
         output.append(buffer, static_cast<size_t>(out - buffer));
         if (result != static_cast<size_t>(-1) || errno == E2BIG) continue;
         // An unrepresentable, broken or cut-off character: mark it and go on after it.
@@ -53,19 +57,23 @@ std::string convert(std::string_view input, const char* to, const char* from, bo
         in += skip;
         in_left -= skip;
         output += '?';
-        iconv(cd.get(), nullptr, nullptr, nullptr, nullptr);
+        iconv(cd, nullptr, nullptr, nullptr, nullptr);
     }
     return output;
 }
 
 }  // namespace
 
+// Opening a converter loads the code page's tables, so each direction is opened once and kept
+// for the life of the program (everything runs on one thread).
 std::string utf8_to_ansi(std::string_view utf8) {
-    return convert(utf8, kAnsiCodePage, "UTF-8", true);
+    static const IconvHandle to_ansi(iconv_open(kAnsiCodePage, "UTF-8"));
+    return convert(to_ansi.get(), utf8, true);
 }
 
 std::string ansi_to_utf8(std::string_view ansi) {
-    return convert(ansi, "UTF-8", kAnsiCodePage, false);
+    static const IconvHandle from_ansi(iconv_open("UTF-8", kAnsiCodePage));
+    return convert(from_ansi.get(), ansi, false);
 }
 
 }  // namespace tockly::shell

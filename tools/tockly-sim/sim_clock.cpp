@@ -15,8 +15,8 @@ std::int64_t SimClock::ms_of(const common::YearMonthDay& date, int hour, int min
     return day * kMsPerDay + ((hour * 60 + minute) * 60 + second) * std::int64_t{1000};
 }
 
-std::int64_t SimClock::ms_of_day() const {
-    const std::int64_t rest = now_ms_ % kMsPerDay;
+std::int64_t SimClock::ms_of_day(std::int64_t ms) {
+    const std::int64_t rest = ms % kMsPerDay;
     return rest < 0 ? rest + kMsPerDay : rest;
 }
 

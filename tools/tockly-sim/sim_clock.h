@@ -16,6 +16,8 @@ public:
     explicit SimClock(std::int64_t start_ms) : now_ms_(start_ms) {}
 
     static std::int64_t ms_of(const common::YearMonthDay& date, int hour, int minute, int second);
+    // Milliseconds since that moment's midnight.
+    static std::int64_t ms_of_day(std::int64_t ms);
 
     std::int64_t now_ms() const { return now_ms_; }
     void set_ms(std::int64_t ms) { now_ms_ = ms; }
@@ -28,7 +30,7 @@ public:
     std::string short_date_text() const override;
 
 private:
-    std::int64_t ms_of_day() const;
+    std::int64_t ms_of_day() const { return ms_of_day(now_ms_); }
 
     std::int64_t now_ms_;
 };

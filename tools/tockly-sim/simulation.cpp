@@ -13,14 +13,11 @@ namespace tockly::sim {
 namespace {
 
 constexpr std::int64_t kStepMs = 200;
-constexpr std::int64_t kMsPerDay = 86'400'000;
 
 std::unique_ptr<platform::FileSystem> program_folder(const SimArguments& arguments) {
     if (arguments.program_dir) return std::make_unique<RealProgramFolder>(*arguments.program_dir);
     return std::make_unique<VirtualProgramFolder>(arguments.packs);
 }
-
-std::int64_t ms_of_day(std::int64_t ms) { return (ms % kMsPerDay + kMsPerDay) % kMsPerDay; }
 
 std::string hex_word(std::uint32_t word) {
     char text[9];
@@ -94,7 +91,7 @@ void Simulation::run() {
         if (events_.quit()) break;
         // A user's click is handled between two timer messages.
         for (size_t i = 0; i < done.size(); ++i) {
-            if (done[i] || arguments_.actions[i].ms_of_day != ms_of_day(step)) continue;
+            if (done[i] || arguments_.actions[i].ms_of_day != SimClock::ms_of_day(step)) continue;
             done[i] = true;
             perform(arguments_.actions[i].action);
         }
