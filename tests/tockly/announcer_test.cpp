@@ -38,7 +38,8 @@ TEST(Announcer, EachStepReadsTheClockWhenItStarts) {
     AppHarness h;
     h.player1.clip_length = [](const std::string&) { return std::optional<double>(2.0); };
     h.clock.set_time(8, 59, 57.5);
-    h.app.bofang_shijian("定时");  // the hour step starts at 8:59:59.5, the minute step at 9:00:01.5
+    h.app.bofang_shijian(
+        "定时");  // the hour step starts at 8:59:59.5, the minute step at 9:00:01.5
     h.run(8);
     EXPECT_EQ(h.player1.played, (Paths{h.clip("sy\\ds"), h.clip("sy\\s8")}));
     EXPECT_EQ(h.app.sound.Mp3Play1.Tag, "播放现在分钟");

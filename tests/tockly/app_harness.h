@@ -15,7 +15,9 @@ namespace tockly::testing {
 
 // Records what the engine reports, one line per event.
 struct RecordingObserver : engine::EngineObserver {
-    void alarm_fired(int number) override { events.push_back("fire slot " + std::to_string(number)); }
+    void alarm_fired(int number) override {
+        events.push_back("fire slot " + std::to_string(number));
+    }
     void chime_fired() override { events.push_back("fire chime"); }
     void shutdown_state_changed(const std::string& state) override {
         events.push_back("shutdown-state " + state);
@@ -46,7 +48,9 @@ struct AppHarness {
         }
     }
 
-    engine::AlarmSlot& slot(int number) { return app.settings.slots[static_cast<size_t>(number - 1)]; }
+    engine::AlarmSlot& slot(int number) {
+        return app.settings.slots[static_cast<size_t>(number - 1)];
+    }
     // Enables slot `number` at hour:minute every day, with its default text and sound checks.
     engine::AlarmSlot& set_alarm(int number, int hour, int minute, int sound = 0) {
         engine::AlarmSlot& s = slot(number);

@@ -125,8 +125,7 @@ TEST(Firing, CelebrityClipReplacesTheChimeSound) {
     chime.zhengdian_mingxing.set_value(1);
     chime.zhengdian_shengyin_mingxing.set_list_index(0);
     h.chime_at_nine();
-    EXPECT_EQ(h.player1.played,
-              (Paths{h.clip("sy\\n2"), h.clip("明星报时\\Korvane\\9.mp3")}));
+    EXPECT_EQ(h.player1.played, (Paths{h.clip("sy\\n2"), h.clip("明星报时\\Korvane\\9.mp3")}));
     EXPECT_EQ(h.player1.loaded_path(), h.clip("明星报时\\Korvane\\9.mp3"));
 }
 

@@ -97,8 +97,11 @@ TEST(ReminderTick, ChimeIntervals) {
         const char* interval;
         std::vector<int> minutes;
     };
-    const Case cases[] = {
-        {"60", {0}}, {"45", {0, 45}}, {"7", {0, 7, 14, 21, 28, 35, 42, 49, 56}}, {"0", {}}, {"", {}}};
+    const Case cases[] = {{"60", {0}},
+                          {"45", {0, 45}},
+                          {"7", {0, 7, 14, 21, 28, 35, 42, 49, 56}},
+                          {"0", {}},
+                          {"", {}}};
     for (const Case& c : cases) {
         AppHarness h;
         h.app.settings.chime.zhengdian.set_value(1);

@@ -18,8 +18,9 @@ struct ShutdownHarness : AppHarness {
     void listen() {
         player1.on_log = [this](const std::string& line) {
             if (line == "play") {
-                heard.emplace_back(player1.loaded_path(),
-                                   static_cast<int>(std::floor(clock.seconds_since_midnight() - 79200)));
+                heard.emplace_back(
+                    player1.loaded_path(),
+                    static_cast<int>(std::floor(clock.seconds_since_midnight() - 79200)));
             }
         };
     }
@@ -41,9 +42,8 @@ TEST(Shutdown, WarningsComeOnceEachAndTheComputerSwitchesOff) {
     EXPECT_EQ(h.power.calls, (std::vector<std::string>{"privilege", "exit 5"}));
     EXPECT_EQ(h.app.shared.shifouguanbi, "关闭");
     EXPECT_FALSE(h.app.Form2.visible());
-    EXPECT_EQ(h.observer.events,
-              (std::vector<std::string>{"shutdown-state 准备关机", "fire slot 3",
-                                        "shutdown-state 真正关机", "quit"}));
+    EXPECT_EQ(h.observer.events, (std::vector<std::string>{"shutdown-state 准备关机", "fire slot 3",
+                                                           "shutdown-state 真正关机", "quit"}));
 }
 
 TEST(Shutdown, FinalWarningSilencesEveryOtherAnnouncement) {

@@ -48,6 +48,8 @@ TEST(NumericValue, ReadsTheLeadingNumber) {
     EXPECT_EQ(numeric_value("7.5"), 7.5);
     EXPECT_EQ(numeric_value(""), 0);
     EXPECT_EQ(numeric_value("-"), 0);
+    EXPECT_EQ(numeric_value("-5"), -5);
+    EXPECT_EQ(numeric_value("+5.25"), 5.25);
 }
 
 TEST(DayRule, EveryDayWeekdaysAndDates) {

@@ -10,6 +10,8 @@ namespace tockly::engine {
 bool day_rule_matches(std::string_view rule, int weekday, std::string_view short_date);
 
 // Monday 1 ... Sunday 7 from a Sunday-first 0-6 weekday.
-inline int monday_first(int sunday_first) { return (sunday_first + 6) % 7 + 1; }
+inline int monday_first(int sunday_first) {
+    return (sunday_first + 6) % 7 + 1;
+}
 
 }  // namespace tockly::engine

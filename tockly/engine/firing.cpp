@@ -13,7 +13,9 @@ std::string trim_spaces(const std::string& text) {
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-bool is_builtin_sound(int index) { return index >= 1 && index <= 5; }
+bool is_builtin_sound(int index) {
+    return index >= 1 && index <= 5;
+}
 
 }  // namespace
 

@@ -4,10 +4,21 @@ namespace tockly::engine {
 
 namespace {
 
-const std::array<const char*, 15> kTrayMenu = {
-    "现在报时(&B)", "-", "显示提示窗口(&K)", "软件升级(&S)", "-",
-    "详细设置(&N)", "-", "与Internet进行对时(&W)", "-", "停止播放自定义MP3(&T)",
-    "-", "显示新闻资讯(&X)", "什么都不做...", "-", "退出(&T)"};
+const std::array<const char*, 15> kTrayMenu = {"现在报时(&B)",
+                                               "-",
+                                               "显示提示窗口(&K)",
+                                               "软件升级(&S)",
+                                               "-",
+                                               "详细设置(&N)",
+                                               "-",
+                                               "与Internet进行对时(&W)",
+                                               "-",
+                                               "停止播放自定义MP3(&T)",
+                                               "-",
+                                               "显示新闻资讯(&X)",
+                                               "什么都不做...",
+                                               "-",
+                                               "退出(&T)"};
 
 }  // namespace
 

@@ -91,7 +91,4 @@ struct ReminderSettings {
     AppOptions options;
 };
 
-// "  7", " 23": a number right-aligned in three characters, as the hour and minute lists show it.
-std::string three_wide(int number);
-
 }  // namespace tockly::engine

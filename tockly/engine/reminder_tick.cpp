@@ -10,7 +10,9 @@ namespace tockly::engine {
 
 namespace {
 
-bool in_due_window(const TimeOfDay& time, double phase) { return time.second <= 2 && phase < 1.5; }
+bool in_due_window(const TimeOfDay& time, double phase) {
+    return time.second <= 2 && phase < 1.5;
+}
 
 bool hour_matches(const std::string& hour_text, double hour) {
     const size_t first = hour_text.find_first_not_of(' ');

@@ -9,7 +9,9 @@ namespace {
 bool equals_ignoring_case(const std::string& a, const std::string& b) {
     if (a.size() != b.size()) return false;
     for (size_t i = 0; i < a.size(); ++i) {
-        auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+        auto lower = [](char c) {
+            return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+        };
         if (lower(a[i]) != lower(b[i])) return false;
     }
     return true;
@@ -28,8 +30,8 @@ SoundSystem::SoundSystem(const Services& services, const ui::Slider& Slider2)
 }
 
 void SoundSystem::setlr(std::int32_t l, std::int32_t r) {
-    const std::uint32_t word = (static_cast<std::uint32_t>(l) & 0xFFFFu) << 16 |
-                               (static_cast<std::uint32_t>(r) & 0xFFFFu);
+    const std::uint32_t word =
+        (static_cast<std::uint32_t>(l) & 0xFFFFu) << 16 | (static_cast<std::uint32_t>(r) & 0xFFFFu);
     wave_volume_.set_volume(word);
 }
 
@@ -71,8 +73,7 @@ void SoundSystem::tingzhi_shengyin(const std::string& name) {
     PlayerInstance& player = equals_ignoring_case(name, "Mp3Play1") ? Mp3Play1 : Mp3Play2;
     player.component.playerStop();
     const double start = clock_.seconds_since_midnight();
-    while (!player.state.empty() &&
-           std::fabs(clock_.seconds_since_midnight() - start) <= 1.0) {
+    while (!player.state.empty() && std::fabs(clock_.seconds_since_midnight() - start) <= 1.0) {
         pump_.process_pending_messages();
     }
     huoqu_shengyin();

@@ -12,11 +12,16 @@ std::string hour_clip(int hour, bool on_the_hour) {
     return "sy\\s" + std::to_string(hour) + (on_the_hour ? "z" : "");
 }
 
-std::string minute_clip(int minute) { return "sy\\f" + std::to_string(minute); }
+std::string minute_clip(int minute) {
+    return "sy\\f" + std::to_string(minute);
+}
 
-std::string builtin_sound(int index) { return "sy\\n" + std::to_string(index); }
+std::string builtin_sound(int index) {
+    return "sy\\n" + std::to_string(index);
+}
 
-std::string panduan_mingxing(platform::FileSystem& files, const std::string& lin_qvxlujing, int nn) {
+std::string panduan_mingxing(platform::FileSystem& files, const std::string& lin_qvxlujing,
+                             int nn) {
     const std::string t = std::to_string(nn);
     for (const std::string& name : {t + ".mp3", "0" + t + ".mp3"}) {
         if (files.file_exists(lin_qvxlujing + name)) return lin_qvxlujing + name;
@@ -25,7 +30,8 @@ std::string panduan_mingxing(platform::FileSystem& files, const std::string& lin
     return kNoSuchFile;
 }
 
-void fillVoicePackList(platform::FileSystem& files, const std::string& program_dir, ui::ListBox& packs) {
+void fillVoicePackList(platform::FileSystem& files, const std::string& program_dir,
+                       ui::ListBox& packs) {
     packs.clear();
     for (const std::string& name : files.subfolders(program_dir + kVoicePackFolder)) {
         if (name != "." && name != "..") packs.add_item(name);

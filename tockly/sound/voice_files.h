@@ -26,6 +26,7 @@ std::string builtin_sound(int index);               // "sy\n3", index 1-5
 std::string panduan_mingxing(platform::FileSystem& files, const std::string& lin_qvxlujing, int nn);
 
 // Refills `packs` with the names of the voice pack folders, in the order they are listed.
-void fillVoicePackList(platform::FileSystem& files, const std::string& program_dir, ui::ListBox& packs);
+void fillVoicePackList(platform::FileSystem& files, const std::string& program_dir,
+                       ui::ListBox& packs);
 
 }  // namespace tockly::sound

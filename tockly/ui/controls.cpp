@@ -34,7 +34,9 @@ void ListBox::clear() {
     assign_and_notify(index_, -1, on_change);
 }
 
-void TextBox::set_text(std::string text) { assign_and_notify(text_, std::move(text), on_change); }
+void TextBox::set_text(std::string text) {
+    assign_and_notify(text_, std::move(text), on_change);
+}
 
 void Slider::set_value(int value) {
     if (value < min_ || value > max_) return;

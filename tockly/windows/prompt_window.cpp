@@ -9,7 +9,9 @@ namespace tockly::windows {
 
 namespace {
 
-std::string two_digit(long long n) { return (n < 10 ? "0" : "") + std::to_string(n); }
+std::string two_digit(long long n) {
+    return (n < 10 ? "0" : "") + std::to_string(n);
+}
 
 }  // namespace
 
@@ -42,7 +44,8 @@ void PromptWindow::set_visible(bool visible) {
     if (observer_) observer_->visibility_changed(visible_);
 }
 
-std::string PromptWindow::status_text(const std::string& minutes, const std::string& seconds) const {
+std::string PromptWindow::status_text(const std::string& minutes,
+                                      const std::string& seconds) const {
     if (tag_ == mode::kIdle) return mode::kIdle;
     if (tag_ == mode::kChime) return " *整点报时* ";
     if (tag_.find(mode::kAlarmPrefix) != std::string::npos) {

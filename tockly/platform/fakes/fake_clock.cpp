@@ -6,7 +6,9 @@ namespace tockly::platform {
 
 namespace {
 
-std::string two_digits(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
+std::string two_digits(int n) {
+    return (n < 10 ? "0" : "") + std::to_string(n);
+}
 
 }  // namespace
 

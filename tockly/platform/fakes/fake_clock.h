@@ -13,14 +13,14 @@ class FakeClock : public Clock {
 public:
     // How the regional settings write a time.
     enum class TimeStyle {
-        k24Hour,      // "9:05:09", "21:05:09"
-        kMarkerFirst, // "上午 9:05:09", "下午 9:05:09"
-        kMarkerLast,  // "9:05:09 AM", "9:05:09 PM"
+        k24Hour,       // "9:05:09", "21:05:09"
+        kMarkerFirst,  // "上午 9:05:09", "下午 9:05:09"
+        kMarkerLast,   // "9:05:09 AM", "9:05:09 PM"
     };
     // How the regional settings write a short date.
     enum class DateStyle {
-        kSlashes,     // "2026/12/7"
-        kDashesPadded // "2026-12-07"
+        kSlashes,      // "2026/12/7"
+        kDashesPadded  // "2026-12-07"
     };
 
     FakeClock();

@@ -18,7 +18,6 @@ void FakeMessagePump::process_pending_messages() {
     ++rounds_;
     clock_.advance(step_);
     queue_.deliver_due(clock_.absolute_seconds());
-    if (on_round) on_round();
 }
 
 }  // namespace tockly::platform

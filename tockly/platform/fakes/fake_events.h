@@ -19,9 +19,6 @@ public:
     // Delivers every event due at `now`, in time order (posting order for equal times),
     // including events posted by the events themselves.
     void deliver_due(double now);
-    bool empty() const { return events_.empty(); }
-    // The time of the next event; only meaningful when not empty.
-    double next_time() const { return events_.begin()->first.first; }
 
 private:
     std::map<std::pair<double, long>, std::function<void()>> events_;
@@ -37,8 +34,6 @@ public:
 
     void process_pending_messages() override;
     int rounds() const { return rounds_; }
-    // Runs in every round after the due events, e.g. to let a test act inside a wait.
-    std::function<void()> on_round;
 
 private:
     FakeClock& clock_;

@@ -23,7 +23,9 @@ namespace tockly::platform {
 
 class FakeWaveVolume : public WaveVolume {
 public:
-    std::optional<std::uint32_t> get_volume() override { return readable ? std::optional(word) : std::nullopt; }
+    std::optional<std::uint32_t> get_volume() override {
+        return readable ? std::optional(word) : std::nullopt;
+    }
     void set_volume(std::uint32_t value) override {
         word = value;
         sets.push_back(value);
@@ -60,7 +62,9 @@ public:
     bool replace_file(const std::string& from, const std::string& to) override;
     void remove_file(const std::string& path) override { files.erase(path); }
 
-    void add_file(const std::string& path, std::string bytes = {}) { files[path] = std::move(bytes); }
+    void add_file(const std::string& path, std::string bytes = {}) {
+        files[path] = std::move(bytes);
+    }
 
     std::string folder = "C:\\Tockly";
     // Path -> contents.
@@ -104,7 +108,9 @@ public:
     common::OleDate Value() const override { return value; }
     void set_Value(common::OleDate v) override { value = v; }
 
-    std::string GetChineseDate(common::OleDate d) override { return answer(d, "农历" + year + month + day_name); }
+    std::string GetChineseDate(common::OleDate d) override {
+        return answer(d, "农历" + year + month + day_name);
+    }
     std::string GetChineseYear(common::OleDate d) override { return answer(d, year); }
     std::string GetChineseMonth(common::OleDate d) override { return answer(d, month); }
     std::string GetChineseDay(common::OleDate d) override { return answer(d, day_name); }
