@@ -35,7 +35,10 @@ void BM_SettingsLoadAndSave(benchmark::State& state) {
         boxes.shown.clear();
     }
 }
-BENCHMARK(BM_SettingsLoadAndSave)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly();
+BENCHMARK(BM_SettingsLoadAndSave)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly();
 
 }  // namespace
 

@@ -105,7 +105,8 @@ void add_slot_block(std::vector<SettingsField>& fields, engine::AlarmSlot& slot,
 
 void add_prompt_window_fields(std::vector<SettingsField>& fields, engine::AppOptions& options,
                               PromptPlacement& prompt) {
-    fields.push_back({414, [&prompt] { return shortest_decimal(prompt.screen_width() - prompt.left()); },
+    fields.push_back({414,
+                      [&prompt] { return shortest_decimal(prompt.screen_width() - prompt.left()); },
                       [&prompt](const std::string& text) {
                           const double width = prompt.screen_width();
                           double left = width - numeric_value(text);
@@ -173,10 +174,9 @@ std::vector<SettingsField> settings_fields(engine::ReminderSettings& settings,
                           volume.set_value(value < 1 ? 100 : value);
                       }});
     ui::CheckBox& news = options.Check3[option::kShowNews];
-    fields.push_back({519, [&news] { return std::to_string(news.value()); },
-                      [&news](const std::string& text) {
-                          news.set_value(numeric_value(text) == 0 ? 0 : 1);
-                      }});
+    fields.push_back(
+        {519, [&news] { return std::to_string(news.value()); },
+         [&news](const std::string& text) { news.set_value(numeric_value(text) == 0 ? 0 : 1); }});
     return fields;
 }
 

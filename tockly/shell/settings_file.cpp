@@ -14,7 +14,8 @@ std::string save_failed_message(const std::string& path) {
 
 void load_settings(engine::ReminderSettings& settings, PromptPlacement& prompt,
                    platform::FileSystem& files) {
-    const SettingsLines lines = read_settings_file(files, settings_file_path(files.program_folder()));
+    const SettingsLines lines =
+        read_settings_file(files, settings_file_path(files.program_folder()));
     for (const SettingsField& field : settings_fields(settings, prompt)) {
         // A reaction that fails costs its own line only; loading goes on with the next one.
         try {

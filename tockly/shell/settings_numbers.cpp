@@ -8,8 +8,12 @@ namespace tockly::shell {
 
 namespace {
 
-bool is_blank(char c) { return c == ' ' || c == '\t'; }
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
+bool is_blank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool is_digit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Length of the number at the start of `text`: an optional sign, digits with at most one
 // point (at least one digit), and an exponent only when digits follow it. 0 when none.

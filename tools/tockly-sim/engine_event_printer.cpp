@@ -6,7 +6,9 @@ void EngineEventPrinter::alarm_fired(int number) {
     printer_.print("fire slot " + std::to_string(number));
 }
 
-void EngineEventPrinter::chime_fired() { printer_.print("fire chime"); }
+void EngineEventPrinter::chime_fired() {
+    printer_.print("fire chime");
+}
 
 void EngineEventPrinter::shutdown_state_changed(const std::string& state) {
     printer_.print("shutdown-state " + (state.empty() ? std::string("(none)") : state));
@@ -17,7 +19,9 @@ void EngineEventPrinter::quit_requested() {
     quit_ = true;
 }
 
-void EngineEventPrinter::mode_changed(const std::string& mode) { printer_.print("mode " + mode); }
+void EngineEventPrinter::mode_changed(const std::string& mode) {
+    printer_.print("mode " + mode);
+}
 
 void EngineEventPrinter::message_changed(const std::string& message) {
     printer_.print("message " + message);
@@ -31,6 +35,8 @@ void EngineEventPrinter::visibility_changed(bool visible) {
     printer_.print(visible ? "show prompt" : "hide prompt");
 }
 
-void EngineEventPrinter::alpha_changed(int alpha) { printer_.print("alpha " + std::to_string(alpha)); }
+void EngineEventPrinter::alpha_changed(int alpha) {
+    printer_.print("alpha " + std::to_string(alpha));
+}
 
 }  // namespace tockly::sim

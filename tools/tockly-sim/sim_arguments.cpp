@@ -91,9 +91,9 @@ std::optional<SimArguments> parse_sim_arguments(const std::vector<std::string>& 
     };
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& option = args[i];
-        static const std::set<std::string> kOptions = {"--start",        "--seconds", "--settings",
-                                                       "--program-dir",  "--packs",   "--clip-seconds",
-                                                       "--at"};
+        static const std::set<std::string> kOptions = {
+            "--start", "--seconds",      "--settings", "--program-dir",
+            "--packs", "--clip-seconds", "--at"};
         if (!kOptions.count(option)) return fail("不认识的参数“" + option + "”");
         const size_t values = option == "--at" ? 2 : 1;
         if (i + values >= args.size()) return fail(option + " 后面缺少参数");

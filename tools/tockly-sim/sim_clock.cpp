@@ -28,7 +28,9 @@ std::string SimClock::stamp() const {
     return text;
 }
 
-float SimClock::seconds_since_midnight() const { return float(double(ms_of_day()) / 1000.0); }
+float SimClock::seconds_since_midnight() const {
+    return float(double(ms_of_day()) / 1000.0);
+}
 
 common::OleDate SimClock::now() const {
     const std::int64_t day = (now_ms_ - ms_of_day()) / kMsPerDay;

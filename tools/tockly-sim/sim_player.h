@@ -17,7 +17,11 @@ class SimPlayer : public platform::Player {
 public:
     SimPlayer(int number, std::int64_t clip_ms, platform::FileSystem& files, SimClock& clock,
               SimEventQueue& queue, EventPrinter& printer)
-        : number_(number), clip_ms_(clip_ms), files_(files), clock_(clock), queue_(queue),
+        : number_(number),
+          clip_ms_(clip_ms),
+          files_(files),
+          clock_(clock),
+          queue_(queue),
           printer_(printer) {}
 
     static constexpr int kOpenFailed = 277;  // the component's "cannot open the file"

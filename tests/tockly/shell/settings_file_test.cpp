@@ -204,7 +204,8 @@ TEST_F(SettingsFileTest, ValuesOutsideAControlsRangeAreRefusedLikeTheControlRefu
 }
 
 TEST_F(SettingsFileTest, LoadingRepairsIntervalDayRulesPromptTextsAndPacks) {
-    load(file_with({{2, "0.5"}, {8, "5"}, {418, "   "}, {419, ""}, {420, "星期6,日"}, {421, "早"}}));
+    load(
+        file_with({{2, "0.5"}, {8, "5"}, {418, "   "}, {419, ""}, {420, "星期6,日"}, {421, "早"}}));
     EXPECT_EQ(settings.chime.zhengdian_jiange.text(), "30");
     EXPECT_EQ(settings.chime.zhengdian_shengyin_mingxing.list_index(), 0);
     EXPECT_EQ(settings.slots[0].dingshi_riqi.caption, "每天");

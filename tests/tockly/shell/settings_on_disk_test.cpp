@@ -30,7 +30,8 @@ std::string bytes_of(const fs::path& path) {
 TEST(SettingsOnDisk, SaveReplacesTheFileWithCodePage936Text) {
     const fs::path folder =
         fs::temp_directory_path() /
-        ("tockly-settings-" + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
+        ("tockly-settings-" +
+         std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
     fs::create_directories(folder);
     const fs::path file = folder / fs::path(u8"数据库");
     std::ofstream(file, std::ios::binary) << "old";

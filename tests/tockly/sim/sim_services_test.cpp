@@ -40,7 +40,8 @@ TEST(SimEventQueue, DeliversInTimeOrderWithTheClockAtEachEvent) {
     queue.post(at(8, 0, 0, 500), [&] { seen.push_back("a " + clock.stamp()); });
     queue.post(at(8, 0, 2), [&] { seen.push_back("late"); });
     queue.deliver_until(at(8, 0, 1));
-    EXPECT_EQ(seen, (std::vector<std::string>{"a 08:00:00.500", "b 08:00:01.000", "c 08:00:01.000"}));
+    EXPECT_EQ(seen,
+              (std::vector<std::string>{"a 08:00:00.500", "b 08:00:01.000", "c 08:00:01.000"}));
     EXPECT_EQ(clock.now_ms(), at(8, 0, 1));
 }
 
@@ -81,8 +82,7 @@ TEST_F(SimPlayerTest, AClipEndsExactlyAfterItsLength) {
     queue.deliver_until(at(6, 45, 1, 400));
     EXPECT_EQ(events.log, std::vector<std::string>{"started"});
     queue.deliver_until(at(6, 45, 2));
-    EXPECT_EQ(output(),
-              "06:45:00.000 open 1 sy\\ds 0\n06:45:00.000 play 1\n06:45:01.500 end 1\n");
+    EXPECT_EQ(output(), "06:45:00.000 open 1 sy\\ds 0\n06:45:00.000 play 1\n06:45:01.500 end 1\n");
     EXPECT_EQ(events.log, (std::vector<std::string>{"started", "ended"}));
 }
 

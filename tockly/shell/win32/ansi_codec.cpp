@@ -28,8 +28,12 @@ std::string from_wide(const std::wstring& wide, UINT code_page) {
 }  // namespace
 
 // The system's ANSI code page decides, as it does for every ANSI program on that system.
-std::string utf8_to_ansi(std::string_view utf8) { return from_wide(to_wide(utf8, CP_UTF8), CP_ACP); }
+std::string utf8_to_ansi(std::string_view utf8) {
+    return from_wide(to_wide(utf8, CP_UTF8), CP_ACP);
+}
 
-std::string ansi_to_utf8(std::string_view ansi) { return from_wide(to_wide(ansi, CP_ACP), CP_UTF8); }
+std::string ansi_to_utf8(std::string_view ansi) {
+    return from_wide(to_wide(ansi, CP_ACP), CP_UTF8);
+}
 
 }  // namespace tockly::shell
