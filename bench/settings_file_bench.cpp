@@ -1,10 +1,13 @@
-// One load of a full settings file and one save of it, on an in-memory file system: what the
-// program does at start-up and on the save button, without the disk.
+// One load of a full settings file and one save of it: what the program does at start-up and
+// on the save button, in memory and on the disk (temporary file, then the replacement).
 #include <benchmark/benchmark.h>
+
+#include <filesystem>
 
 #include "tests/tockly/shell/fake_prompt_placement.h"
 #include "tockly/platform/fakes/fake_services.h"
 #include "tockly/shell/settings_file.h"
+#include "tools/tockly-sim/real_program_folder.h"
 
 namespace {
 
@@ -22,8 +25,7 @@ void fill_every_slot(engine::ReminderSettings& settings) {
     }
 }
 
-void BM_SettingsLoadAndSave(benchmark::State& state) {
-    platform::FakeFileSystem files;
+void load_and_save(benchmark::State& state, platform::FileSystem& files) {
     platform::FakeMessageBox boxes;
     shell::FakePromptPlacement prompt;
     engine::ReminderSettings settings;
@@ -35,7 +37,25 @@ void BM_SettingsLoadAndSave(benchmark::State& state) {
         boxes.shown.clear();
     }
 }
-BENCHMARK(BM_SettingsLoadAndSave)
+
+void BM_SettingsLoadAndSaveInMemory(benchmark::State& state) {
+    platform::FakeFileSystem files;
+    load_and_save(state, files);
+}
+BENCHMARK(BM_SettingsLoadAndSaveInMemory)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly();
+
+void BM_SettingsLoadAndSaveOnDisk(benchmark::State& state) {
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / "tockly-settings-bench";
+    std::filesystem::create_directories(folder);
+    sim::RealProgramFolder files(folder.string());
+    load_and_save(state, files);
+    std::filesystem::remove_all(folder);
+}
+BENCHMARK(BM_SettingsLoadAndSaveOnDisk)
     ->Unit(benchmark::kMicrosecond)
     ->Repetitions(5)
     ->ReportAggregatesOnly();
