@@ -124,6 +124,12 @@ cat >"$work/cancel.expected" <<'LINES'
 LINES
 expect "shutdown cancelled" "$work/cancel.expected" "$work/cancel.events"
 
+# Start-up applies the stored opacity to the prompt window and shows it when asked to.
+make_settings "$work/options" 413=1 414=3765 415=1000 416=128 417=1
+"$sim" --start "2010-05-03 07:29:00" --seconds 1 --settings "$work/options" >"$work/options.out"
+printf '%s\n' "07:29:00.000 alpha 128" "07:29:00.000 show prompt" >"$work/options.expected"
+expect "prompt window options at start-up" "$work/options.expected" "$work/options.out"
+
 # The half-hour chime from a real program folder: its built-in sound is missing there, and the
 # celebrity pack's hour file, named "07.mp3", replaces it. The second stop finds no player
 # playing and takes the playback volume for the system's, so the end restores FFFFFFFF.
