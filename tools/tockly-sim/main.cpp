@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "common/command_line.h"
 #include "common/console_output.h"
 #include "tools/tockly-sim/real_program_folder.h"
 #include "tools/tockly-sim/sim_arguments.h"
@@ -29,7 +30,7 @@ int main(int argc, char** argv) {
     common::prepare_console_output();
     std::string error;
     const auto arguments =
-        tockly::sim::parse_sim_arguments(std::vector<std::string>(argv + 1, argv + argc), error);
+        tockly::sim::parse_sim_arguments(common::utf8_arguments(argc, argv), error);
     if (!arguments) return fail(error);
     std::optional<std::string> settings;
     if (arguments->settings_path) {
