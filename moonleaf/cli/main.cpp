@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "common/ole_date.h"
-#include "moonleaf/cli/console_output.h"
+#include "common/console_output.h"
 #include "moonleaf/cli/day_facts.h"
 #include "moonleaf/cli/month_sheet.h"
 #include "moonleaf/lunar/solar_to_lunar.h"
@@ -115,7 +115,7 @@ int run_dump(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    moonleaf::cli::prepare_console_output();
+    common::prepare_console_output();
     const std::string_view command = argc >= 2 ? argv[1] : "cal";
     if (command == "cal") return run_cal(argc, argv);
     if (command == "info") return run_info(argc, argv);

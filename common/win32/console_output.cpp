@@ -1,11 +1,11 @@
-#include "moonleaf/cli/console_output.h"
+#include "common/console_output.h"
 
 #include <fcntl.h>
 #include <io.h>
 #include <stdio.h>
 #include <windows.h>
 
-namespace moonleaf::cli {
+namespace common {
 
 void prepare_console_output() {
     // Text mode would turn every LF into CR LF; scripts compare our output byte for byte.
@@ -14,4 +14,4 @@ void prepare_console_output() {
     SetConsoleOutputCP(CP_UTF8);
 }
 
-}  // namespace moonleaf::cli
+}  // namespace common

@@ -1,0 +1,159 @@
+#!/usr/bin/env bash
+# tockly-sim end to end: an alarm with the spoken time, a shutdown alarm, and its cancellation,
+# each from a settings file written as the program writes it.
+set -u
+sim=$1
+. "$(dirname "$0")/settings_file.sh"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+
+expect() {  # NAME EXPECTED-FILE ACTUAL-FILE
+  if ! diff -u "$2" "$3" >"$work/diff"; then
+    echo "FAIL: $1"
+    head -40 "$work/diff"
+    failures=$((failures + 1))
+  else
+    echo "ok: $1"
+  fi
+}
+
+# Slot 12 at 06:45 every day, spoken time, text prompt; the volume slider at 100.
+# shellcheck disable=SC2046
+make_settings "$work/alarm" $(slot_lines 12 6 45 0 每天 起床了) 518=100
+"$sim" --start "2010-05-01 06:44:58" --seconds 8 --settings "$work/alarm" >"$work/alarm.out"
+cat >"$work/alarm.expected" <<'LINES'
+06:45:00.000 message 起床了
+06:45:00.000 fire slot 12
+06:45:00.000 mode 定时12
+06:45:00.000 show prompt
+06:45:00.000 stop 1
+06:45:00.000 open 1 sy\ds 0
+06:45:00.000 volume FFFFFFFF
+06:45:00.000 play 1
+06:45:00.000 status  *定时12* 起床了
+06:45:01.000 end 1
+06:45:01.000 volume CCCCCCCC
+06:45:01.000 stop 1
+06:45:01.000 open 1 sy\s6 0
+06:45:01.000 volume FFFFFFFF
+06:45:01.000 play 1
+06:45:02.000 end 1
+06:45:02.000 volume CCCCCCCC
+06:45:02.000 stop 1
+06:45:02.000 open 1 sy\f45 0
+06:45:02.000 volume FFFFFFFF
+06:45:02.000 play 1
+06:45:03.000 end 1
+06:45:03.000 volume CCCCCCCC
+LINES
+expect "alarm with the spoken time" "$work/alarm.expected" "$work/alarm.out"
+
+# Slot 3 at 22:00 with the shutdown option; the volume slider at 50.
+# shellcheck disable=SC2046
+make_settings "$work/shutdown" $(slot_lines 3 22 0 1 每天 该睡觉了) 518=50
+"$sim" --start "2010-05-01 21:59:58" --seconds 200 --settings "$work/shutdown" >"$work/shutdown.out"
+grep -v ' status ' "$work/shutdown.out" >"$work/shutdown.events"
+cat >"$work/shutdown.expected" <<'LINES'
+22:00:00.000 message 该睡觉了
+22:00:00.000 shutdown-state 准备关机
+22:00:00.000 fire slot 3
+22:00:00.000 mode 剩余3分钟
+22:00:00.000 show prompt
+22:00:00.000 stop 1
+22:00:00.000 open 1 sy\ds 0
+22:00:00.000 volume 7FFF7FFF
+22:00:00.000 play 1
+22:00:01.000 end 1
+22:00:01.000 volume CCCCCCCC
+22:00:01.000 stop 1
+22:00:01.000 open 1 sy\s22z 0
+22:00:01.000 volume 7FFF7FFF
+22:00:01.000 play 1
+22:00:02.000 end 1
+22:00:02.000 volume CCCCCCCC
+22:00:09.600 stop 1
+22:00:09.600 open 1 sy\g3 0
+22:00:09.600 volume 7FFF7FFF
+22:00:09.600 play 1
+22:00:10.600 end 1
+22:00:10.600 volume CCCCCCCC
+22:01:00.000 stop 1
+22:01:00.000 open 1 sy\g2 0
+22:01:00.000 volume 7FFF7FFF
+22:01:00.000 play 1
+22:01:01.000 end 1
+22:01:01.000 volume CCCCCCCC
+22:02:00.000 stop 1
+22:02:00.000 open 1 sy\g1 0
+22:02:00.000 volume 7FFF7FFF
+22:02:00.000 play 1
+22:02:01.000 end 1
+22:02:01.000 volume CCCCCCCC
+22:02:46.000 stop 1
+22:02:46.000 open 1 sy\g0 0
+22:02:46.000 volume 7FFF7FFF
+22:02:46.000 play 1
+22:02:46.000 shutdown-state 真正关机
+22:02:47.000 end 1
+22:02:47.000 volume CCCCCCCC
+22:02:47.000 hide prompt
+22:02:47.000 exitwindows 5
+22:02:47.000 quit
+LINES
+expect "shutdown alarm" "$work/shutdown.expected" "$work/shutdown.events"
+grep -E '^22:00:00.000 status |:02分05秒 $' "$work/shutdown.out" >"$work/countdown"
+printf '%s\n' "22:00:00.000 status  *定时关机* 剩余时间:03分01秒 " \
+              "22:00:55.200 status  *定时关机* 剩余时间:02分05秒 " >"$work/countdown.expected"
+expect "countdown on the status line" "$work/countdown.expected" "$work/countdown"
+
+# The same alarm, cancelled with the prompt window's button halfway.
+"$sim" --start "2010-05-01 21:59:58" --seconds 200 --settings "$work/shutdown" \
+  --at 22:01:30 press-action >"$work/cancel.out"
+sed -n '/^22:01:30.000/,$p' "$work/cancel.out" >"$work/cancel.events"
+cat >"$work/cancel.expected" <<'LINES'
+22:01:30.000 shutdown-state (none)
+22:01:30.000 stop 1
+22:01:30.000 open 1 sy\qx 0
+22:01:30.000 volume 7FFF7FFF
+22:01:30.000 play 1
+22:01:30.000 mode 现在时间
+22:01:30.000 status 现在时间
+22:01:31.000 end 1
+22:01:31.000 volume CCCCCCCC
+LINES
+expect "shutdown cancelled" "$work/cancel.expected" "$work/cancel.events"
+
+# Start-up applies the stored opacity to the prompt window and shows it when asked to.
+make_settings "$work/options" 413=1 414=3765 415=1000 416=128 417=1
+"$sim" --start "2010-05-03 07:29:00" --seconds 1 --settings "$work/options" >"$work/options.out"
+printf '%s\n' "07:29:00.000 alpha 128" "07:29:00.000 show prompt" >"$work/options.expected"
+expect "prompt window options at start-up" "$work/options.expected" "$work/options.out"
+
+# The half-hour chime from a real program folder: its built-in sound is missing there, and the
+# celebrity pack's hour file, named "07.mp3", replaces it. The second stop finds no player
+# playing and takes the playback volume for the system's, so the end restores FFFFFFFF.
+mkdir -p "$work/folder/sy" "$work/folder/明星报时/林"
+touch "$work/folder/sy/s7" "$work/folder/明星报时/林/07.mp3"
+make_settings "$work/chime" 1=1 2=30 3=1 4=1 5=2 7=1 8=0 518=100
+"$sim" --start "2010-05-03 07:29:59" --seconds 3 --settings "$work/chime" \
+  --program-dir "$work/folder" >"$work/chime.out"
+cat >"$work/chime.expected" <<'LINES'
+07:30:00.000 fire chime
+07:30:00.000 mode 整点报时
+07:30:00.000 show prompt
+07:30:00.000 stop 1
+07:30:00.000 open 1 sy\n2 277
+07:30:00.000 volume FFFFFFFF
+07:30:00.000 play 1
+07:30:00.000 stop 1
+07:30:00.000 open 1 明星报时\林\07.mp3 0
+07:30:00.000 volume FFFFFFFF
+07:30:00.000 play 1
+07:30:00.000 status  *整点报时* 
+07:30:01.000 end 1
+07:30:01.000 volume FFFFFFFF
+LINES
+expect "chime with a celebrity pack from a real folder" "$work/chime.expected" "$work/chime.out"
+
+exit "$failures"

@@ -1,0 +1,42 @@
+#include "tools/tockly-sim/engine_event_printer.h"
+
+namespace tockly::sim {
+
+void EngineEventPrinter::alarm_fired(int number) {
+    printer_.print("fire slot " + std::to_string(number));
+}
+
+void EngineEventPrinter::chime_fired() {
+    printer_.print("fire chime");
+}
+
+void EngineEventPrinter::shutdown_state_changed(const std::string& state) {
+    printer_.print("shutdown-state " + (state.empty() ? std::string("(none)") : state));
+}
+
+void EngineEventPrinter::quit_requested() {
+    printer_.print("quit");
+    quit_ = true;
+}
+
+void EngineEventPrinter::mode_changed(const std::string& mode) {
+    printer_.print("mode " + mode);
+}
+
+void EngineEventPrinter::message_changed(const std::string& message) {
+    printer_.print("message " + message);
+}
+
+void EngineEventPrinter::status_changed(const std::string& status) {
+    printer_.print("status " + status);
+}
+
+void EngineEventPrinter::visibility_changed(bool visible) {
+    printer_.print(visible ? "show prompt" : "hide prompt");
+}
+
+void EngineEventPrinter::alpha_changed(int alpha) {
+    printer_.print("alpha " + std::to_string(alpha));
+}
+
+}  // namespace tockly::sim

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <cstdio>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "tockly/engine/tockly_app.h"
+#include "tockly/platform/fakes/fake_services.h"
+#include "tools/tockly-sim/engine_event_printer.h"
+#include "tools/tockly-sim/event_printer.h"
+#include "tools/tockly-sim/settings_overlay.h"
+#include "tools/tockly-sim/sim_arguments.h"
+#include "tools/tockly-sim/sim_clock.h"
+#include "tools/tockly-sim/sim_events.h"
+#include "tools/tockly-sim/sim_player.h"
+
+namespace tockly::sim {
+
+// The real reminder core on simulated services: start-up as the program does it, then every
+// 200 ms the reminder tick, the display tick and the prompt window's refresh, with the users'
+// actions and the players' end reports in between.
+class Simulation {
+public:
+    // `settings_bytes` is the settings file's content, nothing for a missing file.
+    Simulation(const SimArguments& arguments, std::optional<std::string> settings_bytes,
+               std::FILE* out);
+    Simulation(const Simulation&) = delete;
+    Simulation& operator=(const Simulation&) = delete;
+
+    void run();
+
+private:
+    void start_up();
+    void perform(UserAction action);
+
+    SimArguments arguments_;
+    SimClock clock_;
+    SimEventQueue queue_;
+    SimMessagePump pump_;
+    EventPrinter printer_;
+    std::unique_ptr<platform::FileSystem> folder_;
+    SettingsOverlay files_;
+    SimPlayer player1_;
+    SimPlayer player2_;
+    platform::FakeWaveVolume volume_;
+    platform::FakePower power_;
+    platform::FakeMessageBox message_box_;
+    platform::FakeKeyboard keyboard_;
+    platform::FakeCalendarControl calendar_;
+    platform::FakeScreen screen_;
+    EngineEventPrinter events_;
+    engine::TocklyApp app_;
+};
+
+}  // namespace tockly::sim
