@@ -138,5 +138,30 @@ TEST(Firing, CelebrityOptionWithoutAPackKeepsTheChimeSound) {
     EXPECT_EQ(h.player1.played, Paths{h.clip("sy\\n2")});
 }
 
+// A built-in sound missing from the program folder plays nothing and reports no end: it must
+// not leave the playback volume on the system, where the next stop would take it for the
+// user's own volume.
+TEST(Firing, MissingBuiltInSoundLeavesTheSystemVolumeAlone) {
+    ChimeHarness h;
+    h.player1.clip_length = [&h](const std::string& path) -> std::optional<double> {
+        if (path == h.clip("sy\\n2")) return std::nullopt;
+        return 1.0;
+    };
+    h.volume.word = 0x4CCC4CCC;
+    auto& chime = h.app.settings.chime;
+    chime.zhengdian_shengyin.set_list_index(2);
+    h.chime_at_nine();
+    EXPECT_TRUE(h.player1.played.empty());
+    EXPECT_EQ(h.volume.word, 0x4CCC4CCCu);
+
+    // With the celebrity option the pack's clip plays, and its end restores the user's volume.
+    h.clock.set_time(9, 59, 59.9);
+    chime.zhengdian_mingxing.set_value(1);
+    chime.zhengdian_shengyin_mingxing.set_list_index(0);
+    h.run(3);
+    EXPECT_EQ(h.player1.played, Paths{h.clip("明星报时\\Korvane\\10.mp3")});
+    EXPECT_EQ(h.volume.word, 0x4CCC4CCCu);
+}
+
 }  // namespace
 }  // namespace tockly::testing

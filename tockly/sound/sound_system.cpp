@@ -81,7 +81,9 @@ void SoundSystem::tingzhi_shengyin(const std::string& name) {
 
 void SoundSystem::play_clip(const std::string& path) {
     tingzhi_shengyin("Mp3Play1");
-    Mp3Play1.component.playerOpen(path);
+    // A clip that does not open plays nothing and never reports an end, so the playback volume
+    // would stay on the system and the next stop would remember it as the user's own volume.
+    if (Mp3Play1.component.playerOpen(path) != 0) return;
     shezhi_shengyin(kVolumePlayback);
     Mp3Play1.component.playerPlay();
 }

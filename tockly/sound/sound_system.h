@@ -45,8 +45,8 @@ public:
     bool getlr(std::int32_t& l, std::int32_t& r);
 
     // Stops Mp3Play1, opens `path`, applies the playback volume and plays: the order every
-    // reminder sound follows. The open result is not needed by any caller: a missing clip
-    // simply stays silent.
+    // reminder sound follows. A clip that does not open stays silent and leaves the system
+    // volume as it is.
     void play_clip(const std::string& path);
 
     PlayerInstance Mp3Play1;
