@@ -1,0 +1,159 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "common/ole_date.h"
+#include "moonleaf/control/canvas.h"
+#include "moonleaf/control/control_host.h"
+#include "moonleaf/control/control_properties.h"
+#include "moonleaf/control/month_layout.h"
+#include "moonleaf/control/property_bag.h"
+#include "moonleaf/control/selector_list.h"
+#include "moonleaf/control/status.h"
+
+namespace moonleaf {
+
+enum class MouseButton { Left, Right, Middle };
+
+// Which arrow button is held.
+enum class SpinMode : std::int16_t { None = 0, YearDown = 1, YearUp = 2, MonthDown = 3, MonthUp = 4 };
+
+struct Size {
+    int width = 0;
+    int height = 0;
+    bool operator==(const Size&) const = default;
+};
+
+// One instance of the calendar control: its properties, lists and labels, the lunar methods,
+// persistence and the month view's input handling. The COM object owns one and forwards to it:
+//   construction      when the object is created (draws the frame, boxes and labels);
+//   init_new / load   IPersistPropertyBag::InitNew / Load (and IPersistStreamInit, see
+//                     property_stream.h); save for Save;
+//   get_X / put_X     the property accessors of `_Moonleaf`; a failed Status becomes an error
+//                     HRESULT with its message;
+//   GetChinese…       the six methods;
+//   mouse_down/up     WM_xBUTTONDOWN/UP anywhere on the control, in control coordinates (the
+//                     selector boxes included; the control routes them);
+//   spin_timer_tick   each expiry of the timer started by ControlHost::set_spin_timer;
+//   choose_from_list  CBN_SELCHANGE of the year or month combo box;
+//   resize            a new extent: apply the returned size.
+// Nothing here throws; drawing goes to the canvas given at construction.
+class MoonleafControl {
+public:
+    MoonleafControl(ControlHost& host, Canvas& canvas);
+    MoonleafControl(const MoonleafControl&) = delete;
+    MoonleafControl& operator=(const MoonleafControl&) = delete;
+
+    // A control placed for the first time: every property takes its default through its
+    // write accessor, `Value` being today.
+    Status init_new();
+    // Restores the properties from a bag in their fixed order through the write accessors; a
+    // missing, mistyped or out-of-range entry takes its default.
+    Status load(PropertyBag& bag);
+    // Stores every property that differs from its default. False when the bag refused one.
+    bool save(PropertyBag& bag) const;
+
+    Colour get_BottomBackColor() const { return properties_.BottomBackColor; }
+    Colour get_DateBackColor() const { return properties_.DateBackColor; }
+    Colour get_GridLinesColor() const { return properties_.GridLinesColor; }
+    Colour get_SelectColor() const { return properties_.SelectColor; }
+    bool get_ShowVerticalGrid() const { return properties_.ShowVerticalGrid; }
+    bool get_ShowHorizontalGrid() const { return properties_.ShowHorizontalGrid; }
+    Colour get_TitleBackColor() const { return properties_.TitleBackColor; }
+    Colour get_WeekBackColor() const { return properties_.WeekBackColor; }
+    common::OleDate get_Value() const { return properties_.Value; }
+    std::int16_t get_Big() const { return properties_.Big; }
+
+    // Each write stores, tells the host, and redraws what shows the property. The only failure
+    // is a `Value` whose month the lunar engine cannot convert: the value is kept and drawn
+    // without its lunar texts, and the write reports the error.
+    Status put_BottomBackColor(Colour colour);
+    Status put_DateBackColor(Colour colour);
+    Status put_GridLinesColor(Colour colour);
+    Status put_SelectColor(Colour colour);
+    Status put_ShowVerticalGrid(bool show);
+    Status put_ShowHorizontalGrid(bool show);
+    Status put_TitleBackColor(Colour colour);
+    Status put_WeekBackColor(Colour colour);
+    Status put_Value(common::OleDate value);
+    Status put_Big(std::int16_t big);
+
+    // Lunar facts of theDate, or of `Value` when theDate is not within 1901-01-01 00:00 …
+    // 2090-12-31 00:00. Fails only when that falls back to a `Value` the engine cannot convert.
+    Result<std::string> GetChineseDate(common::OleDate theDate) const;
+    Result<std::string> GetChineseYear(common::OleDate theDate) const;
+    Result<std::string> GetChineseMonth(common::OleDate theDate) const;
+    Result<std::string> GetChineseDay(common::OleDate theDate) const;
+    Result<std::string> GetChineseAnimal(common::OleDate theDate) const;
+    Result<std::string> GetConstellation(common::OleDate theDate) const;
+
+    void mouse_down(Point at, MouseButton button);
+    void mouse_up(Point at, MouseButton button);
+    void spin_timer_tick();
+    void choose_from_list(SelectorList list, int index);
+    Size resize(Size requested);
+    // Draws every surface afresh, e.g. after the host recreated its bitmaps.
+    void redraw_all();
+
+    int width() const { return width_; }
+    int height() const { return kControlHeight; }
+    const SelectorListModel& year_list() const { return year_list_; }
+    const SelectorListModel& month_list() const { return month_list_; }
+    int year_label() const { return year_label_; }
+    int month_label() const { return month_label_; }
+    bool click_pending() const { return click_pending_; }
+    // The grid cell of `Value`'s day as last drawn, -1 before the first drawing.
+    int selected_cell() const { return selected_cell_; }
+    SpinMode spin_mode() const { return spin_mode_; }
+    const DayArray& day_array() const { return day_array_; }
+    const ControlProperties& properties() const { return properties_; }
+
+private:
+    enum class PressTarget { None, Control, YearBox, MonthBox };
+
+    Status apply_defaults(common::OleDate today);
+    // The shared tail of the colour and flag writes.
+    template <class T>
+    Status write_property(T ControlProperties::*field, T value, const char* name, Status (MoonleafControl::*redraw)());
+
+    void select_list_item(SelectorList list, int index);
+    void show_month_of(int year, int month);
+    void set_labels(int year, int month);
+    void spin_step();
+    void stop_spinning();
+    void press_day_cell(Point at);
+    void press_selector_box(SelectorList list, Point at);
+    void release_selector_box(SelectorList list, Point at);
+    void on_click();
+
+    Status redraw_grid();
+    Status redraw_title_band();
+    Status redraw_bottom_band();
+    Status redraw_weekday_header();
+    Status redraw_selector_boxes();
+    Status redraw_after_big();
+    Status redraw_month();
+    void draw_selector_box(SelectorList list);
+    void draw_label(SelectorList list);
+    void draw_chrome();
+
+    Result<std::string> lunar_fact(common::OleDate theDate, std::string (*fact)(common::OleDate)) const;
+
+    ControlHost& host_;
+    Canvas& canvas_;
+    ControlProperties properties_;
+    int width_ = kMinimumWidth;
+    SelectorListModel year_list_;
+    SelectorListModel month_list_;
+    int year_label_ = 0;
+    int month_label_ = 0;
+    bool click_pending_ = false;
+    int selected_cell_ = -1;
+    SpinMode spin_mode_ = SpinMode::None;
+    DayArray day_array_{};
+    PressTarget press_target_ = PressTarget::None;
+    Point press_point_;
+};
+
+}  // namespace moonleaf
