@@ -1,6 +1,8 @@
 // An owning COM interface pointer and an owning BSTR.
 #pragma once
 
+#include <windows.h>
+
 #include <oleauto.h>
 #include <unknwn.h>
 

@@ -5,6 +5,7 @@
 #include <cwchar>
 
 #include "moonleaf/com/class_factory.h"
+#include "moonleaf/com/control_window.h"
 #include "moonleaf/com/module.h"
 #include "moonleaf/com/moonleaf_ids.h"
 #include "moonleaf/com/moonleaf_object.h"
@@ -18,6 +19,8 @@ BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, void*) {
     if (reason == DLL_PROCESS_ATTACH) {
         moonleaf_com::set_module_instance(instance);
         ::DisableThreadLibraryCalls(instance);
+    } else if (reason == DLL_PROCESS_DETACH) {
+        moonleaf_com::unregister_control_window_class();
     }
     return TRUE;
 }

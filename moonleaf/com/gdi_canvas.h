@@ -20,6 +20,7 @@ public:
     // Where the boxes are shown on the control, and which window shows everything.
     void set_box_positions(const RECT& year_box, const RECT& month_box);
     void set_window(HWND window) { window_ = window; }
+    HFONT text_font() const { return text_font_.get(); }
 
     // Paints the control surface with the boxes over it into `target`, scaled to `bounds`.
     void compose(HDC target, const RECT& bounds) const;

@@ -1,6 +1,8 @@
 // UTF-8 (the control's texts) to and from UTF-16 (COM's BSTRs and the W functions).
 #pragma once
 
+#include <windows.h>
+
 #include <oleauto.h>
 
 #include <string>

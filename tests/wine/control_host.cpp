@@ -1,5 +1,7 @@
 #include "tests/wine/control_host.h"
 
+#include "moonleaf/com/moonleaf_ids.h"
+
 namespace moonleaf_test {
 
 namespace {
@@ -21,7 +23,7 @@ HWND create_frame() {
 }  // namespace
 
 HRESULT ClickSink::QueryInterface(REFIID iid, void** object) {
-    if (iid == IID_IUnknown || iid == IID_IDispatch) {
+    if (iid == IID_IUnknown || iid == IID_IDispatch || iid == moonleaf_ids::kEventsIid) {
         *object = static_cast<IDispatch*>(this);
         AddRef();
         return S_OK;
@@ -37,7 +39,7 @@ HRESULT ClickSink::GetTypeInfoCount(UINT* count) {
 
 HRESULT ClickSink::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* parameters, VARIANT*, EXCEPINFO*, UINT*) {
     // `Click` is the only event and has no arguments.
-    if (id == 1 && parameters && parameters->cArgs == 0) ++clicks;
+    if (id == DISPID_MOONLEAF_CLICK && parameters && parameters->cArgs == 0) ++clicks;
     return S_OK;
 }
 

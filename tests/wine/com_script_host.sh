@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Runs the VBScript checks in Wine's script host; the control must be registered.
+#   com_script_host.sh SESSION_DIR SCRIPT.vbs
+set -euo pipefail
+session=$1 script=$2
+work=$(mktemp -d "$session/script.XXXXXX")
+trap 'rm -rf "$work"' EXIT
+# The script host reads UTF-16 with a byte-order mark; the repository keeps the script in UTF-8.
+{ printf '\xff\xfe'; iconv -f UTF-8 -t UTF-16LE "$script"; } >"$work/checks.vbs"
+status=0
+"$(dirname "$0")/gui_session.sh" run "$session" cscript //nologo "$work/checks.vbs" >"$work/out.gbk" || status=$?
+iconv -f GBK -t UTF-8 "$work/out.gbk" | tr -d '\r' | tee "$work/out.txt"
+# A script error prints nothing and exits 0: only the final line proves the script ran through.
+tail -n 1 "$work/out.txt" | grep -qx 'RESULT 0 failures' && [ "$status" -eq 0 ]

@@ -1,0 +1,165 @@
+// The control in a container: in-place activation, `Click` through a connection point, and
+// saving and loading through a property bag and a stream.
+#include <gtest/gtest.h>
+#include <ocidl.h>
+
+#include "common/ole_date.h"
+#include "moonleaf/com/com_ptr.h"
+#include "moonleaf/com/moonleaf_ids.h"
+#include "tests/wine/control_host.h"
+#include "tests/wine/dispatch_calls.h"
+#include "tests/wine/memory_property_bag.h"
+
+namespace moonleaf_test {
+namespace {
+
+using moonleaf_com::UniqueVariant;
+
+DATE date(int year, int month, int day) { return common::OleDate::from_ymd(year, month, day).serial(); }
+
+DATE value_of(IDispatch* control) {
+    UniqueVariant value;
+    EXPECT_EQ(S_OK, get_property(control, DISPID_MOONLEAF_VALUE, value.get()));
+    return V_DATE(value.get());
+}
+
+void press_and_release(HWND window, int x, int y) {
+    ::SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    ::SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+    pump_messages();
+}
+
+ComPtr<IUnknown> create_moonleaf() {
+    CLSID clsid{};
+    ComPtr<IUnknown> object;
+    EXPECT_EQ(S_OK, ::CLSIDFromProgID(L"" MOONLEAF_PROGID, &clsid));
+    EXPECT_EQ(S_OK, ::CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown, object.put_void()));
+    return object;
+}
+
+TEST(MoonleafEmbedding, PressAndReleaseOnADayCellRaisesClickOnce) {
+    ControlHost host;
+    ASSERT_EQ(S_OK, host.embed(L"" MOONLEAF_PROGID, 10, 10));
+    const HWND window = host.control_window();
+    ASSERT_NE(nullptr, window);
+    RECT size{};
+    ::GetClientRect(window, &size);
+    EXPECT_EQ(290, size.right);
+    EXPECT_EQ(235, size.bottom);
+
+    ClickSink sink;
+    EventConnection connection(host.unknown(), moonleaf_ids::kEventsIid, &sink);
+    ASSERT_TRUE(connection.connected());
+    ASSERT_EQ(S_OK, put_property(host.control(), DISPID_MOONLEAF_VALUE, make_date(date(2020, 5, 23))));
+
+    // May 2020 starts on a Friday: the 10th is cell 14, the first cell of the third row.
+    press_and_release(window, 2 + 20, 46 + 2 * 28 + 14);
+    EXPECT_EQ(1, sink.clicks);
+    EXPECT_EQ(date(2020, 5, 10), value_of(host.control()));
+
+    // An empty cell, the weekday header and the title band change nothing and raise nothing.
+    press_and_release(window, 2 + 20, 46 + 14);
+    press_and_release(window, 100, 35);
+    press_and_release(window, 20, 10);
+    EXPECT_EQ(1, sink.clicks);
+    EXPECT_EQ(date(2020, 5, 10), value_of(host.control()));
+}
+
+TEST(MoonleafPersistence, PropertyBagStoresOnlyWhatDiffersFromTheDefaults) {
+    ComPtr<IUnknown> saved = create_moonleaf();
+    auto saved_bag = saved.query<IPersistPropertyBag>(IID_IPersistPropertyBag);
+    ASSERT_TRUE(saved_bag);
+    ASSERT_EQ(S_OK, saved_bag->InitNew());
+    MemoryBag untouched;
+    ASSERT_EQ(S_OK, saved_bag->Save(&untouched, TRUE, FALSE));
+    EXPECT_TRUE(untouched.values.empty());
+
+    auto control = saved.query<IDispatch>(IID_IDispatch);
+    ASSERT_EQ(S_OK, put_property(control.get(), DISPID_MOONLEAF_BOTTOMBACKCOLOR, make_i4(0x0000FF)));
+    ASSERT_EQ(S_OK, put_property(control.get(), DISPID_MOONLEAF_SHOWVERTICALGRID, make_bool(false)));
+    ASSERT_EQ(S_OK, put_property(control.get(), DISPID_MOONLEAF_VALUE, make_date(date(2020, 5, 23))));
+    ASSERT_EQ(S_OK, put_property(control.get(), DISPID_MOONLEAF_BIG, make_i2(1)));
+    MemoryBag bag;
+    ASSERT_EQ(S_OK, saved_bag->Save(&bag, TRUE, FALSE));
+    ASSERT_EQ(4u, bag.values.size());
+    EXPECT_EQ(VT_I4, V_VT(&bag.values[L"BottomBackColor"]));
+    EXPECT_EQ(VT_BOOL, V_VT(&bag.values[L"ShowVerticalGrid"]));
+    EXPECT_EQ(VT_DATE, V_VT(&bag.values[L"Value"]));
+    EXPECT_EQ(VT_I2, V_VT(&bag.values[L"Big"]));
+
+    ComPtr<IUnknown> loaded = create_moonleaf();
+    auto loaded_bag = loaded.query<IPersistPropertyBag>(IID_IPersistPropertyBag);
+    ASSERT_EQ(S_OK, loaded_bag->Load(&bag, nullptr));
+    auto restored = loaded.query<IDispatch>(IID_IDispatch);
+    UniqueVariant colour, grid, big;
+    get_property(restored.get(), DISPID_MOONLEAF_BOTTOMBACKCOLOR, colour.get());
+    get_property(restored.get(), DISPID_MOONLEAF_SHOWVERTICALGRID, grid.get());
+    get_property(restored.get(), DISPID_MOONLEAF_BIG, big.get());
+    EXPECT_EQ(0x0000FFu, V_UI4(colour.get()));
+    EXPECT_EQ(VARIANT_FALSE, V_BOOL(grid.get()));
+    EXPECT_EQ(1, V_I2(big.get()));
+    EXPECT_EQ(date(2020, 5, 23), value_of(restored.get()));
+}
+
+TEST(MoonleafPersistence, StrangeBagValuesTakeTheirDefaults) {
+    MemoryBag bag;
+    V_VT(&bag.values[L"Big"]) = VT_BSTR;
+    V_BSTR(&bag.values[L"Big"]) = ::SysAllocString(L"大");
+    V_VT(&bag.values[L"GridLinesColor"]) = VT_R8;
+    V_R8(&bag.values[L"GridLinesColor"]) = 1e300;
+    V_VT(&bag.values[L"Value"]) = VT_UNKNOWN;
+    V_UNKNOWN(&bag.values[L"Value"]) = nullptr;
+
+    ComPtr<IUnknown> loaded = create_moonleaf();
+    auto persist = loaded.query<IPersistPropertyBag>(IID_IPersistPropertyBag);
+    persist->Load(&bag, nullptr);
+    auto control = loaded.query<IDispatch>(IID_IDispatch);
+    UniqueVariant big, grid;
+    EXPECT_EQ(S_OK, get_property(control.get(), DISPID_MOONLEAF_BIG, big.get()));
+    EXPECT_EQ(S_OK, get_property(control.get(), DISPID_MOONLEAF_GRIDLINESCOLOR, grid.get()));
+    EXPECT_EQ(0, V_I2(big.get()));
+    EXPECT_EQ(0x800000u, V_UI4(grid.get()));
+    UniqueVariant text;
+    EXPECT_EQ(S_OK, call_with_date(control.get(), DISPID_MOONLEAF_GETCHINESEANIMAL, date(2020, 5, 23), text.get()));
+}
+
+TEST(MoonleafPersistence, StreamRoundTripKeepsEveryProperty) {
+    ComPtr<IUnknown> saved = create_moonleaf();
+    auto control = saved.query<IDispatch>(IID_IDispatch);
+    ASSERT_EQ(S_OK, put_property(control.get(), DISPID_MOONLEAF_WEEKBACKCOLOR, make_i4(0x123456)));
+    ASSERT_EQ(S_OK, put_property(control.get(), DISPID_MOONLEAF_SHOWHORIZONTALGRID, make_bool(false)));
+    ASSERT_EQ(S_OK, put_property(control.get(), DISPID_MOONLEAF_VALUE, make_date(date(2001, 2, 3))));
+    auto persist = saved.query<IPersistStreamInit>(IID_IPersistStreamInit);
+    ASSERT_TRUE(persist);
+    EXPECT_EQ(S_OK, persist->IsDirty());
+
+    ComPtr<IStream> stream;
+    ASSERT_EQ(S_OK, ::CreateStreamOnHGlobal(nullptr, TRUE, stream.put()));
+    ASSERT_EQ(S_OK, persist->Save(stream.get(), TRUE));
+    EXPECT_EQ(S_FALSE, persist->IsDirty());
+    const LARGE_INTEGER start{};
+    stream->Seek(start, STREAM_SEEK_SET, nullptr);
+
+    ComPtr<IUnknown> loaded = create_moonleaf();
+    auto loaded_persist = loaded.query<IPersistStreamInit>(IID_IPersistStreamInit);
+    ASSERT_EQ(S_OK, loaded_persist->Load(stream.get()));
+    auto restored = loaded.query<IDispatch>(IID_IDispatch);
+    UniqueVariant week, grid;
+    get_property(restored.get(), DISPID_MOONLEAF_WEEKBACKCOLOR, week.get());
+    get_property(restored.get(), DISPID_MOONLEAF_SHOWHORIZONTALGRID, grid.get());
+    EXPECT_EQ(0x123456u, V_UI4(week.get()));
+    EXPECT_EQ(VARIANT_FALSE, V_BOOL(grid.get()));
+    EXPECT_EQ(date(2001, 2, 3), value_of(restored.get()));
+
+    // A stream that is not ours is refused, and the control keeps its state.
+    ComPtr<IStream> foreign;
+    ASSERT_EQ(S_OK, ::CreateStreamOnHGlobal(nullptr, TRUE, foreign.put()));
+    const char junk[] = "not a Moonleaf stream at all";
+    foreign->Write(junk, sizeof junk, nullptr);
+    foreign->Seek(start, STREAM_SEEK_SET, nullptr);
+    EXPECT_TRUE(FAILED(loaded_persist->Load(foreign.get())));
+    EXPECT_EQ(date(2001, 2, 3), value_of(restored.get()));
+}
+
+}  // namespace
+}  // namespace moonleaf_test
