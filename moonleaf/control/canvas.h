@@ -27,7 +27,9 @@ struct Rect {
     int bottom = 0;
     int width() const { return right - left; }
     int height() const { return bottom - top; }
-    bool contains(Point p) const { return p.x >= left && p.x < right && p.y >= top && p.y < bottom; }
+    bool contains(Point p) const {
+        return p.x >= left && p.x < right && p.y >= top && p.y < bottom;
+    }
     bool operator==(const Rect&) const = default;
 };
 
@@ -52,7 +54,7 @@ enum class EdgeStyle {
 // CJK characters are 12 pixels wide and digits 6 (all positions are computed from those
 // widths). `at` is the top-left corner of the text.
 class Canvas {
-public:
+  public:
     virtual ~Canvas() = default;
     virtual void fill_rect(Surface surface, const Rect& rect, Colour colour) = 0;
     // A one-pixel line; the end point is not drawn (MoveToEx/LineTo).

@@ -40,7 +40,7 @@ Rect selector_box_rect(int W, SelectorList list);
 inline constexpr Rect kLeftArrowButton{1, 2, 13, 19};
 inline constexpr Rect kRightArrowButton{38, 2, 50, 19};
 inline constexpr Rect kDropDownButton{50, 2, 62, 19};
-inline constexpr Rect kYearLabel{13, 2, 38, 19};       // Label1: the year
+inline constexpr Rect kYearLabel{13, 2, 38, 19};         // Label1: the year
 inline constexpr Rect kMonthNumberLabel{13, 2, 26, 19};  // Label2: the month number
 inline constexpr Rect kMonthSuffixLabel{26, 2, 38, 19};  // Label3: "月"
 // Marlett glyphs: left-pointing, right-pointing and down-pointing triangles.

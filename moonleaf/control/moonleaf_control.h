@@ -10,14 +10,12 @@
 #include "moonleaf/control/month_layout.h"
 #include "moonleaf/control/property_bag.h"
 #include "moonleaf/control/selector_list.h"
+#include "moonleaf/control/spin_step.h"
 #include "moonleaf/control/status.h"
 
 namespace moonleaf {
 
 enum class MouseButton { Left, Right, Middle };
-
-// Which arrow button is held.
-enum class SpinMode : std::int16_t { None = 0, YearDown = 1, YearUp = 2, MonthDown = 3, MonthUp = 4 };
 
 struct Size {
     int width = 0;
@@ -37,10 +35,12 @@ struct Size {
 //                     selector boxes included; the control routes them);
 //   spin_timer_tick   each expiry of the timer started by ControlHost::set_spin_timer;
 //   choose_from_list  CBN_SELCHANGE of the year or month combo box;
-//   resize            a new extent: apply the returned size.
+//   resize            a new extent: size the control's bitmap to resized_width(width) ×
+//                     kControlHeight first (the control draws into it at once), then apply the
+//                     returned size and move the boxes and combo boxes (selector_box_rect).
 // Nothing here throws; drawing goes to the canvas given at construction.
 class MoonleafControl {
-public:
+  public:
     MoonleafControl(ControlHost& host, Canvas& canvas);
     MoonleafControl(const MoonleafControl&) = delete;
     MoonleafControl& operator=(const MoonleafControl&) = delete;
@@ -109,22 +109,21 @@ public:
     const DayArray& day_array() const { return day_array_; }
     const ControlProperties& properties() const { return properties_; }
 
-private:
+  private:
     enum class PressTarget { None, Control, YearBox, MonthBox };
 
-    Status apply_defaults(common::OleDate today);
-    // The shared tail of the colour and flag writes.
     template <class T>
-    Status write_property(T ControlProperties::*field, T value, const char* name, Status (MoonleafControl::*redraw)());
+    Status write_property(T ControlProperties::*field, T value, const char* name,
+                          Status (MoonleafControl::*redraw)());
 
-    void select_list_item(SelectorList list, int index);
-    void show_month_of(int year, int month);
-    void set_labels(int year, int month);
-    void spin_step();
-    void stop_spinning();
+    Status select_list_item(SelectorList list, int index);
+    Status on_list_choice(SelectorList list, int index);
+    void set_value_directly(int year, int month, int day);
+    void set_year_label(int year);
+    void set_month_label(int month);
     void press_day_cell(Point at);
     void press_selector_box(SelectorList list, Point at);
-    void release_selector_box(SelectorList list, Point at);
+    void release_selector_box(SelectorList list);
     void on_click();
 
     Status redraw_grid();
@@ -134,11 +133,9 @@ private:
     Status redraw_selector_boxes();
     Status redraw_after_big();
     Status redraw_month();
-    void draw_selector_box(SelectorList list);
-    void draw_label(SelectorList list);
-    void draw_chrome();
 
-    Result<std::string> lunar_fact(common::OleDate theDate, std::string (*fact)(common::OleDate)) const;
+    Result<std::string> lunar_fact(common::OleDate theDate,
+                                   std::string (*fact)(common::OleDate)) const;
 
     ControlHost& host_;
     Canvas& canvas_;

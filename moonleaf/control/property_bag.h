@@ -20,7 +20,8 @@ struct BagMissing {
 struct BagUnsupported {
     bool operator==(const BagUnsupported&) const = default;
 };
-using BagValue = std::variant<BagMissing, std::int64_t, bool, common::OleDate, double, std::string, BagUnsupported>;
+using BagValue = std::variant<BagMissing, std::int64_t, bool, common::OleDate, double, std::string,
+                              BagUnsupported>;
 
 // What the control stores, typed exactly: colours as a 32-bit integer (VT_I4), booleans
 // (VT_BOOL), `Value` as a date (VT_DATE), `Big` as a 16-bit integer (VT_I2).
@@ -28,7 +29,7 @@ using StoredValue = std::variant<std::int32_t, bool, common::OleDate, std::int16
 
 // The host's property bag (IPersistPropertyBag::Load/Save), or MemoryPropertyBag for streams.
 class PropertyBag {
-public:
+  public:
     virtual ~PropertyBag() = default;
     virtual BagValue read(std::string_view key) = 0;
     // False when the bag refused the value.

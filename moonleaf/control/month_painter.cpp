@@ -1,0 +1,209 @@
+#include "moonleaf/control/month_painter.h"
+
+#include <array>
+#include <cmath>
+#include <string>
+#include <string_view>
+
+#include "moonleaf/lunar/almanac_names.h"
+#include "moonleaf/lunar/day_caption.h"
+#include "moonleaf/lunar/solar_terms.h"
+#include "moonleaf/lunar/solar_to_lunar.h"
+
+namespace moonleaf {
+namespace {
+
+using common::OleDate;
+
+constexpr int kDigitWidth = 6;
+constexpr int kCharacterWidth = 12;
+
+constexpr std::array<std::string_view, 7> kWeekdayNames = {"星期日", "星期一", "星期二", "星期三",
+                                                           "星期四", "星期五", "星期六"};
+constexpr std::array<std::string_view, 7> kCapitalWeekdayNames = {
+    "星期日", "星期壹", "星期贰", "星期叁", "星期肆", "星期伍", "星期陆"};
+
+// Lunar texts are shown only for a `Value` later than 1900-01-01 00:00.
+bool shows_lunar_texts(OleDate value) {
+    return value > OleDate::from_ymd(1900, 1, 1);
+}
+
+// Half of a pixel span, rounded to the nearest pixel, ties to even.
+int half(int span) {
+    return static_cast<int>(std::lrint(span / 2.0));
+}
+
+int character_count(std::string_view utf8) {
+    int count = 0;
+    for (unsigned char c : utf8)
+        if ((c & 0xC0) != 0x80) ++count;
+    return count;
+}
+
+Colour column_colour(int column) {
+    if (column == 0) return kRed;
+    if (column == 6) return kBlue;
+    return kBlack;
+}
+
+void draw_button_at_rest(Canvas& canvas, Surface surface, const Rect& button, char glyph,
+                         Colour background) {
+    canvas.fill_rect(surface, button, background);
+    canvas.edge(surface, button, EdgeStyle::ButtonAtRest);
+    canvas.marlett_glyph(surface, button, glyph, kBlack);
+}
+
+// Draws the day's caption under its number; false when the day cannot be converted.
+bool draw_caption(Canvas& canvas, const Rect& cell, int w, OleDate date) {
+    DayCaptionResult caption;
+    try {
+        caption = DayCaption(date);
+    } catch (const LunarRangeError&) {
+        return false;
+    }
+    const int x = cell.left + half(w - kCharacterWidth * character_count(caption.text));
+    canvas.text(Surface::Control, {x, cell.top + 13}, caption.text,
+                caption.festival ? kRed : kBlack);
+    return true;
+}
+
+}  // namespace
+
+Surface box_surface(SelectorList list) {
+    return list == SelectorList::Year ? Surface::YearBox : Surface::MonthBox;
+}
+
+void draw_frame(Canvas& canvas, int W) {
+    canvas.edge(Surface::Control, frame_rect(W), EdgeStyle::Frame);
+    canvas.present(Surface::Control);
+}
+
+void draw_separators(Canvas& canvas, int W) {
+    for (int y : {25, 45, 213}) canvas.line(Surface::Control, {1, y}, {W - 2, y}, kBlack);
+    canvas.present(Surface::Control);
+}
+
+GridDrawing draw_grid(Canvas& canvas, const ControlProperties& properties, int W) {
+    const int w = cell_width(W);
+    canvas.fill_rect(Surface::Control, day_grid_rect(W), properties.DateBackColor);
+    if (properties.ShowHorizontalGrid)
+        for (int i = 1; i <= 5; ++i)
+            canvas.line(Surface::Control, {2, 28 * i + 45}, {W - 2, 28 * i + 45},
+                        properties.GridLinesColor);
+    if (properties.ShowVerticalGrid)
+        for (int i = 1; i <= 6; ++i)
+            canvas.line(Surface::Control, {w * i + 1, 45}, {w * i + 1, kControlHeight - 22},
+                        properties.GridLinesColor);
+
+    const common::YearMonthDay value = properties.Value.ymd();
+    GridDrawing drawing;
+    drawing.days = fill_day_array(value.year, value.month);
+    const bool lunar = shows_lunar_texts(properties.Value);
+    for (int k = 0; k < kCellCount; ++k) {
+        const int d = drawing.days[static_cast<std::size_t>(k)];
+        if (d == 0) continue;
+        const Rect cell = cell_rect(W, k);
+        if (d == value.day) {
+            drawing.selected_cell = k;
+            canvas.fill_rect(Surface::Control, cell, properties.SelectColor);
+        }
+        const std::string number = std::to_string(d);
+        const int x = cell.left + half(w - kDigitWidth * static_cast<int>(number.size()));
+        canvas.text(Surface::Control, {x, cell.top}, number, column_colour(k % 7));
+        if (lunar && !draw_caption(canvas, cell, w, OleDate::from_ymd(value.year, value.month, d)))
+            drawing.lunar_complete = false;
+    }
+    canvas.present(Surface::Control);
+    return drawing;
+}
+
+void draw_weekday_header(Canvas& canvas, const ControlProperties& properties, int W) {
+    const int w = cell_width(W);
+    canvas.fill_rect(Surface::Control, weekday_header_rect(W), properties.WeekBackColor);
+    const auto& names = properties.Big == 0 ? kWeekdayNames : kCapitalWeekdayNames;
+    for (int i = 0; i < 7; ++i)
+        canvas.text(Surface::Control, {i * w + 2 + half(w - 36), 30},
+                    names[static_cast<std::size_t>(i)], column_colour(i));
+    canvas.present(Surface::Control);
+}
+
+void draw_bottom_band(Canvas& canvas, const ControlProperties& properties, int W) {
+    canvas.fill_rect(Surface::Control, bottom_band_rect(W), properties.BottomBackColor);
+    if (shows_lunar_texts(properties.Value)) {
+        const common::YearMonthDay value = properties.Value.ymd();
+        const int length = common::days_in_month(value.year, value.month);
+        bool first = true;
+        for (int d = 1; d <= length; ++d) {
+            const std::string term = SolarTermOf(OleDate::from_ymd(value.year, value.month, d));
+            if (term == " ") continue;
+            const Point at = first ? Point{8, 218} : Point{half(W), 218};
+            canvas.text(Surface::Control, at, term + "：" + std::to_string(d) + "日", kBlack);
+            first = false;
+        }
+    }
+    canvas.present(Surface::Control);
+}
+
+bool draw_title_band(Canvas& canvas, const ControlProperties& properties, int W) {
+    canvas.fill_rect(Surface::Control, title_band_rect(W), properties.TitleBackColor);
+    bool complete = true;
+    if (shows_lunar_texts(properties.Value)) {
+        try {
+            const LunarDate lunar = ToLunarDate(properties.Value);
+            canvas.text(Surface::Control, {6, 7},
+                        "农历" + CyclicalYearName(lunar.year) + LunarMonthName(lunar.month) +
+                            LunarDayName(lunar.day),
+                        kBlack);
+            canvas.text(Surface::Control, {132, 7}, ZodiacAnimal(lunar.year), kBlack);
+        } catch (const LunarRangeError&) {
+            complete = false;
+        }
+    }
+    canvas.present(Surface::Control);
+    return complete;
+}
+
+void draw_selector_box(Canvas& canvas, SelectorList list, Colour background, int number) {
+    const Surface surface = box_surface(list);
+    canvas.fill_rect(surface, {0, 0, kSelectorBoxWidth, kSelectorBoxHeight}, background);
+    draw_buttons_at_rest(canvas, list, background);
+    draw_selector_label(canvas, list, background, number);
+}
+
+void draw_buttons_at_rest(Canvas& canvas, SelectorList list, Colour background) {
+    const Surface surface = box_surface(list);
+    draw_button_at_rest(canvas, surface, kLeftArrowButton, kLeftArrowGlyph, background);
+    draw_button_at_rest(canvas, surface, kRightArrowButton, kRightArrowGlyph, background);
+    draw_button_at_rest(canvas, surface, kDropDownButton, kDropDownGlyph, background);
+    canvas.present(surface);
+}
+
+void draw_arrow_pressed(Canvas& canvas, SelectorList list, const Rect& button, char glyph,
+                        Colour background) {
+    const Surface surface = box_surface(list);
+    canvas.fill_rect(surface, button, background);
+    canvas.edge(surface, button, EdgeStyle::ButtonPressed);
+    canvas.marlett_glyph(surface, button, glyph, kBlack);
+    canvas.present(surface);
+}
+
+void draw_selector_label(Canvas& canvas, SelectorList list, Colour background, int number) {
+    const Surface surface = box_surface(list);
+    const std::string digits = std::to_string(number);
+    const int text_width = kDigitWidth * static_cast<int>(digits.size());
+    const int y = kYearLabel.top + half(kYearLabel.height() - kCharacterWidth);
+    if (list == SelectorList::Year) {
+        canvas.fill_rect(surface, kYearLabel, background);
+        canvas.text(surface, {kYearLabel.left + half(kYearLabel.width() - text_width), y}, digits,
+                    kBlack);
+    } else {
+        // The month number stands right-aligned against its "月".
+        canvas.fill_rect(surface, kMonthNumberLabel, background);
+        canvas.fill_rect(surface, kMonthSuffixLabel, background);
+        canvas.text(surface, {kMonthNumberLabel.right - text_width, y}, digits, kBlack);
+        canvas.text(surface, {kMonthSuffixLabel.left, y}, "月", kBlack);
+    }
+    canvas.present(surface);
+}
+
+}  // namespace moonleaf

@@ -1,0 +1,68 @@
+#include "moonleaf/control/month_layout.h"
+
+#include <gtest/gtest.h>
+
+#include "moonleaf/control/spin_step.h"
+
+namespace moonleaf {
+namespace {
+
+TEST(MonthLayout, ResizeKeepsTheHeightAndGrowsInSevens) {
+    EXPECT_EQ(resized_width(300), 297);
+    EXPECT_EQ(resized_width(200), 290);
+    EXPECT_EQ(resized_width(290), 290);
+    EXPECT_EQ(resized_width(293), 290);  // 3/7 rounds down
+    EXPECT_EQ(resized_width(294), 297);  // 4/7 rounds up
+    EXPECT_EQ(resized_width(-5), 290);
+}
+
+TEST(MonthLayout, CellsFollowTheCellWidth) {
+    EXPECT_EQ(cell_width(290), 41);
+    EXPECT_EQ(cell_width(297), 42);
+    EXPECT_EQ(cell_rect(290, 0), (Rect{2, 46, 42, 73}));
+    EXPECT_EQ(cell_rect(290, 13), (Rect{248, 74, 288, 101}));
+    EXPECT_EQ(cell_rect(290, 36), (Rect{43, 186, 83, 213}));
+    EXPECT_EQ(selector_box_rect(290, SelectorList::Year), (Rect{152, 3, 216, 23}));
+    EXPECT_EQ(selector_box_rect(297, SelectorList::Month), (Rect{227, 3, 291, 23}));
+    EXPECT_EQ(bottom_band_rect(297), (Rect{2, 214, 295, 233}));
+}
+
+TEST(MonthLayout, ThirtyOneDaysFromASaturdayReachTheLastCell) {
+    const DayArray days = fill_day_array(2020, 8);  // 2020-08-01 was a Saturday
+    for (int k = 0; k < 6; ++k) EXPECT_EQ(days[k], 0);
+    EXPECT_EQ(days[6], 1);
+    EXPECT_EQ(days[35], 30);
+    EXPECT_EQ(days[36], 31);
+}
+
+TEST(MonthLayout, FebruaryFromASundayFillsExactlyFourRows) {
+    const DayArray days = fill_day_array(2015, 2);
+    EXPECT_EQ(days[0], 1);
+    EXPECT_EQ(days[27], 28);
+    for (int k = 28; k < kCellCount; ++k) EXPECT_EQ(days[k], 0);
+}
+
+TEST(SpinStep, YearArrowsStopOnePastTheEndOfTheList) {
+    EXPECT_EQ(spin_step(SpinMode::YearDown, 1902, 5), (SpinStep{1901, 5, false}));
+    EXPECT_EQ(spin_step(SpinMode::YearDown, 1901, 5), (SpinStep{1901, 5, true}));
+    EXPECT_EQ(spin_step(SpinMode::YearUp, 2089, 5), (SpinStep{2090, 5, false}));
+    EXPECT_EQ(spin_step(SpinMode::YearUp, 2090, 5), (SpinStep{2090, 5, true}));
+}
+
+TEST(SpinStep, MonthArrowsCrossYearsAndStopOnReachingTheEnds) {
+    EXPECT_EQ(spin_step(SpinMode::MonthUp, 2019, 12), (SpinStep{2020, 1, false}));
+    EXPECT_EQ(spin_step(SpinMode::MonthDown, 2020, 1), (SpinStep{2019, 12, false}));
+    EXPECT_EQ(spin_step(SpinMode::MonthDown, 1901, 2), (SpinStep{1901, 1, true}));
+    EXPECT_EQ(spin_step(SpinMode::MonthDown, 1901, 1), (SpinStep{1901, 1, true}));
+    EXPECT_EQ(spin_step(SpinMode::MonthUp, 2090, 11), (SpinStep{2090, 12, true}));
+    EXPECT_EQ(spin_step(SpinMode::MonthUp, 2090, 12), (SpinStep{2090, 12, true}));
+    EXPECT_EQ(spin_step(SpinMode::None, 2020, 3), (SpinStep{2020, 3, false}));
+}
+
+TEST(SpinStep, LabelsOutsideTheListsAreBroughtIntoThem) {
+    EXPECT_EQ(spin_step(SpinMode::YearUp, 2300, 7), (SpinStep{2090, 7, true}));
+    EXPECT_EQ(spin_step(SpinMode::MonthUp, 1800, 0), (SpinStep{1901, 2, false}));
+}
+
+}  // namespace
+}  // namespace moonleaf
