@@ -82,6 +82,7 @@ class UniqueVariant {
 public:
     UniqueVariant() { ::VariantInit(&value_); }
     ~UniqueVariant() { ::VariantClear(&value_); }
+    UniqueVariant(UniqueVariant&& other) noexcept : value_(other.value_) { ::VariantInit(&other.value_); }
     UniqueVariant(const UniqueVariant&) = delete;
     UniqueVariant& operator=(const UniqueVariant&) = delete;
 

@@ -14,20 +14,24 @@ HRESULT give(Out* out, In value) {
 
 VARIANT_BOOL variant_bool(bool value) { return value ? VARIANT_TRUE : VARIANT_FALSE; }
 
+// Colours travel as `long`, which every automation client (VBScript included) understands;
+// system-colour references such as 0x80000005 are negative there.
+moonleaf::Colour colour_of(long value) { return static_cast<moonleaf::Colour>(value); }
+
 }  // namespace
 
-HRESULT MoonleafObject::get_BottomBackColor(OLE_COLOR* value) { return give(value, control_.get_BottomBackColor()); }
-HRESULT MoonleafObject::put_BottomBackColor(OLE_COLOR value) { return outcome(control_.put_BottomBackColor(value)); }
-HRESULT MoonleafObject::get_DateBackColor(OLE_COLOR* value) { return give(value, control_.get_DateBackColor()); }
-HRESULT MoonleafObject::put_DateBackColor(OLE_COLOR value) { return outcome(control_.put_DateBackColor(value)); }
-HRESULT MoonleafObject::get_GridLinesColor(OLE_COLOR* value) { return give(value, control_.get_GridLinesColor()); }
-HRESULT MoonleafObject::put_GridLinesColor(OLE_COLOR value) { return outcome(control_.put_GridLinesColor(value)); }
-HRESULT MoonleafObject::get_SelectColor(OLE_COLOR* value) { return give(value, control_.get_SelectColor()); }
-HRESULT MoonleafObject::put_SelectColor(OLE_COLOR value) { return outcome(control_.put_SelectColor(value)); }
-HRESULT MoonleafObject::get_TitleBackColor(OLE_COLOR* value) { return give(value, control_.get_TitleBackColor()); }
-HRESULT MoonleafObject::put_TitleBackColor(OLE_COLOR value) { return outcome(control_.put_TitleBackColor(value)); }
-HRESULT MoonleafObject::get_WeekBackColor(OLE_COLOR* value) { return give(value, control_.get_WeekBackColor()); }
-HRESULT MoonleafObject::put_WeekBackColor(OLE_COLOR value) { return outcome(control_.put_WeekBackColor(value)); }
+HRESULT MoonleafObject::get_BottomBackColor(long* value) { return give(value, control_.get_BottomBackColor()); }
+HRESULT MoonleafObject::put_BottomBackColor(long value) { return outcome(control_.put_BottomBackColor(colour_of(value))); }
+HRESULT MoonleafObject::get_DateBackColor(long* value) { return give(value, control_.get_DateBackColor()); }
+HRESULT MoonleafObject::put_DateBackColor(long value) { return outcome(control_.put_DateBackColor(colour_of(value))); }
+HRESULT MoonleafObject::get_GridLinesColor(long* value) { return give(value, control_.get_GridLinesColor()); }
+HRESULT MoonleafObject::put_GridLinesColor(long value) { return outcome(control_.put_GridLinesColor(colour_of(value))); }
+HRESULT MoonleafObject::get_SelectColor(long* value) { return give(value, control_.get_SelectColor()); }
+HRESULT MoonleafObject::put_SelectColor(long value) { return outcome(control_.put_SelectColor(colour_of(value))); }
+HRESULT MoonleafObject::get_TitleBackColor(long* value) { return give(value, control_.get_TitleBackColor()); }
+HRESULT MoonleafObject::put_TitleBackColor(long value) { return outcome(control_.put_TitleBackColor(colour_of(value))); }
+HRESULT MoonleafObject::get_WeekBackColor(long* value) { return give(value, control_.get_WeekBackColor()); }
+HRESULT MoonleafObject::put_WeekBackColor(long value) { return outcome(control_.put_WeekBackColor(colour_of(value))); }
 
 HRESULT MoonleafObject::get_ShowVerticalGrid(VARIANT_BOOL* value) {
     return give(value, variant_bool(control_.get_ShowVerticalGrid()));

@@ -184,6 +184,7 @@ HRESULT MoonleafObject::outcome(const moonleaf::Status& status) { return status.
 
 HRESULT MoonleafObject::text_outcome(const moonleaf::Result<std::string>& result, BSTR* text) {
     if (!text) return E_POINTER;
+    *text = nullptr;
     if (!result.ok()) return failed(result.message());
     *text = bstr_from_utf8(result.value());
     return *text ? S_OK : E_OUTOFMEMORY;

@@ -56,22 +56,22 @@ public:
                                      VARIANT* result, EXCEPINFO* exception, UINT* argument_error) override;
 
     // _Moonleaf (moonleaf_members.cpp)
-    HRESULT STDMETHODCALLTYPE get_BottomBackColor(OLE_COLOR* value) override;
-    HRESULT STDMETHODCALLTYPE put_BottomBackColor(OLE_COLOR value) override;
-    HRESULT STDMETHODCALLTYPE get_DateBackColor(OLE_COLOR* value) override;
-    HRESULT STDMETHODCALLTYPE put_DateBackColor(OLE_COLOR value) override;
-    HRESULT STDMETHODCALLTYPE get_GridLinesColor(OLE_COLOR* value) override;
-    HRESULT STDMETHODCALLTYPE put_GridLinesColor(OLE_COLOR value) override;
-    HRESULT STDMETHODCALLTYPE get_SelectColor(OLE_COLOR* value) override;
-    HRESULT STDMETHODCALLTYPE put_SelectColor(OLE_COLOR value) override;
+    HRESULT STDMETHODCALLTYPE get_BottomBackColor(long* value) override;
+    HRESULT STDMETHODCALLTYPE put_BottomBackColor(long value) override;
+    HRESULT STDMETHODCALLTYPE get_DateBackColor(long* value) override;
+    HRESULT STDMETHODCALLTYPE put_DateBackColor(long value) override;
+    HRESULT STDMETHODCALLTYPE get_GridLinesColor(long* value) override;
+    HRESULT STDMETHODCALLTYPE put_GridLinesColor(long value) override;
+    HRESULT STDMETHODCALLTYPE get_SelectColor(long* value) override;
+    HRESULT STDMETHODCALLTYPE put_SelectColor(long value) override;
     HRESULT STDMETHODCALLTYPE get_ShowVerticalGrid(VARIANT_BOOL* value) override;
     HRESULT STDMETHODCALLTYPE put_ShowVerticalGrid(VARIANT_BOOL value) override;
     HRESULT STDMETHODCALLTYPE get_ShowHorizontalGrid(VARIANT_BOOL* value) override;
     HRESULT STDMETHODCALLTYPE put_ShowHorizontalGrid(VARIANT_BOOL value) override;
-    HRESULT STDMETHODCALLTYPE get_TitleBackColor(OLE_COLOR* value) override;
-    HRESULT STDMETHODCALLTYPE put_TitleBackColor(OLE_COLOR value) override;
-    HRESULT STDMETHODCALLTYPE get_WeekBackColor(OLE_COLOR* value) override;
-    HRESULT STDMETHODCALLTYPE put_WeekBackColor(OLE_COLOR value) override;
+    HRESULT STDMETHODCALLTYPE get_TitleBackColor(long* value) override;
+    HRESULT STDMETHODCALLTYPE put_TitleBackColor(long value) override;
+    HRESULT STDMETHODCALLTYPE get_WeekBackColor(long* value) override;
+    HRESULT STDMETHODCALLTYPE put_WeekBackColor(long value) override;
     HRESULT STDMETHODCALLTYPE get_Value(DATE* value) override;
     HRESULT STDMETHODCALLTYPE put_Value(DATE value) override;
     HRESULT STDMETHODCALLTYPE get_Big(short* value) override;

@@ -5,8 +5,9 @@ set -euo pipefail
 session=$1 script=$2
 work=$(mktemp -d "$session/script.XXXXXX")
 trap 'rm -rf "$work"' EXIT
-# The script host reads UTF-16 with a byte-order mark; the repository keeps the script in UTF-8.
-{ printf '\xff\xfe'; iconv -f UTF-8 -t UTF-16LE "$script"; } >"$work/checks.vbs"
+# Wine's script host reads scripts in the ANSI code page (936 here); the repository keeps
+# the script in UTF-8.
+iconv -f UTF-8 -t GBK "$script" | sed 's/$/\r/' >"$work/checks.vbs"
 status=0
 "$(dirname "$0")/gui_session.sh" run "$session" cscript //nologo "$work/checks.vbs" >"$work/out.gbk" || status=$?
 iconv -f GBK -t UTF-8 "$work/out.gbk" | tr -d '\r' | tee "$work/out.txt"

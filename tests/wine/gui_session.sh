@@ -7,7 +7,7 @@
 #   gui_session.sh run DIR PROGRAM ARGS...   run a Windows program on that display
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
-action=$1 dir=$2
+action=$1 dir=$(realpath -m "$2")
 shift 2
 export WINEPREFIX=$dir/wineprefix
 

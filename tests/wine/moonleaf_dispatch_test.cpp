@@ -145,7 +145,8 @@ TEST(MoonleafModule, MayUnloadOnlyWhenNoObjectIsAlive) {
     ASSERT_TRUE(m);
     HMODULE library = ::GetModuleHandleW(L"Moonleaf2.ocx");
     ASSERT_NE(nullptr, library);
-    auto can_unload = reinterpret_cast<HRESULT(STDAPICALLTYPE*)()>(::GetProcAddress(library, "DllCanUnloadNow"));
+    auto can_unload = reinterpret_cast<HRESULT(STDAPICALLTYPE*)()>(
+        reinterpret_cast<void*>(::GetProcAddress(library, "DllCanUnloadNow")));
     ASSERT_NE(nullptr, can_unload);
     EXPECT_EQ(S_FALSE, can_unload());
     m.reset();

@@ -95,7 +95,7 @@ TEST(MoonleafPersistence, PropertyBagStoresOnlyWhatDiffersFromTheDefaults) {
     get_property(restored.get(), DISPID_MOONLEAF_BOTTOMBACKCOLOR, colour.get());
     get_property(restored.get(), DISPID_MOONLEAF_SHOWVERTICALGRID, grid.get());
     get_property(restored.get(), DISPID_MOONLEAF_BIG, big.get());
-    EXPECT_EQ(0x0000FFu, V_UI4(colour.get()));
+    EXPECT_EQ(0x0000FF, V_I4(colour.get()));
     EXPECT_EQ(VARIANT_FALSE, V_BOOL(grid.get()));
     EXPECT_EQ(1, V_I2(big.get()));
     EXPECT_EQ(date(2020, 5, 23), value_of(restored.get()));
@@ -118,7 +118,7 @@ TEST(MoonleafPersistence, StrangeBagValuesTakeTheirDefaults) {
     EXPECT_EQ(S_OK, get_property(control.get(), DISPID_MOONLEAF_BIG, big.get()));
     EXPECT_EQ(S_OK, get_property(control.get(), DISPID_MOONLEAF_GRIDLINESCOLOR, grid.get()));
     EXPECT_EQ(0, V_I2(big.get()));
-    EXPECT_EQ(0x800000u, V_UI4(grid.get()));
+    EXPECT_EQ(0x800000, V_I4(grid.get()));
     UniqueVariant text;
     EXPECT_EQ(S_OK, call_with_date(control.get(), DISPID_MOONLEAF_GETCHINESEANIMAL, date(2020, 5, 23), text.get()));
 }
@@ -147,7 +147,7 @@ TEST(MoonleafPersistence, StreamRoundTripKeepsEveryProperty) {
     UniqueVariant week, grid;
     get_property(restored.get(), DISPID_MOONLEAF_WEEKBACKCOLOR, week.get());
     get_property(restored.get(), DISPID_MOONLEAF_SHOWHORIZONTALGRID, grid.get());
-    EXPECT_EQ(0x123456u, V_UI4(week.get()));
+    EXPECT_EQ(0x123456, V_I4(week.get()));
     EXPECT_EQ(VARIANT_FALSE, V_BOOL(grid.get()));
     EXPECT_EQ(date(2001, 2, 3), value_of(restored.get()));
 

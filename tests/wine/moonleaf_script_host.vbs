@@ -48,19 +48,23 @@ Check "GetConstellation", m.GetConstellation(d), "双子座"
 m.Value = d
 Check "GetChineseAnimal before 1901", m.GetChineseAnimal(DateSerial(1900, 12, 31)), "鼠"
 Check "GetChineseDay after 2090-12-31 00:00", m.GetChineseDay(DateSerial(2090, 12, 31) + TimeSerial(8, 0, 0)), "初一"
-Check "GetChineseDay on 2090-12-31", m.GetChineseDay(DateSerial(2090, 12, 31)), "初十"
+Check "GetChineseDay on 2090-12-31", m.GetChineseDay(DateSerial(2090, 12, 31)), "十一"
 Check "GetChineseDate of 1901-01-01", m.GetChineseDate(DateSerial(1901, 1, 1)), "农历庚子年十一月十一"
 
-' A Value past the lunar table makes the fallback fail with an error the script can see,
-' and the control keeps working afterwards.
-m.Value = DateSerial(2095, 1, 1)
+' A Value past the lunar table: the write reports the failed redraw, a method that falls back
+' to it fails too, each with a description the script can see, and the control keeps working.
+Dim writeError, methodError, text
 On Error Resume Next
-Dim text : text = m.GetChineseYear(DateSerial(1800, 1, 1))
-Dim failed : failed = Err.Number <> 0
-Dim description : description = Err.Description
+m.Value = DateSerial(2095, 1, 1)
+writeError = Err.Number & " " & Err.Description
+Err.Clear
+text = m.GetChineseYear(DateSerial(1800, 1, 1))
+methodError = Err.Number & " " & Err.Description
 On Error GoTo 0
-Check "fallback past the table fails", failed, True
-Check "the failure has a description", Len(description) > 0, True
+' The description names the end of the supported range. (Echoing this text makes Wine 8's
+' script host crash when it exits, so it is only searched.)
+Check "writing Value past the table fails", InStr(writeError, "2091") > 0 And Left(writeError, 2) <> "0 ", True
+Check "the fallback past the table fails", InStr(methodError, "2091") > 0 And Left(methodError, 2) <> "0 ", True
 m.Value = d
 Check "working again after the failure", m.GetChineseYear(DateSerial(1800, 1, 1)), "庚子年(闰)"
 
