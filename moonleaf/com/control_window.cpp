@@ -47,7 +47,7 @@ moonleaf::MouseButton button_of(UINT message) {
 }
 
 HWND create_list(HWND parent, int id, const moonleaf::SelectorListModel& model, HFONT font) {
-    HWND combo = ::CreateWindowExW(0, L"COMBOBOX", L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWNLIST, 0, 0,
+    HWND combo = ::CreateWindowExW(0, L"COMBOBOX", L"", WS_CHILD | WS_VSCROLL | CBS_DROPDOWNLIST, 0, 0,
                                    moonleaf::kSelectorBoxWidth, kDropDownHeight, parent,
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), module_instance(), nullptr);
     if (!combo) return nullptr;
@@ -55,10 +55,6 @@ HWND create_list(HWND parent, int id, const moonleaf::SelectorListModel& model, 
     for (const std::string& item : model.items)
         ::SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(utf16_from_utf8(item).c_str()));
     ::SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(model.selected), 0);
-    // Only the drop-down part is ever seen: the list's own box lies hidden under the selector
-    // box drawn by the control, and an empty region keeps it from painting or taking clicks.
-    UniqueHandle<HRGN, close_fn::gdi_object> nothing(::CreateRectRgn(0, 0, 0, 0));
-    if (::SetWindowRgn(combo, nothing.get(), FALSE)) nothing.release();  // the window owns it now
     return combo;
 }
 

@@ -3,8 +3,8 @@
 # with nothing registered.
 #   com_registration_free.sh SESSION_DIR OCX CLIENT.exe IDS_HEADER
 set -euo pipefail
-session=$1 ocx=$2 client=$3 ids=$4
-here=$(dirname "$0")
+session=$(realpath "$1") ocx=$(realpath "$2") client=$(realpath "$3") ids=$(realpath "$4")
+here=$(cd "$(dirname "$0")" && pwd)
 "$here/com_registration.sh" unregister "$session" "$ocx" "$ids" >/dev/null
 work=$(mktemp -d "$session/regfree.XXXXXX")
 trap 'rm -rf "$work"' EXIT

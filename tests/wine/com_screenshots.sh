@@ -2,7 +2,7 @@
 # Screenshots of the control for review: January 2020, and May 2020 with Big = 1.
 #   com_screenshots.sh SESSION_DIR OCX HOST.exe OUTPUT_DIR
 set -euo pipefail
-session=$1 ocx=$2 host=$3 out=$4
+session=$(realpath "$1") ocx=$(realpath "$2") host=$(realpath "$3") out=$(realpath -m "$4")
 here=$(cd "$(dirname "$0")" && pwd)
 mkdir -p "$out"
 work=$(mktemp -d "$session/shots.XXXXXX")

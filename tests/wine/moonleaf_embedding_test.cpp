@@ -65,6 +65,39 @@ TEST(MoonleafEmbedding, PressAndReleaseOnADayCellRaisesClickOnce) {
     EXPECT_EQ(date(2020, 5, 10), value_of(host.control()));
 }
 
+HWND first_combo_box(HWND control) {
+    HWND found = nullptr;
+    ::EnumChildWindows(
+        control,
+        [](HWND child, LPARAM result) -> BOOL {
+            wchar_t name[32] = {};
+            ::GetClassNameW(child, name, 32);
+            if (::lstrcmpiW(name, L"ComboBox") != 0) return TRUE;
+            *reinterpret_cast<HWND*>(result) = child;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+TEST(MoonleafEmbedding, YearSelectorOpensItsListAndAChoiceMovesValue) {
+    ControlHost host;
+    ASSERT_EQ(S_OK, host.embed(L"" MOONLEAF_PROGID, 10, 10));
+    ASSERT_EQ(S_OK, put_property(host.control(), DISPID_MOONLEAF_VALUE, make_date(date(2020, 5, 23))));
+    const HWND year_list = first_combo_box(host.control_window());
+    ASSERT_NE(nullptr, year_list);
+    EXPECT_EQ(2020 - 1901, ::SendMessageW(year_list, CB_GETCURSEL, 0, 0));
+
+    // The drop-down button of the year box (the box's left edge lies at 290 - 138).
+    press_and_release(host.control_window(), 290 - 138 + 56, 3 + 10);
+    EXPECT_TRUE(::SendMessageW(year_list, CB_GETDROPPEDSTATE, 0, 0));
+    // The user moves to the next item of the open list and takes it.
+    ::SendMessageW(year_list, WM_KEYDOWN, VK_DOWN, 0);
+    ::SendMessageW(year_list, WM_KEYDOWN, VK_RETURN, 0);
+    pump_messages();
+    EXPECT_EQ(date(2021, 5, 23), value_of(host.control()));
+}
+
 TEST(MoonleafPersistence, PropertyBagStoresOnlyWhatDiffersFromTheDefaults) {
     ComPtr<IUnknown> saved = create_moonleaf();
     auto saved_bag = saved.query<IPersistPropertyBag>(IID_IPersistPropertyBag);
