@@ -46,21 +46,18 @@ Colour column_colour(int column) {
     return kBlack;
 }
 
-void draw_button_at_rest(Canvas& canvas, Surface surface, const Rect& button, char glyph,
-                         Colour background) {
+void draw_button(Canvas& canvas, Surface surface, const Rect& button, char glyph, Colour background,
+                 EdgeStyle style) {
     canvas.fill_rect(surface, button, background);
-    canvas.edge(surface, button, EdgeStyle::ButtonAtRest);
+    canvas.edge(surface, button, style);
     canvas.marlett_glyph(surface, button, glyph, kBlack);
 }
 
-// Draws the day's caption under its number; false when the day cannot be converted.
-bool draw_caption(Canvas& canvas, const Rect& cell, int w, OleDate date) {
-    DayCaptionResult caption;
-    try {
-        caption = DayCaption(date);
-    } catch (const LunarRangeError&) {
-        return false;
-    }
+// Draws the day's caption under its number; false when the engine cannot convert the day.
+// Checked beforehand rather than caught, so that a month far outside costs no exceptions.
+bool draw_caption(Canvas& canvas, const Rect& cell, int w, OleDate day) {
+    if (day < kFirstConvertibleDay || day > kLastConvertibleDay) return false;
+    const DayCaptionResult caption = DayCaption(day);
     const int x = cell.left + half(w - kCharacterWidth * character_count(caption.text));
     canvas.text(Surface::Control, {x, cell.top + 13}, caption.text,
                 caption.festival ? kRed : kBlack);
@@ -172,18 +169,19 @@ void draw_selector_box(Canvas& canvas, SelectorList list, Colour background, int
 
 void draw_buttons_at_rest(Canvas& canvas, SelectorList list, Colour background) {
     const Surface surface = box_surface(list);
-    draw_button_at_rest(canvas, surface, kLeftArrowButton, kLeftArrowGlyph, background);
-    draw_button_at_rest(canvas, surface, kRightArrowButton, kRightArrowGlyph, background);
-    draw_button_at_rest(canvas, surface, kDropDownButton, kDropDownGlyph, background);
+    draw_button(canvas, surface, kLeftArrowButton, kLeftArrowGlyph, background,
+                EdgeStyle::ButtonAtRest);
+    draw_button(canvas, surface, kRightArrowButton, kRightArrowGlyph, background,
+                EdgeStyle::ButtonAtRest);
+    draw_button(canvas, surface, kDropDownButton, kDropDownGlyph, background,
+                EdgeStyle::ButtonAtRest);
     canvas.present(surface);
 }
 
 void draw_arrow_pressed(Canvas& canvas, SelectorList list, const Rect& button, char glyph,
                         Colour background) {
     const Surface surface = box_surface(list);
-    canvas.fill_rect(surface, button, background);
-    canvas.edge(surface, button, EdgeStyle::ButtonPressed);
-    canvas.marlett_glyph(surface, button, glyph, kBlack);
+    draw_button(canvas, surface, button, glyph, background, EdgeStyle::ButtonPressed);
     canvas.present(surface);
 }
 

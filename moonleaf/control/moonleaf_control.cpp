@@ -155,28 +155,35 @@ void MoonleafControl::set_month_label(int month) {
     draw_selector_label(canvas_, SelectorList::Month, properties_.TitleBackColor, month);
 }
 
+// Like a window holding the mouse capture, the part that took the first press takes every
+// press and the release until all buttons are up.
 void MoonleafControl::mouse_down(Point at, MouseButton /*button*/) {
-    for (SelectorList list : {SelectorList::Year, SelectorList::Month}) {
-        if (!selector_box_rect(width_, list).contains(at)) continue;
-        press_target_ = list == SelectorList::Year ? PressTarget::YearBox : PressTarget::MonthBox;
-        press_point_ = box_local(width_, list, at);
-        // The labels are controls of their own: a press on one is not a press on the box.
-        if (label_at(list, press_point_) == 0) press_selector_box(list, press_point_);
+    if (press_target_ == PressTarget::None) {
+        press_target_ = PressTarget::Control;
+        for (SelectorList list : {SelectorList::Year, SelectorList::Month})
+            if (selector_box_rect(width_, list).contains(at))
+                press_target_ =
+                    list == SelectorList::Year ? PressTarget::YearBox : PressTarget::MonthBox;
+    }
+    if (press_target_ == PressTarget::Control) {
+        press_day_cell(at);
         return;
     }
-    press_target_ = PressTarget::Control;
-    press_day_cell(at);
+    const SelectorList list = pressed_box();
+    press_point_ = box_local(width_, list, at);
+    // The labels are controls of their own: a press on one is not a press on the box.
+    if (label_at(list, press_point_) == 0) press_selector_box(list, press_point_);
 }
 
 void MoonleafControl::mouse_up(Point at, MouseButton button) {
-    const PressTarget target = std::exchange(press_target_, PressTarget::None);
-    if (target == PressTarget::Control) {
+    if (press_target_ == PressTarget::None) return;
+    if (press_target_ == PressTarget::Control) {
+        press_target_ = PressTarget::None;
         if (button == MouseButton::Left && frame_rect(width_).contains(at)) on_click();
         return;
     }
-    if (target == PressTarget::None) return;
-    const SelectorList list =
-        target == PressTarget::YearBox ? SelectorList::Year : SelectorList::Month;
+    const SelectorList list = pressed_box();
+    press_target_ = PressTarget::None;
     const int pressed_label = label_at(list, press_point_);
     if (pressed_label == 0) {
         release_selector_box(list);
@@ -184,6 +191,16 @@ void MoonleafControl::mouse_up(Point at, MouseButton button) {
                label_at(list, box_local(width_, list, at)) == pressed_label) {
         host_.show_drop_down(list);
     }
+}
+
+void MoonleafControl::mouse_capture_lost() {
+    if (press_target_ == PressTarget::YearBox || press_target_ == PressTarget::MonthBox)
+        release_selector_box(pressed_box());
+    press_target_ = PressTarget::None;
+}
+
+SelectorList MoonleafControl::pressed_box() const {
+    return press_target_ == PressTarget::YearBox ? SelectorList::Year : SelectorList::Month;
 }
 
 void MoonleafControl::press_day_cell(Point at) {

@@ -26,13 +26,15 @@ struct Size {
 // One instance of the calendar control: its properties, lists and labels, the lunar methods,
 // persistence and the month view's input handling. The COM object owns one and forwards to it:
 //   construction      when the object is created (draws the frame, boxes and labels);
-//   init_new / load   IPersistPropertyBag::InitNew / Load (and IPersistStreamInit, see
-//                     property_stream.h); save for Save;
+//   init_new / load   right after construction (the constructor sets no property), then again
+//                     on IPersistPropertyBag::InitNew / Load (and IPersistStreamInit, see
+//                     property_stream.h): both may run any number of times; save for Save;
 //   get_X / put_X     the property accessors of `_Moonleaf`; a failed Status becomes an error
 //                     HRESULT with its message;
 //   GetChinese…       the six methods;
 //   mouse_down/up     WM_xBUTTONDOWN/UP anywhere on the control, in control coordinates (the
-//                     selector boxes included; the control routes them);
+//                     selector boxes included; the control routes them); capture the mouse
+//                     from the press to the release, mouse_capture_lost when it is taken away;
 //   spin_timer_tick   each expiry of the timer started by ControlHost::set_spin_timer;
 //   choose_from_list  CBN_SELCHANGE of the year or month combo box;
 //   resize            a new extent: size the control's bitmap to resized_width(width) ×
@@ -40,7 +42,7 @@ struct Size {
 //                     returned size and move the boxes and combo boxes (selector_box_rect).
 // Nothing here throws; drawing goes to the canvas given at construction.
 class MoonleafControl {
-  public:
+public:
     MoonleafControl(ControlHost& host, Canvas& canvas);
     MoonleafControl(const MoonleafControl&) = delete;
     MoonleafControl& operator=(const MoonleafControl&) = delete;
@@ -90,6 +92,9 @@ class MoonleafControl {
 
     void mouse_down(Point at, MouseButton button);
     void mouse_up(Point at, MouseButton button);
+    // The press ended without a release reaching the control (WM_CAPTURECHANGED,
+    // WM_CANCELMODE): a held arrow lets go, and nothing is clicked.
+    void mouse_capture_lost();
     void spin_timer_tick();
     void choose_from_list(SelectorList list, int index);
     Size resize(Size requested);
@@ -109,7 +114,7 @@ class MoonleafControl {
     const DayArray& day_array() const { return day_array_; }
     const ControlProperties& properties() const { return properties_; }
 
-  private:
+private:
     enum class PressTarget { None, Control, YearBox, MonthBox };
 
     template <class T>
@@ -121,6 +126,7 @@ class MoonleafControl {
     void set_value_directly(int year, int month, int day);
     void set_year_label(int year);
     void set_month_label(int month);
+    SelectorList pressed_box() const;
     void press_day_cell(Point at);
     void press_selector_box(SelectorList list, Point at);
     void release_selector_box(SelectorList list);

@@ -9,6 +9,11 @@
 
 namespace moonleaf::testing {
 
+// The order in which a new or loaded control writes its properties.
+inline const std::vector<std::string> kPropertyOrder = {
+    "BottomBackColor",    "DateBackColor",  "GridLinesColor", "SelectColor", "ShowVerticalGrid",
+    "ShowHorizontalGrid", "TitleBackColor", "WeekBackColor",  "Value",       "Big"};
+
 // One canvas call, with the fields that call uses.
 struct DrawCall {
     enum class Kind { Fill, Line, Text, Edge, Glyph, Present } kind = Kind::Fill;
@@ -22,7 +27,7 @@ struct DrawCall {
 };
 
 class RecordingCanvas : public Canvas {
-  public:
+public:
     void fill_rect(Surface s, const Rect& r, Colour c) override {
         DrawCall& call = record(DrawCall::Kind::Fill, s);
         call.rect = r;
@@ -79,7 +84,7 @@ class RecordingCanvas : public Canvas {
 
     std::vector<DrawCall> calls;
 
-  private:
+private:
     DrawCall& record(DrawCall::Kind kind, Surface surface) {
         DrawCall& call = calls.emplace_back();
         call.kind = kind;
@@ -89,7 +94,7 @@ class RecordingCanvas : public Canvas {
 };
 
 class FakeHost : public ControlHost {
-  public:
+public:
     void property_changed(std::string_view name) override { changed.emplace_back(name); }
     void raise_click() override { ++clicks; }
     common::OleDate now() const override { return clock; }

@@ -28,7 +28,7 @@ FakeHost host_with_clock(OleDate clock) {
 }
 
 class MoonleafControlTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override { ASSERT_TRUE(control.init_new().ok()); }
 
     void set_value(int y, int m, int d) {
@@ -59,10 +59,7 @@ class MoonleafControlTest : public ::testing::Test {
 };
 
 TEST_F(MoonleafControlTest, NewInstanceShowsTodayWithDefaults) {
-    const std::vector<std::string> order = {
-        "BottomBackColor",    "DateBackColor",  "GridLinesColor", "SelectColor", "ShowVerticalGrid",
-        "ShowHorizontalGrid", "TitleBackColor", "WeekBackColor",  "Value",       "Big"};
-    EXPECT_EQ(host.changed, order);
+    EXPECT_EQ(host.changed, testing::kPropertyOrder);
     EXPECT_EQ(value(), OleDate::from_ymd(2020, 5, 23));
     EXPECT_EQ(control.year_list().selected, 2020 - 1901);
     EXPECT_EQ(control.month_list().selected, 4);
@@ -295,6 +292,23 @@ TEST_F(MoonleafControlTest, ArrowsStopAtTheEndsOfTheLists) {
     set_value(1901, 1, 20);
     hold(kMonthBox, 5, 5);
     EXPECT_EQ(value(), OleDate::from_ymd(1901, 1, 20));
+}
+
+TEST_F(MoonleafControlTest, HeldArrowKeepsTheMouseUntilItsRelease) {
+    set_value(2020, 7, 7);
+    control.mouse_down(at_box(kYearBox, 5, 10), MouseButton::Left);
+    control.mouse_down({220, 140}, MouseButton::Right);  // goes to the held box, not a day cell
+    control.mouse_up({220, 140}, MouseButton::Right);
+    EXPECT_FALSE(host.timer_running);
+    EXPECT_EQ(value(), OleDate::from_ymd(2020, 7, 7));
+    EXPECT_FALSE(control.click_pending());
+
+    control.mouse_down(at_box(kMonthBox, 45, 10), MouseButton::Left);
+    control.mouse_capture_lost();
+    EXPECT_FALSE(host.timer_running);
+    EXPECT_EQ(control.spin_mode(), SpinMode::None);
+    control.mouse_up({100, 100}, MouseButton::Left);
+    EXPECT_EQ(host.clicks, 0);
 }
 
 TEST_F(MoonleafControlTest, PressReleasedBeforeTheFirstTickChangesNothing) {

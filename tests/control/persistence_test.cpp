@@ -15,7 +15,7 @@ using testing::RecordingCanvas;
 
 // A bag that hands out whatever a test put under a key, and records writes in order.
 class ScriptedBag : public PropertyBag {
-  public:
+public:
     BagValue read(std::string_view key) override {
         for (const auto& [k, v] : stored)
             if (k == key) return v;
@@ -31,7 +31,7 @@ class ScriptedBag : public PropertyBag {
 };
 
 class PersistenceTest : public ::testing::Test {
-  protected:
+protected:
     PersistenceTest() { host.clock = OleDate(OleDate::from_ymd(2020, 5, 23).serial() + 0.6); }
     FakeHost host;
     RecordingCanvas canvas;
@@ -82,10 +82,7 @@ TEST_F(PersistenceTest, LoadRestoresThroughTheWriteAccessorsInOrder) {
                   {"ShowVerticalGrid", false}};
     MoonleafControl control(host, canvas);
     ASSERT_TRUE(control.load(bag).ok());
-    const std::vector<std::string> order = {
-        "BottomBackColor",    "DateBackColor",  "GridLinesColor", "SelectColor", "ShowVerticalGrid",
-        "ShowHorizontalGrid", "TitleBackColor", "WeekBackColor",  "Value",       "Big"};
-    EXPECT_EQ(host.changed, order);
+    EXPECT_EQ(host.changed, testing::kPropertyOrder);
     EXPECT_EQ(control.get_Big(), 2);
     EXPECT_EQ(control.get_Value(), OleDate::from_ymd(2085, 6, 1));
     EXPECT_EQ(control.year_label(), 2085);

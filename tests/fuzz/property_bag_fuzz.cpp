@@ -1,0 +1,109 @@
+// A property bag is outside input: another program may have written it, or a form file may
+// have been edited by hand. Whatever it holds under our keys, and whatever bytes a stream
+// holds, loading must give a working control.
+#include <cstdint>
+#include <cstring>
+#include <span>
+#include <string>
+
+#include "moonleaf/control/moonleaf_control.h"
+#include "moonleaf/control/property_stream.h"
+
+namespace {
+
+using namespace moonleaf;
+
+class NullCanvas : public Canvas {
+public:
+    void fill_rect(Surface, const Rect&, Colour) override {}
+    void line(Surface, Point, Point, Colour) override {}
+    void text(Surface, Point, std::string_view, Colour) override {}
+    void edge(Surface, const Rect&, EdgeStyle) override {}
+    void marlett_glyph(Surface, const Rect&, char, Colour) override {}
+    void present(Surface) override {}
+};
+
+class QuietHost : public ControlHost {
+public:
+    void property_changed(std::string_view) override {}
+    void raise_click() override {}
+    common::OleDate now() const override { return common::OleDate::from_ymd(2020, 5, 23); }
+    void set_spin_timer(bool) override {}
+    void show_drop_down(SelectorList) override {}
+    void list_selection_changed(SelectorList, int) override {}
+};
+
+// Takes little pieces off the fuzzer's bytes, zeros once they run out.
+class Bytes {
+public:
+    Bytes(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
+    std::uint64_t take(std::size_t count) {
+        std::uint64_t value = 0;
+        for (std::size_t i = 0; i < count && position_ < size_; ++i)
+            value |= std::uint64_t{data_[position_++]} << (8 * i);
+        return value;
+    }
+
+private:
+    const std::uint8_t* data_;
+    std::size_t size_;
+    std::size_t position_ = 0;
+};
+
+// Under each key, a value of a kind and contents the bytes choose.
+class FuzzedBag : public PropertyBag {
+public:
+    explicit FuzzedBag(Bytes& bytes) : bytes_(bytes) {}
+    BagValue read(std::string_view) override {
+        const std::uint64_t raw = bytes_.take(8);
+        double real;
+        std::memcpy(&real, &raw, sizeof real);
+        switch (bytes_.take(1) % 7) {
+            case 0:
+                return BagMissing{};
+            case 1:
+                return static_cast<std::int64_t>(raw);
+            case 2:
+                return (raw & 1) != 0;
+            case 3:
+                return common::OleDate(real);
+            case 4:
+                return real;
+            case 5:
+                return std::string(static_cast<std::size_t>(raw % 16), 'x');
+            default:
+                return BagUnsupported{};
+        }
+    }
+    bool write(std::string_view, const StoredValue&) override { return true; }
+
+private:
+    Bytes& bytes_;
+};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    NullCanvas canvas;
+    QuietHost host;
+
+    // Most inputs are no stream at all; an empty bag is the fuzzed bag's all-missing case.
+    const DecodedStream decoded = decode_property_stream(std::span(data, size));
+    if (!decoded.bag.entries().empty()) {
+        MoonleafControl from_stream(host, canvas);
+        MemoryPropertyBag bag = decoded.bag;
+        (void)from_stream.load(bag);
+    }
+
+    Bytes bytes(data, size);
+    FuzzedBag fuzzed(bytes);
+    MoonleafControl from_bag(host, canvas);
+    (void)from_bag.load(fuzzed);
+
+    // Whatever was loaded saves into a stream that reads back the same.
+    MemoryPropertyBag saved;
+    (void)from_bag.save(saved);
+    const DecodedStream again = decode_property_stream(encode_property_stream(saved));
+    if (again.damaged || again.bag.entries() != saved.entries()) __builtin_trap();
+    return 0;
+}
