@@ -3,31 +3,15 @@
 #include <new>
 
 #include "moonleaf/com/module.h"
+#include "moonleaf/com/single_interface_object.h"
 
 namespace moonleaf_com {
 
 namespace {
 
-class ClassFactory final : public IClassFactory {
+class ClassFactory final : public SingleInterfaceObject<IClassFactory> {
 public:
-    explicit ClassFactory(CreateFunction create) : create_(create) {}
-
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
-        if (!object) return E_POINTER;
-        if (iid == IID_IUnknown || iid == IID_IClassFactory) {
-            *object = static_cast<IClassFactory*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *object = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
-    ULONG STDMETHODCALLTYPE Release() override {
-        const ULONG left = --references_;
-        if (left == 0) delete this;
-        return left;
-    }
+    explicit ClassFactory(CreateFunction create) : SingleInterfaceObject(IID_IClassFactory), create_(create) {}
 
     HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID iid, void** object) override {
         if (!object) return E_POINTER;
@@ -45,9 +29,6 @@ public:
 
 private:
     CreateFunction create_;
-    ULONG references_ = 1;
-    // A factory a host holds keeps the library loaded like any other object of ours.
-    ObjectCount counted_;
 };
 
 }  // namespace

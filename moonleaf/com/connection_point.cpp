@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <new>
 
-#include "moonleaf/com/module.h"
+#include "moonleaf/com/single_interface_object.h"
 
 namespace moonleaf_com {
 
@@ -18,31 +18,14 @@ void release(const CONNECTDATA& data) { data.pUnk->Release(); }
 
 // A snapshot enumerator; it holds a reference on every item it lists.
 template <typename Enum, typename Item>
-class Enumerator final : public Enum {
+class Enumerator final : public SingleInterfaceObject<Enum> {
 public:
     Enumerator(REFIID iid, std::vector<Item> items, size_t position = 0)
-        : iid_(iid), items_(std::move(items)), position_(position) {
+        : SingleInterfaceObject<Enum>(iid), iid_(iid), items_(std::move(items)), position_(position) {
         for (const Item& item : items_) add_ref(item);
     }
     ~Enumerator() {
         for (const Item& item : items_) release(item);
-    }
-
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
-        if (!object) return E_POINTER;
-        if (iid == IID_IUnknown || iid == iid_) {
-            *object = static_cast<Enum*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *object = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
-    ULONG STDMETHODCALLTYPE Release() override {
-        const ULONG left = --references_;
-        if (left == 0) delete this;
-        return left;
     }
 
     HRESULT STDMETHODCALLTYPE Next(ULONG count, Item* out, ULONG* fetched) override {
@@ -74,8 +57,6 @@ private:
     IID iid_;
     std::vector<Item> items_;
     size_t position_;
-    ULONG references_ = 1;
-    ObjectCount counted_;
 };
 
 }  // namespace

@@ -27,36 +27,22 @@ HRESULT call_with_date(IDispatch* object, DISPID id, DATE date, VARIANT* result,
     return hr;
 }
 
-VARIANT make_i4(LONG value) {
+namespace {
+template <typename Set>
+VARIANT make_variant(VARTYPE type, Set set) {
     VARIANT v;
     ::VariantInit(&v);
-    V_VT(&v) = VT_I4;
-    V_I4(&v) = value;
+    V_VT(&v) = type;
+    set(v);
     return v;
 }
+}  // namespace
 
-VARIANT make_i2(SHORT value) {
-    VARIANT v;
-    ::VariantInit(&v);
-    V_VT(&v) = VT_I2;
-    V_I2(&v) = value;
-    return v;
-}
-
+VARIANT make_i4(LONG value) { return make_variant(VT_I4, [&](VARIANT& v) { V_I4(&v) = value; }); }
+VARIANT make_i2(SHORT value) { return make_variant(VT_I2, [&](VARIANT& v) { V_I2(&v) = value; }); }
 VARIANT make_bool(bool value) {
-    VARIANT v;
-    ::VariantInit(&v);
-    V_VT(&v) = VT_BOOL;
-    V_BOOL(&v) = value ? VARIANT_TRUE : VARIANT_FALSE;
-    return v;
+    return make_variant(VT_BOOL, [&](VARIANT& v) { V_BOOL(&v) = value ? VARIANT_TRUE : VARIANT_FALSE; });
 }
-
-VARIANT make_date(DATE value) {
-    VARIANT v;
-    ::VariantInit(&v);
-    V_VT(&v) = VT_DATE;
-    V_DATE(&v) = value;
-    return v;
-}
+VARIANT make_date(DATE value) { return make_variant(VT_DATE, [&](VARIANT& v) { V_DATE(&v) = value; }); }
 
 }  // namespace moonleaf_test
