@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <ocidl.h>
 
+#include <utility>
+
 #include "common/ole_date.h"
 #include "moonleaf/com/com_ptr.h"
 #include "moonleaf/com/moonleaf_ids.h"
@@ -98,6 +100,59 @@ TEST(MoonleafEmbedding, YearSelectorOpensItsListAndAChoiceMovesValue) {
     EXPECT_EQ(date(2021, 5, 23), value_of(host.control()));
 }
 
+TEST(MoonleafEmbedding, HoldingTheYearUpArrowStepsWithTheTimerUntilReleased) {
+    ControlHost host;
+    ASSERT_EQ(S_OK, host.embed(L"" MOONLEAF_PROGID, 10, 10));
+    ASSERT_EQ(S_OK, put_property(host.control(), DISPID_MOONLEAF_VALUE, make_date(date(2020, 2, 29))));
+    const HWND window = host.control_window();
+    const LPARAM right_arrow = MAKELPARAM(290 - 138 + 44, 3 + 10);
+    ::SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, right_arrow);
+    const DWORD start = ::GetTickCount();
+    while (::GetTickCount() - start < 450) {
+        pump_messages();
+        ::Sleep(10);
+    }
+    ::SendMessageW(window, WM_LBUTTONUP, 0, right_arrow);
+    pump_messages();
+    const common::OleDate stepped(value_of(host.control()));
+    EXPECT_GT(stepped.year(), 2020);
+    EXPECT_EQ(2, stepped.month());
+    EXPECT_EQ(28, stepped.day_of_month());  // 2021 and later: no 29 February until 2024
+
+    // Released: the timer has stopped.
+    const DATE after_release = value_of(host.control());
+    ::Sleep(250);
+    pump_messages();
+    EXPECT_EQ(after_release, value_of(host.control()));
+}
+
+TEST(MoonleafEmbedding, ExtentFollowsTheResizeRuleAndTheViewDrawsWithoutAWindow) {
+    ComPtr<IUnknown> control = create_moonleaf();
+    auto object = control.query<IOleObject>(IID_IOleObject);
+    ASSERT_TRUE(object);
+    // 300 pixels wide at 96 dots per inch, any height.
+    SIZEL requested{::MulDiv(300, 2540, 96), ::MulDiv(500, 2540, 96)};
+    ASSERT_EQ(S_OK, object->SetExtent(DVASPECT_CONTENT, &requested));
+    SIZEL extent{};
+    ASSERT_EQ(S_OK, object->GetExtent(DVASPECT_CONTENT, &extent));
+    EXPECT_EQ(297, ::MulDiv(extent.cx, 96, 2540));
+    EXPECT_EQ(235, ::MulDiv(extent.cy, 96, 2540));
+
+    auto dispatch = control.query<IDispatch>(IID_IDispatch);
+    ASSERT_EQ(S_OK, put_property(dispatch.get(), DISPID_MOONLEAF_BOTTOMBACKCOLOR, make_i4(0x00FF00)));
+    auto view = control.query<IViewObject2>(IID_IViewObject2);
+    ASSERT_TRUE(view);
+    HDC dc = ::CreateCompatibleDC(nullptr);
+    HBITMAP bitmap = ::CreateBitmap(297, 235, 1, 32, nullptr);
+    HGDIOBJ original = ::SelectObject(dc, bitmap);
+    const RECTL bounds{0, 0, 297, 235};
+    EXPECT_EQ(S_OK, view->Draw(DVASPECT_CONTENT, -1, nullptr, nullptr, nullptr, dc, &bounds, nullptr, nullptr, 0));
+    EXPECT_EQ(RGB(0, 255, 0), ::GetPixel(dc, 290, 230));  // inside the bottom band of the wider view
+    ::SelectObject(dc, original);
+    ::DeleteObject(bitmap);
+    ::DeleteDC(dc);
+}
+
 TEST(MoonleafPersistence, PropertyBagStoresOnlyWhatDiffersFromTheDefaults) {
     ComPtr<IUnknown> saved = create_moonleaf();
     auto saved_bag = saved.query<IPersistPropertyBag>(IID_IPersistPropertyBag);
@@ -107,14 +162,19 @@ TEST(MoonleafPersistence, PropertyBagStoresOnlyWhatDiffersFromTheDefaults) {
     ASSERT_EQ(S_OK, saved_bag->Save(&untouched, TRUE, FALSE));
     EXPECT_TRUE(untouched.values.empty());
 
+    // Every property away from its default, stored with its own type, read back alike.
+    const std::pair<DISPID, VARIANT> written[] = {
+        {DISPID_MOONLEAF_BOTTOMBACKCOLOR, make_i4(0x0000FF)}, {DISPID_MOONLEAF_DATEBACKCOLOR, make_i4(0x010203)},
+        {DISPID_MOONLEAF_GRIDLINESCOLOR, make_i4(0)},          {DISPID_MOONLEAF_SELECTCOLOR, make_i4(0x80000005)},
+        {DISPID_MOONLEAF_SHOWVERTICALGRID, make_bool(false)},  {DISPID_MOONLEAF_SHOWHORIZONTALGRID, make_bool(false)},
+        {DISPID_MOONLEAF_TITLEBACKCOLOR, make_i4(0xFFFFFF)},   {DISPID_MOONLEAF_WEEKBACKCOLOR, make_i4(0x00FFFF)},
+        {DISPID_MOONLEAF_VALUE, make_date(date(2020, 5, 23))}, {DISPID_MOONLEAF_BIG, make_i2(1)},
+    };
     auto control = saved.query<IDispatch>(IID_IDispatch);
-    ASSERT_EQ(S_OK, put_property(control.get(), DISPID_MOONLEAF_BOTTOMBACKCOLOR, make_i4(0x0000FF)));
-    ASSERT_EQ(S_OK, put_property(control.get(), DISPID_MOONLEAF_SHOWVERTICALGRID, make_bool(false)));
-    ASSERT_EQ(S_OK, put_property(control.get(), DISPID_MOONLEAF_VALUE, make_date(date(2020, 5, 23))));
-    ASSERT_EQ(S_OK, put_property(control.get(), DISPID_MOONLEAF_BIG, make_i2(1)));
+    for (const auto& [id, value] : written) ASSERT_EQ(S_OK, put_property(control.get(), id, value));
     MemoryBag bag;
     ASSERT_EQ(S_OK, saved_bag->Save(&bag, TRUE, FALSE));
-    ASSERT_EQ(4u, bag.values.size());
+    ASSERT_EQ(10u, bag.values.size());
     EXPECT_EQ(VT_I4, V_VT(&bag.values[L"BottomBackColor"]));
     EXPECT_EQ(VT_BOOL, V_VT(&bag.values[L"ShowVerticalGrid"]));
     EXPECT_EQ(VT_DATE, V_VT(&bag.values[L"Value"]));
@@ -124,14 +184,12 @@ TEST(MoonleafPersistence, PropertyBagStoresOnlyWhatDiffersFromTheDefaults) {
     auto loaded_bag = loaded.query<IPersistPropertyBag>(IID_IPersistPropertyBag);
     ASSERT_EQ(S_OK, loaded_bag->Load(&bag, nullptr));
     auto restored = loaded.query<IDispatch>(IID_IDispatch);
-    UniqueVariant colour, grid, big;
-    get_property(restored.get(), DISPID_MOONLEAF_BOTTOMBACKCOLOR, colour.get());
-    get_property(restored.get(), DISPID_MOONLEAF_SHOWVERTICALGRID, grid.get());
-    get_property(restored.get(), DISPID_MOONLEAF_BIG, big.get());
-    EXPECT_EQ(0x0000FF, V_I4(colour.get()));
-    EXPECT_EQ(VARIANT_FALSE, V_BOOL(grid.get()));
-    EXPECT_EQ(1, V_I2(big.get()));
-    EXPECT_EQ(date(2020, 5, 23), value_of(restored.get()));
+    for (const auto& [id, value] : written) {
+        UniqueVariant read;
+        ASSERT_EQ(S_OK, get_property(restored.get(), id, read.get()));
+        EXPECT_EQ(VARCMP_EQ, ::VarCmp(read.get(), const_cast<VARIANT*>(&value), LOCALE_USER_DEFAULT, 0))
+            << "dispatch id " << id;
+    }
 }
 
 TEST(MoonleafPersistence, StrangeBagValuesTakeTheirDefaults) {
