@@ -63,7 +63,6 @@ HWND create_list(HWND parent, int id, const moonleaf::SelectorListModel& model, 
 const wchar_t* control_window_class() {
     if (!g_class_registered) {
         WNDCLASSW window_class{};
-        window_class.style = CS_DBLCLKS;
         window_class.lpfnWndProc = control_window_procedure;
         window_class.hInstance = module_instance();
         window_class.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
@@ -114,7 +113,6 @@ LRESULT MoonleafObject::handle_message(HWND window, UINT message, WPARAM wparam,
         case WM_LBUTTONDOWN:
         case WM_RBUTTONDOWN:
         case WM_MBUTTONDOWN:
-        case WM_LBUTTONDBLCLK:
             // The release must reach us even when the pointer left the control meanwhile.
             ::SetCapture(window);
             control_.mouse_down({GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)}, button_of(message));
@@ -129,6 +127,7 @@ LRESULT MoonleafObject::handle_message(HWND window, UINT message, WPARAM wparam,
             if (wparam == kSpinTimerId) control_.spin_timer_tick();
             return 0;
         case WM_COMMAND:
+            if (HIWORD(wparam) == CBN_CLOSEUP) ::ShowWindow(reinterpret_cast<HWND>(lparam), SW_HIDE);
             if (HIWORD(wparam) == CBN_SELCHANGE) {
                 const HWND combo = reinterpret_cast<HWND>(lparam);
                 const auto list = combo == year_combo_.get() ? moonleaf::SelectorList::Year : moonleaf::SelectorList::Month;
@@ -151,7 +150,11 @@ void MoonleafObject::set_spin_timer(bool running) {
 
 void MoonleafObject::show_drop_down(moonleaf::SelectorList list) {
     const HWND combo = list == moonleaf::SelectorList::Year ? year_combo_.get() : month_combo_.get();
-    if (combo) ::SendMessageW(combo, CB_SHOWDROPDOWN, TRUE, 0);
+    if (!combo) return;
+    // The list's own box stays hidden under the selector box drawn by the control; it shows
+    // only while its list is open, since a hidden combo box need not open its list.
+    ::ShowWindow(combo, SW_SHOWNA);
+    ::SendMessageW(combo, CB_SHOWDROPDOWN, TRUE, 0);
 }
 
 void MoonleafObject::list_selection_changed(moonleaf::SelectorList list, int index) {

@@ -1,7 +1,5 @@
 #include "moonleaf/com/registration.h"
 
-#include <olectl.h>
-
 #include <string>
 #include <vector>
 
@@ -123,13 +121,13 @@ HRESULT remove_keys(HKEY root) {
 HRESULT register_server(RegistrationScope scope) {
     UniqueHkey root;
     HRESULT hr = open_classes_root(scope, root);
-    if (FAILED(hr)) return hr == E_ACCESSDENIED ? SELFREG_E_CLASS : hr;
+    if (FAILED(hr)) return hr;  // without administrator rights: E_ACCESSDENIED
     for (const Entry& entry : entries()) {
         hr = write_entry(root.get(), entry);
         if (FAILED(hr)) {
             // Half a registration is worse than none.
             remove_keys(root.get());
-            return SELFREG_E_CLASS;
+            return hr;
         }
     }
     return S_OK;
