@@ -1,5 +1,6 @@
 #include "moonleaf/control/month_layout.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "common/ole_date.h"
@@ -9,7 +10,7 @@ namespace moonleaf {
 int resized_width(int requested_width) {
     if (requested_width <= kMinimumWidth) return kMinimumWidth;
     // lrint rounds ties to even under the default rounding mode.
-    const long steps = std::lrint((requested_width - kMinimumWidth) / 7.0);
+    const long steps = std::lrint((std::min(requested_width, kMaximumWidth) - kMinimumWidth) / 7.0);
     return kMinimumWidth + 7 * static_cast<int>(steps);
 }
 

@@ -13,6 +13,8 @@ namespace moonleaf {
 // and, under each, the real combo box whose drop-down shows the list.
 inline constexpr int kControlHeight = 235;
 inline constexpr int kMinimumWidth = 290;
+// The widest the control grows, so that sizes stay within what windows and bitmaps take.
+inline constexpr int kMaximumWidth = kMinimumWidth + 7 * 4639;  // 32763
 inline constexpr int kCellCount = 37;
 inline constexpr int kRowHeight = 28;
 inline constexpr int kSelectorBoxWidth = 64;

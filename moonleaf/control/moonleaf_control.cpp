@@ -204,7 +204,8 @@ SelectorList MoonleafControl::pressed_box() const {
 }
 
 void MoonleafControl::press_day_cell(Point at) {
-    if (at.y <= 45) return;
+    // A captured mouse also reports presses outside the control.
+    if (at.y <= 45 || !frame_rect(width_).contains(at)) return;
     const int w = cell_width(width_);
     const int column = (at.x - 2) / w;
     const int row = (at.y - 46) / kRowHeight;

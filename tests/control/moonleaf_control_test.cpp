@@ -67,18 +67,12 @@ TEST_F(MoonleafControlTest, NewInstanceShowsTodayWithDefaults) {
     EXPECT_EQ(control.month_label(), 5);
     EXPECT_EQ(control.selected_cell(), 27);  // 2020-05-01 was a Friday
     EXPECT_EQ(control.get_BottomBackColor(), 12632256u);
-    EXPECT_EQ(control.get_DateBackColor(), 14737632u);
-    EXPECT_EQ(control.get_GridLinesColor(), 0x800000u);
-    EXPECT_EQ(control.get_SelectColor(), 0xFFC0C0u);
     EXPECT_TRUE(control.get_ShowVerticalGrid());
     EXPECT_TRUE(control.get_ShowHorizontalGrid());
     EXPECT_EQ(control.get_Big(), 0);
-    EXPECT_EQ(control.width(), 290);
-    EXPECT_EQ(control.height(), 235);
     EXPECT_EQ(control.year_list().items.size(), 190u);
     EXPECT_EQ(control.year_list().items.front(), "1901年");
     EXPECT_EQ(control.year_list().items.back(), "2090年");
-    EXPECT_EQ(control.month_list().items[0], "01月");
     EXPECT_EQ(control.month_list().items[11], "12月");
 }
 
@@ -167,6 +161,25 @@ TEST_F(MoonleafControlTest, ValueOutsideTheListedYearsSelectsNothing) {
     EXPECT_EQ(control.selected_cell(), 7);  // 1850-03-01 was a Friday
 }
 
+TEST_F(MoonleafControlTest, DatesNoCalendarHoldsAreStoredAndDrawnWithoutLunarTexts) {
+    // Not later than 1900-01-01: day numbers only, and no error.
+    for (double serial : {std::numeric_limits<double>::quiet_NaN(), -1e300}) {
+        forget_history();
+        EXPECT_TRUE(control.put_Value(OleDate(serial)).ok());
+        EXPECT_EQ(canvas.texts().size(), 31u);  // January of year 100, OLE's first
+        EXPECT_FALSE(control.GetChineseYear(OleDate(0.0)).ok());
+        click_at({100, 100});
+    }
+    // Far past the lunar table: the month of 9999-12-31, its terms, and the error.
+    for (double serial : {std::numeric_limits<double>::infinity(), 1e300}) {
+        forget_history();
+        EXPECT_FALSE(control.put_Value(OleDate(serial)).ok());
+        EXPECT_EQ(canvas.texts().size(), 31u + 2u);
+        click_at({100, 100});  // cell 9
+        EXPECT_EQ(value(), OleDate::from_ymd(9999, 12, fill_day_array(9999, 12)[9]));
+    }
+}
+
 TEST_F(MoonleafControlTest, ValuePastTheLunarTableIsStoredAndReported) {
     const Status status = control.put_Value(OleDate::from_ymd(2091, 3, 1));
     EXPECT_FALSE(status.ok());
@@ -230,7 +243,9 @@ TEST_F(MoonleafControlTest, PressesOutsideDayCellsChangeNothing) {
                      Point{100, 35},     // weekday header
                      Point{100, 10},     // title band
                      Point{100, 220},    // bottom band
-                     Point{289, 80}}) {  // right frame edge: not the first cell of the next row
+                     Point{289, 80},     // right frame edge: not the first cell of the next row
+                     Point{-1000, 100},  // outside, as a captured mouse reports it
+                     Point{100, 1 << 30}}) {
         click_at(at);
         EXPECT_EQ(value(), OleDate::from_ymd(2020, 1, 15)) << at.x << "," << at.y;
     }
@@ -361,7 +376,6 @@ TEST_F(MoonleafControlTest, ResizeKeepsSevenPixelStepsAndRedraws) {
     click_at({290, 80});  // now inside the last column
     EXPECT_EQ(control.selected_cell(), 13);
     EXPECT_EQ(control.resize({200, 500}), (Size{290, 235}));
-    EXPECT_EQ(control.width(), 290);
 }
 
 }  // namespace

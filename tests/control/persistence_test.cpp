@@ -165,19 +165,5 @@ TEST(PropertyStream, DamagedStreamKeepsTheEntriesBeforeTheDamage) {
     EXPECT_TRUE(decoded.bag.entries().empty());
 }
 
-TEST_F(PersistenceTest, StreamCarriesAControlToAnother) {
-    MoonleafControl control(host, canvas);
-    ASSERT_TRUE(control.init_new().ok());
-    ASSERT_TRUE(control.put_TitleBackColor(0x336699).ok());
-    ASSERT_TRUE(control.put_Value(OleDate::from_ymd(1999, 12, 31)).ok());
-    MemoryPropertyBag saved;
-    ASSERT_TRUE(control.save(saved));
-    DecodedStream decoded = decode_property_stream(encode_property_stream(saved));
-    MoonleafControl copy(host, canvas);
-    ASSERT_TRUE(copy.load(decoded.bag).ok());
-    EXPECT_EQ(copy.properties().TitleBackColor, 0x336699u);
-    EXPECT_EQ(copy.get_Value(), OleDate::from_ymd(1999, 12, 31));
-}
-
 }  // namespace
 }  // namespace moonleaf
