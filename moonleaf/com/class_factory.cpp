@@ -10,8 +10,9 @@ namespace moonleaf_com {
 namespace {
 
 class ClassFactory final : public SingleInterfaceObject<IClassFactory> {
-public:
-    explicit ClassFactory(CreateFunction create) : SingleInterfaceObject(IID_IClassFactory), create_(create) {}
+  public:
+    explicit ClassFactory(CreateFunction create)
+        : SingleInterfaceObject(IID_IClassFactory), create_(create) {}
 
     HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID iid, void** object) override {
         if (!object) return E_POINTER;
@@ -27,7 +28,7 @@ public:
         return S_OK;
     }
 
-private:
+  private:
     CreateFunction create_;
 };
 

@@ -12,7 +12,7 @@ namespace moonleaf_com {
 
 template <typename Interface>
 class ComPtr {
-public:
+  public:
     ComPtr() = default;
     ComPtr(std::nullptr_t) {}
     // Takes a new reference of `pointer`.
@@ -49,12 +49,12 @@ public:
         return result;
     }
 
-private:
+  private:
     Interface* pointer_ = nullptr;
 };
 
 class UniqueBstr {
-public:
+  public:
     UniqueBstr() = default;
     explicit UniqueBstr(BSTR text) : text_(text) {}
     ~UniqueBstr() { ::SysFreeString(text_); }
@@ -73,23 +73,25 @@ public:
     }
     BSTR detach() { return std::exchange(text_, nullptr); }
 
-private:
+  private:
     BSTR text_ = nullptr;
 };
 
 // VariantInit/VariantClear.
 class UniqueVariant {
-public:
+  public:
     UniqueVariant() { ::VariantInit(&value_); }
     ~UniqueVariant() { ::VariantClear(&value_); }
-    UniqueVariant(UniqueVariant&& other) noexcept : value_(other.value_) { ::VariantInit(&other.value_); }
+    UniqueVariant(UniqueVariant&& other) noexcept : value_(other.value_) {
+        ::VariantInit(&other.value_);
+    }
     UniqueVariant(const UniqueVariant&) = delete;
     UniqueVariant& operator=(const UniqueVariant&) = delete;
 
     VARIANT* get() { return &value_; }
     const VARIANT& operator*() const { return value_; }
 
-private:
+  private:
     VARIANT value_;
 };
 

@@ -11,17 +11,28 @@ namespace moonleaf_com {
 
 namespace {
 
-void add_ref(IConnectionPoint* point) { point->AddRef(); }
-void release(IConnectionPoint* point) { point->Release(); }
-void add_ref(const CONNECTDATA& data) { data.pUnk->AddRef(); }
-void release(const CONNECTDATA& data) { data.pUnk->Release(); }
+void add_ref(IConnectionPoint* point) {
+    point->AddRef();
+}
+void release(IConnectionPoint* point) {
+    point->Release();
+}
+void add_ref(const CONNECTDATA& data) {
+    data.pUnk->AddRef();
+}
+void release(const CONNECTDATA& data) {
+    data.pUnk->Release();
+}
 
 // A snapshot enumerator; it holds a reference on every item it lists.
 template <typename Enum, typename Item>
 class Enumerator final : public SingleInterfaceObject<Enum> {
-public:
+  public:
     Enumerator(REFIID iid, std::vector<Item> items, size_t position = 0)
-        : SingleInterfaceObject<Enum>(iid), iid_(iid), items_(std::move(items)), position_(position) {
+        : SingleInterfaceObject<Enum>(iid),
+          iid_(iid),
+          items_(std::move(items)),
+          position_(position) {
         for (const Item& item : items_) add_ref(item);
     }
     ~Enumerator() {
@@ -53,7 +64,7 @@ public:
         return *copy ? S_OK : E_OUTOFMEMORY;
     }
 
-private:
+  private:
     IID iid_;
     std::vector<Item> items_;
     size_t position_;
@@ -99,7 +110,8 @@ HRESULT ConnectionPoint::Advise(IUnknown* sink, DWORD* cookie) {
 }
 
 HRESULT ConnectionPoint::Unadvise(DWORD cookie) {
-    const auto found = std::find_if(sinks_.begin(), sinks_.end(), [&](const Connection& c) { return c.cookie == cookie; });
+    const auto found = std::find_if(sinks_.begin(), sinks_.end(),
+                                    [&](const Connection& c) { return c.cookie == cookie; });
     if (found == sinks_.end()) return CONNECT_E_NOCONNECTION;
     sinks_.erase(found);
     return S_OK;
@@ -108,15 +120,18 @@ HRESULT ConnectionPoint::Unadvise(DWORD cookie) {
 HRESULT ConnectionPoint::EnumConnections(IEnumConnections** connections) {
     if (!connections) return E_POINTER;
     std::vector<CONNECTDATA> items;
-    for (const Connection& connection : sinks_) items.push_back({connection.sink.get(), connection.cookie});
-    *connections = new (std::nothrow) Enumerator<IEnumConnections, CONNECTDATA>(IID_IEnumConnections, items);
+    for (const Connection& connection : sinks_)
+        items.push_back({connection.sink.get(), connection.cookie});
+    *connections =
+        new (std::nothrow) Enumerator<IEnumConnections, CONNECTDATA>(IID_IEnumConnections, items);
     return *connections ? S_OK : E_OUTOFMEMORY;
 }
 
-HRESULT enumerate_connection_points(std::vector<IConnectionPoint*> points, IEnumConnectionPoints** enumerator) {
+HRESULT enumerate_connection_points(std::vector<IConnectionPoint*> points,
+                                    IEnumConnectionPoints** enumerator) {
     if (!enumerator) return E_POINTER;
-    *enumerator = new (std::nothrow)
-        Enumerator<IEnumConnectionPoints, IConnectionPoint*>(IID_IEnumConnectionPoints, std::move(points));
+    *enumerator = new (std::nothrow) Enumerator<IEnumConnectionPoints, IConnectionPoint*>(
+        IID_IEnumConnectionPoints, std::move(points));
     return *enumerator ? S_OK : E_OUTOFMEMORY;
 }
 

@@ -12,9 +12,10 @@
 namespace moonleaf_com {
 
 class ConnectionPoint final : public IConnectionPoint {
-public:
+  public:
     // Lives inside its container and shares its reference count.
-    ConnectionPoint(IConnectionPointContainer& container, REFIID iid) : container_(container), iid_(iid) {}
+    ConnectionPoint(IConnectionPointContainer& container, REFIID iid)
+        : container_(container), iid_(iid) {}
 
     // Calls `deliver` on each sink connected now; a sink may disconnect itself meanwhile.
     template <typename Sink>
@@ -31,12 +32,13 @@ public:
     ULONG STDMETHODCALLTYPE Release() override { return container_.Release(); }
 
     HRESULT STDMETHODCALLTYPE GetConnectionInterface(IID* iid) override;
-    HRESULT STDMETHODCALLTYPE GetConnectionPointContainer(IConnectionPointContainer** container) override;
+    HRESULT STDMETHODCALLTYPE
+    GetConnectionPointContainer(IConnectionPointContainer** container) override;
     HRESULT STDMETHODCALLTYPE Advise(IUnknown* sink, DWORD* cookie) override;
     HRESULT STDMETHODCALLTYPE Unadvise(DWORD cookie) override;
     HRESULT STDMETHODCALLTYPE EnumConnections(IEnumConnections** connections) override;
 
-private:
+  private:
     struct Connection {
         DWORD cookie;
         ComPtr<IUnknown> sink;
@@ -49,6 +51,7 @@ private:
 };
 
 // Lists a container's connection points (IConnectionPointContainer::EnumConnectionPoints).
-HRESULT enumerate_connection_points(std::vector<IConnectionPoint*> points, IEnumConnectionPoints** enumerator);
+HRESULT enumerate_connection_points(std::vector<IConnectionPoint*> points,
+                                    IEnumConnectionPoints** enumerator);
 
 }  // namespace moonleaf_com

@@ -22,7 +22,8 @@ bool g_class_registered = false;
 LRESULT CALLBACK control_window_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     if (message == WM_NCCREATE) {
         const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lparam);
-        ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+        ::SetWindowLongPtrW(window, GWLP_USERDATA,
+                            reinterpret_cast<LONG_PTR>(create->lpCreateParams));
     }
     auto* object = reinterpret_cast<MoonleafObject*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
     if (!object) return ::DefWindowProcW(window, message, wparam, lparam);
@@ -31,7 +32,9 @@ LRESULT CALLBACK control_window_procedure(HWND window, UINT message, WPARAM wpar
     return object->handle_message(window, message, wparam, lparam);
 }
 
-RECT to_rect(const moonleaf::Rect& rect) { return {rect.left, rect.top, rect.right, rect.bottom}; }
+RECT to_rect(const moonleaf::Rect& rect) {
+    return {rect.left, rect.top, rect.right, rect.bottom};
+}
 
 moonleaf::MouseButton button_of(UINT message) {
     switch (message) {
@@ -47,13 +50,15 @@ moonleaf::MouseButton button_of(UINT message) {
 }
 
 HWND create_list(HWND parent, int id, const moonleaf::SelectorListModel& model, HFONT font) {
-    HWND combo = ::CreateWindowExW(0, L"COMBOBOX", L"", WS_CHILD | WS_VSCROLL | CBS_DROPDOWNLIST, 0, 0,
-                                   moonleaf::kSelectorBoxWidth, kDropDownHeight, parent,
-                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), module_instance(), nullptr);
+    HWND combo = ::CreateWindowExW(0, L"COMBOBOX", L"", WS_CHILD | WS_VSCROLL | CBS_DROPDOWNLIST, 0,
+                                   0, moonleaf::kSelectorBoxWidth, kDropDownHeight, parent,
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                   module_instance(), nullptr);
     if (!combo) return nullptr;
     ::SendMessageW(combo, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     for (const std::string& item : model.items)
-        ::SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(utf16_from_utf8(item).c_str()));
+        ::SendMessageW(combo, CB_ADDSTRING, 0,
+                       reinterpret_cast<LPARAM>(utf16_from_utf8(item).c_str()));
     ::SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(model.selected), 0);
     return combo;
 }
@@ -78,12 +83,15 @@ void unregister_control_window_class() {
 }
 
 HRESULT MoonleafObject::create_window(HWND parent, const RECT& position) {
-    window_.reset(::CreateWindowExW(0, control_window_class(), L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS,
-                                    position.left, position.top, control_.width(), control_.height(), parent, nullptr,
-                                    module_instance(), this));
+    window_.reset(::CreateWindowExW(0, control_window_class(), L"",
+                                    WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, position.left,
+                                    position.top, control_.width(), control_.height(), parent,
+                                    nullptr, module_instance(), this));
     if (!window_) return HRESULT_FROM_WIN32(::GetLastError());
-    year_combo_.reset(create_list(window_.get(), kYearComboId, control_.year_list(), canvas_.text_font()));
-    month_combo_.reset(create_list(window_.get(), kMonthComboId, control_.month_list(), canvas_.text_font()));
+    year_combo_.reset(
+        create_list(window_.get(), kYearComboId, control_.year_list(), canvas_.text_font()));
+    month_combo_.reset(
+        create_list(window_.get(), kMonthComboId, control_.month_list(), canvas_.text_font()));
     place_windows();
     canvas_.set_window(window_.get());
     ::InvalidateRect(window_.get(), nullptr, FALSE);
@@ -93,10 +101,13 @@ HRESULT MoonleafObject::create_window(HWND parent, const RECT& position) {
 void MoonleafObject::place_windows() {
     const int width = control_.width();
     const RECT year_box = to_rect(moonleaf::selector_box_rect(width, moonleaf::SelectorList::Year));
-    const RECT month_box = to_rect(moonleaf::selector_box_rect(width, moonleaf::SelectorList::Month));
+    const RECT month_box =
+        to_rect(moonleaf::selector_box_rect(width, moonleaf::SelectorList::Month));
     canvas_.set_box_positions(year_box, month_box);
-    for (const auto& [combo, box] : {std::pair{year_combo_.get(), year_box}, std::pair{month_combo_.get(), month_box}})
-        if (combo) ::MoveWindow(combo, box.left, box.top, box.right - box.left, kDropDownHeight, FALSE);
+    for (const auto& [combo, box] :
+         {std::pair{year_combo_.get(), year_box}, std::pair{month_combo_.get(), month_box}})
+        if (combo)
+            ::MoveWindow(combo, box.left, box.top, box.right - box.left, kDropDownHeight, FALSE);
 }
 
 LRESULT MoonleafObject::handle_message(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -127,10 +138,12 @@ LRESULT MoonleafObject::handle_message(HWND window, UINT message, WPARAM wparam,
             if (wparam == kSpinTimerId) control_.spin_timer_tick();
             return 0;
         case WM_COMMAND:
-            if (HIWORD(wparam) == CBN_CLOSEUP) ::ShowWindow(reinterpret_cast<HWND>(lparam), SW_HIDE);
+            if (HIWORD(wparam) == CBN_CLOSEUP)
+                ::ShowWindow(reinterpret_cast<HWND>(lparam), SW_HIDE);
             if (HIWORD(wparam) == CBN_SELCHANGE) {
                 const HWND combo = reinterpret_cast<HWND>(lparam);
-                const auto list = combo == year_combo_.get() ? moonleaf::SelectorList::Year : moonleaf::SelectorList::Month;
+                const auto list = combo == year_combo_.get() ? moonleaf::SelectorList::Year
+                                                             : moonleaf::SelectorList::Month;
                 const auto index = static_cast<int>(::SendMessageW(combo, CB_GETCURSEL, 0, 0));
                 if (index >= 0) control_.choose_from_list(list, index);
             }
@@ -149,7 +162,8 @@ void MoonleafObject::set_spin_timer(bool running) {
 }
 
 void MoonleafObject::show_drop_down(moonleaf::SelectorList list) {
-    const HWND combo = list == moonleaf::SelectorList::Year ? year_combo_.get() : month_combo_.get();
+    const HWND combo =
+        list == moonleaf::SelectorList::Year ? year_combo_.get() : month_combo_.get();
     if (!combo) return;
     // The list's own box stays hidden under the selector box drawn by the control; it shows
     // only while its list is open, since a hidden combo box need not open its list.
@@ -158,7 +172,8 @@ void MoonleafObject::show_drop_down(moonleaf::SelectorList list) {
 }
 
 void MoonleafObject::list_selection_changed(moonleaf::SelectorList list, int index) {
-    const HWND combo = list == moonleaf::SelectorList::Year ? year_combo_.get() : month_combo_.get();
+    const HWND combo =
+        list == moonleaf::SelectorList::Year ? year_combo_.get() : month_combo_.get();
     if (combo) ::SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 

@@ -32,11 +32,17 @@ HRESULT STDAPICALLTYPE DllGetClassObject(REFCLSID clsid, REFIID iid, void** fact
     return moonleaf_com::get_class_factory(moonleaf_com::create_moonleaf_object, iid, factory);
 }
 
-HRESULT STDAPICALLTYPE DllCanUnloadNow() { return moonleaf_com::module_in_use() ? S_FALSE : S_OK; }
+HRESULT STDAPICALLTYPE DllCanUnloadNow() {
+    return moonleaf_com::module_in_use() ? S_FALSE : S_OK;
+}
 
-HRESULT STDAPICALLTYPE DllRegisterServer() { return moonleaf_com::register_server(RegistrationScope::machine); }
+HRESULT STDAPICALLTYPE DllRegisterServer() {
+    return moonleaf_com::register_server(RegistrationScope::machine);
+}
 
-HRESULT STDAPICALLTYPE DllUnregisterServer() { return moonleaf_com::unregister_server(RegistrationScope::machine); }
+HRESULT STDAPICALLTYPE DllUnregisterServer() {
+    return moonleaf_com::unregister_server(RegistrationScope::machine);
+}
 
 // regsvr32 /n /i:user registers for the current user only, which needs no administrator rights.
 HRESULT STDAPICALLTYPE DllInstall(BOOL install, const wchar_t* command_line) {

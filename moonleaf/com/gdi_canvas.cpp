@@ -18,7 +18,9 @@ COLORREF translated(moonleaf::Colour colour) {
     return rgb;
 }
 
-RECT to_rect(const moonleaf::Rect& rect) { return {rect.left, rect.top, rect.right, rect.bottom}; }
+RECT to_rect(const moonleaf::Rect& rect) {
+    return {rect.left, rect.top, rect.right, rect.bottom};
+}
 
 int CALLBACK note_found(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
     *reinterpret_cast<bool*>(found) = true;
@@ -39,7 +41,8 @@ bool font_installed(const wchar_t* face) {
 // Song or Hei face gives. The first installed face wins; the GB2312 character set makes the
 // font mapper pick a Chinese-capable one if none of them is there.
 HFONT create_text_font() {
-    const wchar_t* const faces[] = {L"SimSun", L"NSimSun", L"Microsoft YaHei", L"WenQuanYi Micro Hei"};
+    const wchar_t* const faces[] = {L"SimSun", L"NSimSun", L"Microsoft YaHei",
+                                    L"WenQuanYi Micro Hei"};
     const wchar_t* chosen = L"";
     for (const wchar_t* face : faces) {
         if (font_installed(face)) {
@@ -47,15 +50,17 @@ HFONT create_text_font() {
             break;
         }
     }
-    return ::CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS,
-                         CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, chosen);
+    return ::CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, GB2312_CHARSET,
+                         OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                         DEFAULT_PITCH | FF_DONTCARE, chosen);
 }
 
 HFONT create_marlett_font() {
     WindowDc screen(nullptr);
     const int height = -::MulDiv(12, ::GetDeviceCaps(screen.get(), LOGPIXELSY), 72);
-    return ::CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SYMBOL_CHARSET, OUT_DEFAULT_PRECIS,
-                         CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"Marlett");
+    return ::CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SYMBOL_CHARSET,
+                         OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                         DEFAULT_PITCH | FF_DONTCARE, L"Marlett");
 }
 
 }  // namespace
@@ -66,10 +71,10 @@ GdiCanvas::Bitmap::~Bitmap() {
 
 GdiCanvas::GdiCanvas() : text_font_(create_text_font()), marlett_font_(create_marlett_font()) {
     set_control_width(moonleaf::kMinimumWidth);
-    create_bitmap(surfaces_[static_cast<int>(moonleaf::Surface::YearBox)], moonleaf::kSelectorBoxWidth,
-                  moonleaf::kSelectorBoxHeight);
-    create_bitmap(surfaces_[static_cast<int>(moonleaf::Surface::MonthBox)], moonleaf::kSelectorBoxWidth,
-                  moonleaf::kSelectorBoxHeight);
+    create_bitmap(surfaces_[static_cast<int>(moonleaf::Surface::YearBox)],
+                  moonleaf::kSelectorBoxWidth, moonleaf::kSelectorBoxHeight);
+    create_bitmap(surfaces_[static_cast<int>(moonleaf::Surface::MonthBox)],
+                  moonleaf::kSelectorBoxWidth, moonleaf::kSelectorBoxHeight);
 }
 
 void GdiCanvas::create_bitmap(Bitmap& target, int width, int height) {
@@ -87,13 +92,16 @@ void GdiCanvas::create_bitmap(Bitmap& target, int width, int height) {
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    target.bitmap.reset(::CreateDIBSection(target.dc.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (target.dc && target.bitmap) target.original = ::SelectObject(target.dc.get(), target.bitmap.get());
+    target.bitmap.reset(
+        ::CreateDIBSection(target.dc.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (target.dc && target.bitmap)
+        target.original = ::SelectObject(target.dc.get(), target.bitmap.get());
     target.size = {width, height};
 }
 
 void GdiCanvas::set_control_width(int width) {
-    create_bitmap(surfaces_[static_cast<int>(moonleaf::Surface::Control)], width, moonleaf::kControlHeight);
+    create_bitmap(surfaces_[static_cast<int>(moonleaf::Surface::Control)], width,
+                  moonleaf::kControlHeight);
 }
 
 void GdiCanvas::set_box_positions(const RECT& year_box, const RECT& month_box) {
@@ -101,7 +109,9 @@ void GdiCanvas::set_box_positions(const RECT& year_box, const RECT& month_box) {
     month_box_ = month_box;
 }
 
-HDC GdiCanvas::dc_of(moonleaf::Surface surface) const { return surfaces_[static_cast<int>(surface)].dc.get(); }
+HDC GdiCanvas::dc_of(moonleaf::Surface surface) const {
+    return surfaces_[static_cast<int>(surface)].dc.get();
+}
 
 RECT GdiCanvas::window_rect_of(moonleaf::Surface surface) const {
     switch (surface) {
@@ -123,24 +133,26 @@ void GdiCanvas::compose(HDC target, const RECT& bounds) const {
     const auto scale_x = [&](int x) { return bounds.left + ::MulDiv(x, width, size.cx); };
     const auto scale_y = [&](int y) { return bounds.top + ::MulDiv(y, height, size.cy); };
     ::SetStretchBltMode(target, COLORONCOLOR);
-    ::StretchBlt(target, bounds.left, bounds.top, width, height, dc_of(moonleaf::Surface::Control), 0, 0, size.cx,
-                 size.cy, SRCCOPY);
+    ::StretchBlt(target, bounds.left, bounds.top, width, height, dc_of(moonleaf::Surface::Control),
+                 0, 0, size.cx, size.cy, SRCCOPY);
     for (const auto surface : {moonleaf::Surface::YearBox, moonleaf::Surface::MonthBox}) {
         const RECT box = window_rect_of(surface);
         const SIZE box_size = surfaces_[static_cast<int>(surface)].size;
-        ::StretchBlt(target, scale_x(box.left), scale_y(box.top), scale_x(box.right) - scale_x(box.left),
-                     scale_y(box.bottom) - scale_y(box.top), dc_of(surface), 0, 0, box_size.cx, box_size.cy,
-                     SRCCOPY);
+        ::StretchBlt(target, scale_x(box.left), scale_y(box.top),
+                     scale_x(box.right) - scale_x(box.left), scale_y(box.bottom) - scale_y(box.top),
+                     dc_of(surface), 0, 0, box_size.cx, box_size.cy, SRCCOPY);
     }
 }
 
-void GdiCanvas::fill_rect(moonleaf::Surface surface, const moonleaf::Rect& rect, moonleaf::Colour colour) {
+void GdiCanvas::fill_rect(moonleaf::Surface surface, const moonleaf::Rect& rect,
+                          moonleaf::Colour colour) {
     UniqueBrush brush(::CreateSolidBrush(translated(colour)));
     const RECT area = to_rect(rect);
     ::FillRect(dc_of(surface), &area, brush.get());
 }
 
-void GdiCanvas::line(moonleaf::Surface surface, moonleaf::Point from, moonleaf::Point to, moonleaf::Colour colour) {
+void GdiCanvas::line(moonleaf::Surface surface, moonleaf::Point from, moonleaf::Point to,
+                     moonleaf::Colour colour) {
     HDC dc = dc_of(surface);
     UniquePen pen(::CreatePen(PS_SOLID, 1, translated(colour)));
     SelectGuard select(dc, pen.get());
@@ -148,7 +160,8 @@ void GdiCanvas::line(moonleaf::Surface surface, moonleaf::Point from, moonleaf::
     ::LineTo(dc, to.x, to.y);
 }
 
-void GdiCanvas::text(moonleaf::Surface surface, moonleaf::Point at, std::string_view utf8, moonleaf::Colour colour) {
+void GdiCanvas::text(moonleaf::Surface surface, moonleaf::Point at, std::string_view utf8,
+                     moonleaf::Colour colour) {
     HDC dc = dc_of(surface);
     const std::wstring wide = utf16_from_utf8(utf8);
     SelectGuard select(dc, text_font_.get());
@@ -157,7 +170,8 @@ void GdiCanvas::text(moonleaf::Surface surface, moonleaf::Point at, std::string_
     ::TextOutW(dc, at.x, at.y, wide.c_str(), static_cast<int>(wide.size()));
 }
 
-void GdiCanvas::edge(moonleaf::Surface surface, const moonleaf::Rect& rect, moonleaf::EdgeStyle style) {
+void GdiCanvas::edge(moonleaf::Surface surface, const moonleaf::Rect& rect,
+                     moonleaf::EdgeStyle style) {
     RECT area = to_rect(rect);
     switch (style) {
         case moonleaf::EdgeStyle::Frame:

@@ -12,7 +12,7 @@
 namespace moonleaf_com {
 
 class GdiCanvas final : public moonleaf::Canvas {
-public:
+  public:
     GdiCanvas();
 
     // Recreates the control surface for a new width (its content is drawn afresh afterwards).
@@ -25,15 +25,19 @@ public:
     // Paints the control surface with the boxes over it into `target`, scaled to `bounds`.
     void compose(HDC target, const RECT& bounds) const;
 
-    void fill_rect(moonleaf::Surface surface, const moonleaf::Rect& rect, moonleaf::Colour colour) override;
-    void line(moonleaf::Surface surface, moonleaf::Point from, moonleaf::Point to, moonleaf::Colour colour) override;
-    void text(moonleaf::Surface surface, moonleaf::Point at, std::string_view utf8, moonleaf::Colour colour) override;
-    void edge(moonleaf::Surface surface, const moonleaf::Rect& rect, moonleaf::EdgeStyle style) override;
+    void fill_rect(moonleaf::Surface surface, const moonleaf::Rect& rect,
+                   moonleaf::Colour colour) override;
+    void line(moonleaf::Surface surface, moonleaf::Point from, moonleaf::Point to,
+              moonleaf::Colour colour) override;
+    void text(moonleaf::Surface surface, moonleaf::Point at, std::string_view utf8,
+              moonleaf::Colour colour) override;
+    void edge(moonleaf::Surface surface, const moonleaf::Rect& rect,
+              moonleaf::EdgeStyle style) override;
     void marlett_glyph(moonleaf::Surface surface, const moonleaf::Rect& rect, char glyph,
                        moonleaf::Colour colour) override;
     void present(moonleaf::Surface surface) override;
 
-private:
+  private:
     struct Bitmap {
         UniqueDc dc;
         UniqueBitmap bitmap;

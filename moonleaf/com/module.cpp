@@ -10,13 +10,18 @@ std::atomic<long> g_objects{0};
 std::atomic<long> g_locks{0};
 }  // namespace
 
-void set_module_instance(HINSTANCE instance) { g_instance = instance; }
-HINSTANCE module_instance() { return g_instance; }
+void set_module_instance(HINSTANCE instance) {
+    g_instance = instance;
+}
+HINSTANCE module_instance() {
+    return g_instance;
+}
 
 std::wstring module_path() {
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {
-        const DWORD length = ::GetModuleFileNameW(g_instance, path.data(), static_cast<DWORD>(path.size()));
+        const DWORD length =
+            ::GetModuleFileNameW(g_instance, path.data(), static_cast<DWORD>(path.size()));
         if (length == 0) return {};
         if (length < path.size()) {
             path.resize(length);
@@ -26,11 +31,21 @@ std::wstring module_path() {
     }
 }
 
-void add_object() { ++g_objects; }
-void remove_object() { --g_objects; }
-void add_lock() { ++g_locks; }
-void remove_lock() { --g_locks; }
-bool module_in_use() { return g_objects > 0 || g_locks > 0; }
+void add_object() {
+    ++g_objects;
+}
+void remove_object() {
+    --g_objects;
+}
+void add_lock() {
+    ++g_locks;
+}
+void remove_lock() {
+    --g_locks;
+}
+bool module_in_use() {
+    return g_objects > 0 || g_locks > 0;
+}
 
 HRESULT load_type_library(ComPtr<ITypeLib>& library) {
     return ::LoadTypeLibEx(module_path().c_str(), REGKIND_NONE, library.put());

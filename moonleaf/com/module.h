@@ -29,7 +29,7 @@ HRESULT load_type_info(REFGUID guid, ComPtr<ITypeInfo>& info);
 
 // Counts a COM object of ours for DllCanUnloadNow while it lives.
 class ObjectCount {
-public:
+  public:
     ObjectCount() { add_object(); }
     ~ObjectCount() { remove_object(); }
     ObjectCount(const ObjectCount&) = delete;

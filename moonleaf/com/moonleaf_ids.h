@@ -45,10 +45,11 @@ consteval unsigned long hex_value(const char* text, int first, int count) {
     unsigned long value = 0;
     for (int i = first; i < first + count; ++i) {
         const char c = text[i];
-        const unsigned long digit = c >= '0' && c <= '9'   ? static_cast<unsigned long>(c - '0')
-                                    : c >= 'a' && c <= 'f' ? static_cast<unsigned long>(c - 'a' + 10)
-                                    : c >= 'A' && c <= 'F' ? static_cast<unsigned long>(c - 'A' + 10)
-                                                           : throw "not a GUID";
+        const unsigned long digit =
+            c >= '0' && c <= '9'   ? static_cast<unsigned long>(c - '0')
+            : c >= 'a' && c <= 'f' ? static_cast<unsigned long>(c - 'a' + 10)
+            : c >= 'A' && c <= 'F' ? static_cast<unsigned long>(c - 'A' + 10)
+                                   : throw "not a GUID";
         value = value * 16 + digit;
     }
     return value;
@@ -61,7 +62,8 @@ consteval GUID guid_from_text(const char* text) {
     guid.Data2 = static_cast<unsigned short>(hex_value(text, 9, 4));
     guid.Data3 = static_cast<unsigned short>(hex_value(text, 14, 4));
     constexpr int byte_offsets[8] = {19, 21, 24, 26, 28, 30, 32, 34};
-    for (int i = 0; i < 8; ++i) guid.Data4[i] = static_cast<unsigned char>(hex_value(text, byte_offsets[i], 2));
+    for (int i = 0; i < 8; ++i)
+        guid.Data4[i] = static_cast<unsigned char>(hex_value(text, byte_offsets[i], 2));
     return guid;
 }
 

@@ -12,26 +12,54 @@ HRESULT give(Out* out, In value) {
     return S_OK;
 }
 
-VARIANT_BOOL variant_bool(bool value) { return value ? VARIANT_TRUE : VARIANT_FALSE; }
+VARIANT_BOOL variant_bool(bool value) {
+    return value ? VARIANT_TRUE : VARIANT_FALSE;
+}
 
 // Colours travel as `long`, which every automation client (VBScript included) understands;
 // system-colour references such as 0x80000005 are negative there.
-moonleaf::Colour colour_of(long value) { return static_cast<moonleaf::Colour>(value); }
+moonleaf::Colour colour_of(long value) {
+    return static_cast<moonleaf::Colour>(value);
+}
 
 }  // namespace
 
-HRESULT MoonleafObject::get_BottomBackColor(long* value) { return give(value, control_.get_BottomBackColor()); }
-HRESULT MoonleafObject::put_BottomBackColor(long value) { return outcome(control_.put_BottomBackColor(colour_of(value))); }
-HRESULT MoonleafObject::get_DateBackColor(long* value) { return give(value, control_.get_DateBackColor()); }
-HRESULT MoonleafObject::put_DateBackColor(long value) { return outcome(control_.put_DateBackColor(colour_of(value))); }
-HRESULT MoonleafObject::get_GridLinesColor(long* value) { return give(value, control_.get_GridLinesColor()); }
-HRESULT MoonleafObject::put_GridLinesColor(long value) { return outcome(control_.put_GridLinesColor(colour_of(value))); }
-HRESULT MoonleafObject::get_SelectColor(long* value) { return give(value, control_.get_SelectColor()); }
-HRESULT MoonleafObject::put_SelectColor(long value) { return outcome(control_.put_SelectColor(colour_of(value))); }
-HRESULT MoonleafObject::get_TitleBackColor(long* value) { return give(value, control_.get_TitleBackColor()); }
-HRESULT MoonleafObject::put_TitleBackColor(long value) { return outcome(control_.put_TitleBackColor(colour_of(value))); }
-HRESULT MoonleafObject::get_WeekBackColor(long* value) { return give(value, control_.get_WeekBackColor()); }
-HRESULT MoonleafObject::put_WeekBackColor(long value) { return outcome(control_.put_WeekBackColor(colour_of(value))); }
+HRESULT MoonleafObject::get_BottomBackColor(long* value) {
+    return give(value, control_.get_BottomBackColor());
+}
+HRESULT MoonleafObject::put_BottomBackColor(long value) {
+    return outcome(control_.put_BottomBackColor(colour_of(value)));
+}
+HRESULT MoonleafObject::get_DateBackColor(long* value) {
+    return give(value, control_.get_DateBackColor());
+}
+HRESULT MoonleafObject::put_DateBackColor(long value) {
+    return outcome(control_.put_DateBackColor(colour_of(value)));
+}
+HRESULT MoonleafObject::get_GridLinesColor(long* value) {
+    return give(value, control_.get_GridLinesColor());
+}
+HRESULT MoonleafObject::put_GridLinesColor(long value) {
+    return outcome(control_.put_GridLinesColor(colour_of(value)));
+}
+HRESULT MoonleafObject::get_SelectColor(long* value) {
+    return give(value, control_.get_SelectColor());
+}
+HRESULT MoonleafObject::put_SelectColor(long value) {
+    return outcome(control_.put_SelectColor(colour_of(value)));
+}
+HRESULT MoonleafObject::get_TitleBackColor(long* value) {
+    return give(value, control_.get_TitleBackColor());
+}
+HRESULT MoonleafObject::put_TitleBackColor(long value) {
+    return outcome(control_.put_TitleBackColor(colour_of(value)));
+}
+HRESULT MoonleafObject::get_WeekBackColor(long* value) {
+    return give(value, control_.get_WeekBackColor());
+}
+HRESULT MoonleafObject::put_WeekBackColor(long value) {
+    return outcome(control_.put_WeekBackColor(colour_of(value)));
+}
 
 HRESULT MoonleafObject::get_ShowVerticalGrid(VARIANT_BOOL* value) {
     return give(value, variant_bool(control_.get_ShowVerticalGrid()));
@@ -46,10 +74,18 @@ HRESULT MoonleafObject::put_ShowHorizontalGrid(VARIANT_BOOL value) {
     return outcome(control_.put_ShowHorizontalGrid(value != VARIANT_FALSE));
 }
 
-HRESULT MoonleafObject::get_Value(DATE* value) { return give(value, control_.get_Value().serial()); }
-HRESULT MoonleafObject::put_Value(DATE value) { return outcome(control_.put_Value(common::OleDate(value))); }
-HRESULT MoonleafObject::get_Big(short* value) { return give(value, control_.get_Big()); }
-HRESULT MoonleafObject::put_Big(short value) { return outcome(control_.put_Big(value)); }
+HRESULT MoonleafObject::get_Value(DATE* value) {
+    return give(value, control_.get_Value().serial());
+}
+HRESULT MoonleafObject::put_Value(DATE value) {
+    return outcome(control_.put_Value(common::OleDate(value)));
+}
+HRESULT MoonleafObject::get_Big(short* value) {
+    return give(value, control_.get_Big());
+}
+HRESULT MoonleafObject::put_Big(short value) {
+    return outcome(control_.put_Big(value));
+}
 
 HRESULT MoonleafObject::GetChineseDate(DATE theDate, BSTR* text) {
     return text_outcome(control_.GetChineseDate(common::OleDate(theDate)), text);

@@ -55,7 +55,9 @@ MoonleafObject::MoonleafObject()
     dirty_ = false;
 }
 
-MoonleafObject::~MoonleafObject() { InPlaceDeactivate(); }
+MoonleafObject::~MoonleafObject() {
+    InPlaceDeactivate();
+}
 
 HRESULT MoonleafObject::QueryInterface(REFIID iid, void** object) {
     if (!object) return E_POINTER;
@@ -89,7 +91,9 @@ HRESULT MoonleafObject::QueryInterface(REFIID iid, void** object) {
     return S_OK;
 }
 
-ULONG MoonleafObject::AddRef() { return ++references_; }
+ULONG MoonleafObject::AddRef() {
+    return ++references_;
+}
 
 ULONG MoonleafObject::Release() {
     const ULONG left = --references_;
@@ -118,14 +122,14 @@ HRESULT MoonleafObject::GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, L
     return ::DispGetIDsOfNames(type_info_.get(), names, count, ids);
 }
 
-HRESULT MoonleafObject::Invoke(DISPID id, REFIID iid, LCID, WORD flags, DISPPARAMS* parameters, VARIANT* result,
-                               EXCEPINFO* exception, UINT* argument_error) {
+HRESULT MoonleafObject::Invoke(DISPID id, REFIID iid, LCID, WORD flags, DISPPARAMS* parameters,
+                               VARIANT* result, EXCEPINFO* exception, UINT* argument_error) {
     if (iid != IID_NULL) return DISP_E_UNKNOWNINTERFACE;
     if (!type_info_) return TYPE_E_CANTLOADLIBRARY;
     // A host's event handler may release us during the call.
     ComPtr<MoonleafObject> keep_alive(this);
-    return type_info_->Invoke(static_cast<_Moonleaf*>(this), id, flags, parameters, result, exception,
-                              argument_error);
+    return type_info_->Invoke(static_cast<_Moonleaf*>(this), id, flags, parameters, result,
+                              exception, argument_error);
 }
 
 HRESULT MoonleafObject::EnumConnectionPoints(IEnumConnectionPoints** points) {
@@ -180,7 +184,9 @@ HRESULT MoonleafObject::failed(const std::string& message) {
     return kControlError;
 }
 
-HRESULT MoonleafObject::outcome(const moonleaf::Status& status) { return status.ok() ? S_OK : failed(status.message()); }
+HRESULT MoonleafObject::outcome(const moonleaf::Status& status) {
+    return status.ok() ? S_OK : failed(status.message());
+}
 
 HRESULT MoonleafObject::text_outcome(const moonleaf::Result<std::string>& result, BSTR* text) {
     if (!text) return E_POINTER;
@@ -203,8 +209,8 @@ void MoonleafObject::raise_click() {
     ComPtr<MoonleafObject> keep_alive(this);
     click_point_.for_each_sink<IDispatch>(IID_IDispatch, [](IDispatch* sink) {
         DISPPARAMS no_arguments{};
-        sink->Invoke(DISPID_MOONLEAF_CLICK, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &no_arguments, nullptr,
-                     nullptr, nullptr);
+        sink->Invoke(DISPID_MOONLEAF_CLICK, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD,
+                     &no_arguments, nullptr, nullptr, nullptr);
     });
 }
 

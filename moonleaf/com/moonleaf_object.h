@@ -36,7 +36,7 @@ class MoonleafObject final : public _Moonleaf,
                              public IViewObject2,
                              public IOleControl,
                              private moonleaf::ControlHost {
-public:
+  public:
     MoonleafObject();
     ~MoonleafObject();
     MoonleafObject(const MoonleafObject&) = delete;
@@ -52,8 +52,9 @@ public:
     HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID locale, ITypeInfo** info) override;
     HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID locale,
                                             DISPID* ids) override;
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID iid, LCID locale, WORD flags, DISPPARAMS* parameters,
-                                     VARIANT* result, EXCEPINFO* exception, UINT* argument_error) override;
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID iid, LCID locale, WORD flags,
+                                     DISPPARAMS* parameters, VARIANT* result, EXCEPINFO* exception,
+                                     UINT* argument_error) override;
 
     // _Moonleaf (moonleaf_members.cpp)
     HRESULT STDMETHODCALLTYPE get_BottomBackColor(long* value) override;
@@ -113,8 +114,8 @@ public:
     HRESULT STDMETHODCALLTYPE GetMoniker(DWORD, DWORD, IMoniker**) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE InitFromData(IDataObject*, BOOL, DWORD) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE GetClipboardData(DWORD, IDataObject**) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE DoVerb(LONG verb, MSG* message, IOleClientSite* site, LONG index, HWND parent,
-                                     LPCRECT position) override;
+    HRESULT STDMETHODCALLTYPE DoVerb(LONG verb, MSG* message, IOleClientSite* site, LONG index,
+                                     HWND parent, LPCRECT position) override;
     HRESULT STDMETHODCALLTYPE EnumVerbs(IEnumOLEVERB** verbs) override;
     HRESULT STDMETHODCALLTYPE Update() override { return S_OK; }
     HRESULT STDMETHODCALLTYPE IsUpToDate() override { return S_OK; }
@@ -138,21 +139,27 @@ public:
     HRESULT STDMETHODCALLTYPE TranslateAccelerator(MSG*) override { return S_FALSE; }
     HRESULT STDMETHODCALLTYPE OnFrameWindowActivate(BOOL) override { return S_OK; }
     HRESULT STDMETHODCALLTYPE OnDocWindowActivate(BOOL) override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE ResizeBorder(LPCRECT, IOleInPlaceUIWindow*, BOOL) override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE ResizeBorder(LPCRECT, IOleInPlaceUIWindow*, BOOL) override {
+        return S_OK;
+    }
     HRESULT STDMETHODCALLTYPE EnableModeless(BOOL) override { return S_OK; }
 
     // IViewObject2 (ole_object.cpp)
-    HRESULT STDMETHODCALLTYPE Draw(DWORD aspect, LONG index, void* aspect_info, DVTARGETDEVICE* device,
-                                   HDC target_info, HDC dc, LPCRECTL bounds, LPCRECTL window_bounds,
-                                   BOOL(STDMETHODCALLTYPE* keep_going)(ULONG_PTR), ULONG_PTR argument) override;
-    HRESULT STDMETHODCALLTYPE GetColorSet(DWORD, LONG, void*, DVTARGETDEVICE*, HDC, LOGPALETTE**) override {
+    HRESULT STDMETHODCALLTYPE Draw(DWORD aspect, LONG index, void* aspect_info,
+                                   DVTARGETDEVICE* device, HDC target_info, HDC dc, LPCRECTL bounds,
+                                   LPCRECTL window_bounds,
+                                   BOOL(STDMETHODCALLTYPE* keep_going)(ULONG_PTR),
+                                   ULONG_PTR argument) override;
+    HRESULT STDMETHODCALLTYPE GetColorSet(DWORD, LONG, void*, DVTARGETDEVICE*, HDC,
+                                          LOGPALETTE**) override {
         return E_NOTIMPL;
     }
     HRESULT STDMETHODCALLTYPE Freeze(DWORD, LONG, void*, DWORD*) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE Unfreeze(DWORD) override { return OLE_E_NOCONNECTION; }
     HRESULT STDMETHODCALLTYPE SetAdvise(DWORD aspects, DWORD flags, IAdviseSink* sink) override;
     HRESULT STDMETHODCALLTYPE GetAdvise(DWORD* aspects, DWORD* flags, IAdviseSink** sink) override;
-    HRESULT STDMETHODCALLTYPE GetExtent(DWORD aspect, LONG index, DVTARGETDEVICE* device, SIZEL* size) override;
+    HRESULT STDMETHODCALLTYPE GetExtent(DWORD aspect, LONG index, DVTARGETDEVICE* device,
+                                        SIZEL* size) override;
 
     // IOleControl
     HRESULT STDMETHODCALLTYPE GetControlInfo(CONTROLINFO* info) override;
@@ -163,7 +170,7 @@ public:
     // The control's window procedure hands its messages here (control_window.cpp).
     LRESULT handle_message(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
 
-private:
+  private:
     // moonleaf::ControlHost
     void property_changed(std::string_view name) override;
     void raise_click() override;

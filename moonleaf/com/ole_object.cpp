@@ -7,16 +7,21 @@ namespace moonleaf_com {
 
 namespace {
 
-constexpr DWORD kMiscStatus = OLEMISC_RECOMPOSEONRESIZE | OLEMISC_CANTLINKINSIDE | OLEMISC_INSIDEOUT |
-                              OLEMISC_ACTIVATEWHENVISIBLE | OLEMISC_SETCLIENTSITEFIRST;
+constexpr DWORD kMiscStatus = OLEMISC_RECOMPOSEONRESIZE | OLEMISC_CANTLINKINSIDE |
+                              OLEMISC_INSIDEOUT | OLEMISC_ACTIVATEWHENVISIBLE |
+                              OLEMISC_SETCLIENTSITEFIRST;
 
 // HIMETRIC (0.01 mm) and pixels at the screen's resolution.
 int pixels_per_inch(int axis) {
     WindowDc screen(nullptr);
     return ::GetDeviceCaps(screen.get(), axis);
 }
-LONG himetric_from_pixels(int pixels, int axis) { return ::MulDiv(pixels, 2540, pixels_per_inch(axis)); }
-int pixels_from_himetric(LONG himetric, int axis) { return ::MulDiv(himetric, pixels_per_inch(axis), 2540); }
+LONG himetric_from_pixels(int pixels, int axis) {
+    return ::MulDiv(pixels, 2540, pixels_per_inch(axis));
+}
+int pixels_from_himetric(LONG himetric, int axis) {
+    return ::MulDiv(himetric, pixels_per_inch(axis), 2540);
+}
 
 }  // namespace
 
@@ -38,7 +43,8 @@ HRESULT MoonleafObject::Close(DWORD save_option) {
     return S_OK;
 }
 
-HRESULT MoonleafObject::DoVerb(LONG verb, MSG*, IOleClientSite* site, LONG, HWND parent, LPCRECT position) {
+HRESULT MoonleafObject::DoVerb(LONG verb, MSG*, IOleClientSite* site, LONG, HWND parent,
+                               LPCRECT position) {
     switch (verb) {
         case OLEIVERB_PRIMARY:
         case OLEIVERB_SHOW:
@@ -60,7 +66,8 @@ HRESULT MoonleafObject::activate_in_place(IOleClientSite* site, HWND parent, con
     }
     if (!site) return E_INVALIDARG;
     ComPtr<IOleInPlaceSite> in_place;
-    if (FAILED(site->QueryInterface(IID_IOleInPlaceSite, in_place.put_void()))) return E_NOINTERFACE;
+    if (FAILED(site->QueryInterface(IID_IOleInPlaceSite, in_place.put_void())))
+        return E_NOINTERFACE;
     if (in_place->CanInPlaceActivate() != S_OK) return E_FAIL;
     in_place->OnInPlaceActivate();
 
@@ -106,8 +113,8 @@ HRESULT MoonleafObject::SetObjectRects(LPCRECT position, LPCRECT) {
     if (!position) return E_POINTER;
     apply_size({position->right - position->left, position->bottom - position->top});
     if (window_)
-        ::SetWindowPos(window_.get(), nullptr, position->left, position->top, control_.width(), control_.height(),
-                       SWP_NOZORDER | SWP_NOACTIVATE);
+        ::SetWindowPos(window_.get(), nullptr, position->left, position->top, control_.width(),
+                       control_.height(), SWP_NOZORDER | SWP_NOACTIVATE);
     return S_OK;
 }
 
@@ -119,15 +126,18 @@ void MoonleafObject::apply_size(SIZE requested) {
 }
 
 SIZEL MoonleafObject::extent_himetric() const {
-    return {himetric_from_pixels(control_.width(), LOGPIXELSX), himetric_from_pixels(control_.height(), LOGPIXELSY)};
+    return {himetric_from_pixels(control_.width(), LOGPIXELSX),
+            himetric_from_pixels(control_.height(), LOGPIXELSY)};
 }
 
 HRESULT MoonleafObject::SetExtent(DWORD aspect, SIZEL* size) {
     if (aspect != DVASPECT_CONTENT) return DV_E_DVASPECT;
     if (!size) return E_POINTER;
-    apply_size({pixels_from_himetric(size->cx, LOGPIXELSX), pixels_from_himetric(size->cy, LOGPIXELSY)});
-    if (window_) ::SetWindowPos(window_.get(), nullptr, 0, 0, control_.width(), control_.height(),
-                                SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
+    apply_size(
+        {pixels_from_himetric(size->cx, LOGPIXELSX), pixels_from_himetric(size->cy, LOGPIXELSY)});
+    if (window_)
+        ::SetWindowPos(window_.get(), nullptr, 0, 0, control_.width(), control_.height(),
+                       SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
     return S_OK;
 }
 
@@ -148,7 +158,9 @@ HRESULT MoonleafObject::EnumVerbs(IEnumOLEVERB** verbs) {
     return OLE_S_USEREG;
 }
 
-HRESULT MoonleafObject::GetUserClassID(CLSID* clsid) { return GetClassID(clsid); }
+HRESULT MoonleafObject::GetUserClassID(CLSID* clsid) {
+    return GetClassID(clsid);
+}
 
 HRESULT MoonleafObject::GetUserType(DWORD, LPOLESTR* name) {
     if (!name) return E_POINTER;
@@ -180,8 +192,9 @@ HRESULT MoonleafObject::GetMiscStatus(DWORD, DWORD* status) {
     return S_OK;
 }
 
-HRESULT MoonleafObject::Draw(DWORD aspect, LONG, void*, DVTARGETDEVICE*, HDC, HDC dc, LPCRECTL bounds, LPCRECTL,
-                             BOOL(STDMETHODCALLTYPE*)(ULONG_PTR), ULONG_PTR) {
+HRESULT MoonleafObject::Draw(DWORD aspect, LONG, void*, DVTARGETDEVICE*, HDC, HDC dc,
+                             LPCRECTL bounds, LPCRECTL, BOOL(STDMETHODCALLTYPE*)(ULONG_PTR),
+                             ULONG_PTR) {
     if (aspect != DVASPECT_CONTENT) return DV_E_DVASPECT;
     if (!dc) return E_INVALIDARG;
     RECT area{0, 0, control_.width(), control_.height()};

@@ -60,7 +60,9 @@ HRESULT MoonleafObject::Save(IPropertyBag* bag, BOOL clear_dirty, BOOL) {
     return S_OK;
 }
 
-HRESULT MoonleafObject::IsDirty() { return dirty_ ? S_OK : S_FALSE; }
+HRESULT MoonleafObject::IsDirty() {
+    return dirty_ ? S_OK : S_FALSE;
+}
 
 HRESULT MoonleafObject::Load(IStream* stream) {
     if (!stream) return E_POINTER;

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "moonleaf/com/moonleaf_ids.h"
 #include "moonleaf/com/module.h"
+#include "moonleaf/com/moonleaf_ids.h"
 #include "moonleaf/com/unique_handle.h"
 
 namespace moonleaf_com {
@@ -27,11 +27,13 @@ std::wstring braced(const GUID& guid) {
     return text;
 }
 
-std::wstring widen(const char* ascii) { return std::wstring(ascii, ascii + std::char_traits<char>::length(ascii)); }
+std::wstring widen(const char* ascii) {
+    return std::wstring(ascii, ascii + std::char_traits<char>::length(ascii));
+}
 
 struct Entry {
-    std::wstring key;         // below the classes root
-    const wchar_t* name;      // nullptr for the default value
+    std::wstring key;     // below the classes root
+    const wchar_t* name;  // nullptr for the default value
     std::wstring value;
 };
 
@@ -66,8 +68,8 @@ std::vector<Entry> entries() {
         {typelib_version + L"\\0\\" + kTypeLibPlatform, nullptr, path},
     };
     // The interfaces the type library describes, so that they can be marshalled.
-    const std::pair<GUID, const wchar_t*> interfaces[] = {{moonleaf_ids::kIid, L"_Moonleaf"},
-                                                          {moonleaf_ids::kEventsIid, L"__Moonleaf"}};
+    const std::pair<GUID, const wchar_t*> interfaces[] = {
+        {moonleaf_ids::kIid, L"_Moonleaf"}, {moonleaf_ids::kEventsIid, L"__Moonleaf"}};
     for (const auto& [iid, name] : interfaces) {
         const std::wstring key = L"Interface\\" + braced(iid);
         list.push_back({key, nullptr, name});
@@ -90,19 +92,19 @@ std::vector<std::wstring> owned_keys() {
 
 HRESULT open_classes_root(RegistrationScope scope, UniqueHkey& root) {
     const HKEY hive = scope == RegistrationScope::machine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
-    const LONG status = ::RegCreateKeyExW(hive, L"Software\\Classes", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                                          root.put(), nullptr);
+    const LONG status = ::RegCreateKeyExW(hive, L"Software\\Classes", 0, nullptr, 0, KEY_ALL_ACCESS,
+                                          nullptr, root.put(), nullptr);
     return HRESULT_FROM_WIN32(status);
 }
 
 HRESULT write_entry(HKEY root, const Entry& entry) {
     UniqueHkey key;
-    LONG status = ::RegCreateKeyExW(root, entry.key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, key.put(),
-                                    nullptr);
+    LONG status = ::RegCreateKeyExW(root, entry.key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+                                    key.put(), nullptr);
     if (status != ERROR_SUCCESS) return HRESULT_FROM_WIN32(status);
     const auto bytes = static_cast<DWORD>((entry.value.size() + 1) * sizeof(wchar_t));
-    status = ::RegSetValueExW(key.get(), entry.name, 0, REG_SZ, reinterpret_cast<const BYTE*>(entry.value.c_str()),
-                              bytes);
+    status = ::RegSetValueExW(key.get(), entry.name, 0, REG_SZ,
+                              reinterpret_cast<const BYTE*>(entry.value.c_str()), bytes);
     return HRESULT_FROM_WIN32(status);
 }
 

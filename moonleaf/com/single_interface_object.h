@@ -9,7 +9,7 @@ namespace moonleaf_com {
 
 template <typename Interface>
 class SingleInterfaceObject : public Interface {
-public:
+  public:
     explicit SingleInterfaceObject(REFIID iid) : iid_(iid) {}
     virtual ~SingleInterfaceObject() = default;
 
@@ -30,7 +30,7 @@ public:
         return left;
     }
 
-private:
+  private:
     IID iid_;
     ULONG references_ = 1;
     // While a host holds any object of ours, the library must stay loaded.

@@ -10,7 +10,7 @@ namespace moonleaf_com {
 
 template <typename Handle, auto close>
 class UniqueHandle {
-public:
+  public:
     UniqueHandle() = default;
     explicit UniqueHandle(Handle handle) : handle_(handle) {}
     ~UniqueHandle() { reset(); }
@@ -35,15 +35,23 @@ public:
         return &handle_;
     }
 
-private:
+  private:
     Handle handle_{};
 };
 
 namespace close_fn {
-inline void gdi_object(HGDIOBJ object) { ::DeleteObject(object); }
-inline void dc(HDC dc) { ::DeleteDC(dc); }
-inline void hkey(HKEY key) { ::RegCloseKey(key); }
-inline void window(HWND window) { ::DestroyWindow(window); }
+inline void gdi_object(HGDIOBJ object) {
+    ::DeleteObject(object);
+}
+inline void dc(HDC dc) {
+    ::DeleteDC(dc);
+}
+inline void hkey(HKEY key) {
+    ::RegCloseKey(key);
+}
+inline void window(HWND window) {
+    ::DestroyWindow(window);
+}
 }  // namespace close_fn
 
 using UniqueBrush = UniqueHandle<HBRUSH, close_fn::gdi_object>;
@@ -56,7 +64,7 @@ using UniqueWindow = UniqueHandle<HWND, close_fn::window>;
 
 // Selects a GDI object into a device context for the lifetime of the guard.
 class SelectGuard {
-public:
+  public:
     SelectGuard(HDC dc, HGDIOBJ object) : dc_(dc), previous_(::SelectObject(dc, object)) {}
     ~SelectGuard() {
         if (previous_) ::SelectObject(dc_, previous_);
@@ -64,14 +72,14 @@ public:
     SelectGuard(const SelectGuard&) = delete;
     SelectGuard& operator=(const SelectGuard&) = delete;
 
-private:
+  private:
     HDC dc_;
     HGDIOBJ previous_;
 };
 
 // BeginPaint/EndPaint around the handling of one WM_PAINT.
 class PaintGuard {
-public:
+  public:
     explicit PaintGuard(HWND window) : window_(window) { dc_ = ::BeginPaint(window, &paint_); }
     ~PaintGuard() { ::EndPaint(window_, &paint_); }
     PaintGuard(const PaintGuard&) = delete;
@@ -79,7 +87,7 @@ public:
 
     HDC dc() const { return dc_; }
 
-private:
+  private:
     HWND window_;
     PAINTSTRUCT paint_{};
     HDC dc_;
@@ -87,7 +95,7 @@ private:
 
 // GetDC/ReleaseDC.
 class WindowDc {
-public:
+  public:
     explicit WindowDc(HWND window) : window_(window), dc_(::GetDC(window)) {}
     ~WindowDc() {
         if (dc_) ::ReleaseDC(window_, dc_);
@@ -97,7 +105,7 @@ public:
 
     HDC get() const { return dc_; }
 
-private:
+  private:
     HWND window_;
     HDC dc_;
 };

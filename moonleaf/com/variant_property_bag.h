@@ -8,13 +8,13 @@
 namespace moonleaf_com {
 
 class VariantPropertyBag final : public moonleaf::PropertyBag {
-public:
+  public:
     VariantPropertyBag(IPropertyBag& bag, IErrorLog* log) : bag_(bag), log_(log) {}
 
     moonleaf::BagValue read(std::string_view key) override;
     bool write(std::string_view key, const moonleaf::StoredValue& value) override;
 
-private:
+  private:
     IPropertyBag& bag_;
     IErrorLog* log_;
 };

@@ -17,8 +17,9 @@ HWND create_frame() {
         return ::RegisterClassW(&window_class);
     }();
     if (!atom) return nullptr;
-    return ::CreateWindowExW(0, kFrameClass, L"Moonleaf test host", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0,
-                             340, 280, nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
+    return ::CreateWindowExW(0, kFrameClass, L"Moonleaf test host",
+                             WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 340, 280, nullptr,
+                             nullptr, ::GetModuleHandleW(nullptr), nullptr);
 }
 }  // namespace
 
@@ -37,7 +38,8 @@ HRESULT ClickSink::GetTypeInfoCount(UINT* count) {
     return S_OK;
 }
 
-HRESULT ClickSink::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* parameters, VARIANT*, EXCEPINFO*, UINT*) {
+HRESULT ClickSink::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* parameters, VARIANT*,
+                          EXCEPINFO*, UINT*) {
     // `Click` is the only event and has no arguments.
     if (id == DISPID_MOONLEAF_CLICK && parameters && parameters->cArgs == 0) ++clicks;
     return S_OK;
@@ -54,7 +56,8 @@ HRESULT ControlHost::embed(const wchar_t* progid, int left, int top) {
     CLSID clsid{};
     HRESULT hr = ::CLSIDFromProgID(progid, &clsid);
     if (FAILED(hr)) return hr;
-    hr = ::CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown, unknown_.put_void());
+    hr =
+        ::CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown, unknown_.put_void());
     if (FAILED(hr)) return hr;
     auto object = unknown_.query<IOleObject>(IID_IOleObject);
     auto persist = unknown_.query<IPersistStreamInit>(IID_IPersistStreamInit);
@@ -68,7 +71,8 @@ HRESULT ControlHost::embed(const wchar_t* progid, int left, int top) {
     hr = object->GetExtent(DVASPECT_CONTENT, &himetric);
     if (FAILED(hr)) return hr;
     // HIMETRIC to pixels at 96 dots per inch.
-    position_ = {left, top, left + MulDiv(himetric.cx, 96, 2540), top + MulDiv(himetric.cy, 96, 2540)};
+    position_ = {left, top, left + MulDiv(himetric.cx, 96, 2540),
+                 top + MulDiv(himetric.cy, 96, 2540)};
     return object->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, this, 0, frame_, &position_);
 }
 
@@ -83,7 +87,8 @@ void ControlHost::close() {
 
 HWND ControlHost::control_window() const {
     HWND window = nullptr;
-    if (auto in_place = unknown_.query<IOleInPlaceObject>(IID_IOleInPlaceObject)) in_place->GetWindow(&window);
+    if (auto in_place = unknown_.query<IOleInPlaceObject>(IID_IOleInPlaceObject))
+        in_place->GetWindow(&window);
     return window;
 }
 
@@ -111,8 +116,8 @@ HRESULT ControlHost::GetWindow(HWND* window) {
     return S_OK;
 }
 
-HRESULT ControlHost::GetWindowContext(IOleInPlaceFrame** frame, IOleInPlaceUIWindow** document, RECT* position,
-                                      RECT* clip, OLEINPLACEFRAMEINFO* info) {
+HRESULT ControlHost::GetWindowContext(IOleInPlaceFrame** frame, IOleInPlaceUIWindow** document,
+                                      RECT* position, RECT* clip, OLEINPLACEFRAMEINFO* info) {
     *frame = this;
     *document = nullptr;
     *position = position_;
@@ -126,7 +131,8 @@ HRESULT ControlHost::GetWindowContext(IOleInPlaceFrame** frame, IOleInPlaceUIWin
 
 EventConnection::EventConnection(IUnknown* control, REFIID events, IDispatch* sink) {
     ComPtr<IConnectionPointContainer> container;
-    if (FAILED(control->QueryInterface(IID_IConnectionPointContainer, container.put_void()))) return;
+    if (FAILED(control->QueryInterface(IID_IConnectionPointContainer, container.put_void())))
+        return;
     if (FAILED(container->FindConnectionPoint(events, point_.put()))) return;
     if (FAILED(point_->Advise(sink, &cookie_))) cookie_ = 0;
 }

@@ -14,7 +14,7 @@ using moonleaf_com::ComPtr;
 
 // Receives the control's events through its connection point.
 class ClickSink final : public IDispatch {
-public:
+  public:
     int clicks = 0;
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override;
@@ -22,17 +22,19 @@ public:
     ULONG STDMETHODCALLTYPE Release() override { return --references_; }  // lives on the stack
     HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
     HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
-                                     UINT*) override;
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*,
+                                     EXCEPINFO*, UINT*) override;
 
-private:
+  private:
     ULONG references_ = 1;
 };
 
 // Places one control in a window of its own and activates it in place.
 class ControlHost final : public IOleClientSite, public IOleInPlaceSite, public IOleInPlaceFrame {
-public:
+  public:
     ControlHost();
     ~ControlHost();
     ControlHost(const ControlHost&) = delete;
@@ -69,9 +71,9 @@ public:
     HRESULT STDMETHODCALLTYPE CanInPlaceActivate() override { return S_OK; }
     HRESULT STDMETHODCALLTYPE OnInPlaceActivate() override { return S_OK; }
     HRESULT STDMETHODCALLTYPE OnUIActivate() override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE GetWindowContext(IOleInPlaceFrame** frame, IOleInPlaceUIWindow** document,
-                                               RECT* position, RECT* clip,
-                                               OLEINPLACEFRAMEINFO* info) override;
+    HRESULT STDMETHODCALLTYPE GetWindowContext(IOleInPlaceFrame** frame,
+                                               IOleInPlaceUIWindow** document, RECT* position,
+                                               RECT* clip, OLEINPLACEFRAMEINFO* info) override;
     HRESULT STDMETHODCALLTYPE Scroll(SIZE) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE OnUIDeactivate(BOOL) override { return S_OK; }
     HRESULT STDMETHODCALLTYPE OnInPlaceDeactivate() override { return S_OK; }
@@ -81,9 +83,13 @@ public:
 
     // IOleInPlaceUIWindow / IOleInPlaceFrame
     HRESULT STDMETHODCALLTYPE GetBorder(RECT*) override { return INPLACE_E_NOTOOLSPACE; }
-    HRESULT STDMETHODCALLTYPE RequestBorderSpace(const BORDERWIDTHS*) override { return INPLACE_E_NOTOOLSPACE; }
+    HRESULT STDMETHODCALLTYPE RequestBorderSpace(const BORDERWIDTHS*) override {
+        return INPLACE_E_NOTOOLSPACE;
+    }
     HRESULT STDMETHODCALLTYPE SetBorderSpace(const BORDERWIDTHS*) override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE SetActiveObject(IOleInPlaceActiveObject*, LPCOLESTR) override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE SetActiveObject(IOleInPlaceActiveObject*, LPCOLESTR) override {
+        return S_OK;
+    }
     HRESULT STDMETHODCALLTYPE InsertMenus(HMENU, OLEMENUGROUPWIDTHS*) override { return S_OK; }
     HRESULT STDMETHODCALLTYPE SetMenu(HMENU, HOLEMENU, HWND) override { return S_OK; }
     HRESULT STDMETHODCALLTYPE RemoveMenus(HMENU) override { return S_OK; }
@@ -91,7 +97,7 @@ public:
     HRESULT STDMETHODCALLTYPE EnableModeless(BOOL) override { return S_OK; }
     HRESULT STDMETHODCALLTYPE TranslateAccelerator(MSG*, WORD) override { return S_FALSE; }
 
-private:
+  private:
     HWND frame_ = nullptr;
     RECT position_{};
     ComPtr<IUnknown> unknown_;
@@ -100,14 +106,14 @@ private:
 
 // Subscribes a sink to the control's default source interface for the sink's lifetime.
 class EventConnection {
-public:
+  public:
     EventConnection(IUnknown* control, REFIID events, IDispatch* sink);
     ~EventConnection();
     EventConnection(const EventConnection&) = delete;
     EventConnection& operator=(const EventConnection&) = delete;
     bool connected() const { return cookie_ != 0; }
 
-private:
+  private:
     ComPtr<IConnectionPoint> point_;
     DWORD cookie_ = 0;
 };

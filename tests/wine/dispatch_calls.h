@@ -11,7 +11,8 @@ namespace moonleaf_test {
 HRESULT get_property(IDispatch* object, DISPID id, VARIANT* result);
 HRESULT put_property(IDispatch* object, DISPID id, VARIANT value);
 // A method taking one date; `error` receives the description of a failure.
-HRESULT call_with_date(IDispatch* object, DISPID id, DATE date, VARIANT* result, std::wstring* error = nullptr);
+HRESULT call_with_date(IDispatch* object, DISPID id, DATE date, VARIANT* result,
+                       std::wstring* error = nullptr);
 
 VARIANT make_i4(LONG value);
 VARIANT make_i2(SHORT value);

@@ -9,7 +9,7 @@
 namespace moonleaf_test {
 
 class MemoryBag final : public IPropertyBag {
-public:
+  public:
     ~MemoryBag();
     std::map<std::wstring, VARIANT> values;
 

@@ -17,13 +17,16 @@ namespace {
 using moonleaf_com::ComPtr;
 using moonleaf_com::UniqueVariant;
 
-DATE date(int year, int month, int day) { return common::OleDate::from_ymd(year, month, day).serial(); }
+DATE date(int year, int month, int day) {
+    return common::OleDate::from_ymd(year, month, day).serial();
+}
 
 ComPtr<IDispatch> create_moonleaf() {
     CLSID clsid{};
     ComPtr<IDispatch> object;
     EXPECT_EQ(S_OK, ::CLSIDFromProgID(L"" MOONLEAF_PROGID, &clsid));
-    EXPECT_EQ(S_OK, ::CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch, object.put_void()));
+    EXPECT_EQ(S_OK, ::CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch,
+                                       object.put_void()));
     // Wine's registration-free CLSIDFromProgID gives an alias of the class, so the class is
     // checked on the object itself.
     CLSID created{};
@@ -105,7 +108,8 @@ TEST(MoonleafDispatch, LunarMethodsAnswerForTheDateOrFallBackToValue) {
 
     ASSERT_EQ(S_OK, put_property(m.get(), DISPID_MOONLEAF_VALUE, make_date(day)));
     EXPECT_EQ(L"庚子年(闰)", text_of(m.get(), DISPID_MOONLEAF_GETCHINESEYEAR, date(1900, 12, 31)));
-    EXPECT_EQ(L"初一", text_of(m.get(), DISPID_MOONLEAF_GETCHINESEDAY, date(2090, 12, 31) + 8.0 / 24));
+    EXPECT_EQ(L"初一",
+              text_of(m.get(), DISPID_MOONLEAF_GETCHINESEDAY, date(2090, 12, 31) + 8.0 / 24));
 }
 
 TEST(MoonleafDispatch, ValuePastTheLunarTableFailsWithADescriptionAndTheControlRecovers) {
@@ -116,8 +120,8 @@ TEST(MoonleafDispatch, ValuePastTheLunarTableFailsWithADescriptionAndTheControlR
     put_property(m.get(), DISPID_MOONLEAF_VALUE, make_date(date(2095, 1, 1)));
     UniqueVariant result;
     std::wstring error;
-    EXPECT_EQ(DISP_E_EXCEPTION, call_with_date(m.get(), DISPID_MOONLEAF_GETCHINESEDATE, date(1800, 1, 1),
-                                               result.get(), &error));
+    EXPECT_EQ(DISP_E_EXCEPTION, call_with_date(m.get(), DISPID_MOONLEAF_GETCHINESEDATE,
+                                               date(1800, 1, 1), result.get(), &error));
     EXPECT_FALSE(error.empty());
 
     auto support = m.query<ISupportErrorInfo>(IID_ISupportErrorInfo);

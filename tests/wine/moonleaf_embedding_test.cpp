@@ -4,6 +4,7 @@
 #include <ocidl.h>
 
 #include <utility>
+#include <vector>
 
 #include "common/ole_date.h"
 #include "moonleaf/com/com_ptr.h"
@@ -17,7 +18,9 @@ namespace {
 
 using moonleaf_com::UniqueVariant;
 
-DATE date(int year, int month, int day) { return common::OleDate::from_ymd(year, month, day).serial(); }
+DATE date(int year, int month, int day) {
+    return common::OleDate::from_ymd(year, month, day).serial();
+}
 
 DATE value_of(IDispatch* control) {
     UniqueVariant value;
@@ -35,7 +38,8 @@ ComPtr<IUnknown> create_moonleaf() {
     CLSID clsid{};
     ComPtr<IUnknown> object;
     EXPECT_EQ(S_OK, ::CLSIDFromProgID(L"" MOONLEAF_PROGID, &clsid));
-    EXPECT_EQ(S_OK, ::CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown, object.put_void()));
+    EXPECT_EQ(S_OK, ::CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown,
+                                       object.put_void()));
     return object;
 }
 
@@ -52,7 +56,8 @@ TEST(MoonleafEmbedding, PressAndReleaseOnADayCellRaisesClickOnce) {
     ClickSink sink;
     EventConnection connection(host.unknown(), moonleaf_ids::kEventsIid, &sink);
     ASSERT_TRUE(connection.connected());
-    ASSERT_EQ(S_OK, put_property(host.control(), DISPID_MOONLEAF_VALUE, make_date(date(2020, 5, 23))));
+    ASSERT_EQ(S_OK,
+              put_property(host.control(), DISPID_MOONLEAF_VALUE, make_date(date(2020, 5, 23))));
 
     // May 2020 starts on a Friday: the 10th is cell 14, the first cell of the third row.
     press_and_release(window, 2 + 20, 46 + 2 * 28 + 14);
@@ -82,10 +87,51 @@ HWND first_combo_box(HWND control) {
     return found;
 }
 
+// Records the property-change notifications a container receives.
+class ChangeSink final : public IPropertyNotifySink {
+  public:
+    std::vector<DISPID> changed;
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
+        *object = iid == IID_IUnknown || iid == IID_IPropertyNotifySink ? this : nullptr;
+        return *object ? S_OK : E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
+    ULONG STDMETHODCALLTYPE Release() override { return 1; }
+    HRESULT STDMETHODCALLTYPE OnChanged(DISPID id) override {
+        changed.push_back(id);
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE OnRequestEdit(DISPID) override { return S_OK; }
+};
+
+TEST(MoonleafEmbedding, PropertyWritesNotifyTheContainerWithTheirDispatchIds) {
+    ComPtr<IUnknown> control = create_moonleaf();
+    ChangeSink sink;
+    ComPtr<IConnectionPointContainer> container =
+        control.query<IConnectionPointContainer>(IID_IConnectionPointContainer);
+    ASSERT_TRUE(container);
+    ComPtr<IConnectionPoint> point;
+    ASSERT_EQ(S_OK, container->FindConnectionPoint(IID_IPropertyNotifySink, point.put()));
+    DWORD cookie = 0;
+    ASSERT_EQ(S_OK, point->Advise(&sink, &cookie));
+    auto dispatch = control.query<IDispatch>(IID_IDispatch);
+    ASSERT_EQ(S_OK,
+              put_property(dispatch.get(), DISPID_MOONLEAF_GRIDLINESCOLOR, make_i4(0x123456)));
+    ASSERT_EQ(S_OK,
+              put_property(dispatch.get(), DISPID_MOONLEAF_VALUE, make_date(date(2020, 5, 23))));
+    ASSERT_EQ(S_OK, put_property(dispatch.get(), DISPID_MOONLEAF_BIG, make_i2(1)));
+    EXPECT_EQ((std::vector<DISPID>{DISPID_MOONLEAF_GRIDLINESCOLOR, DISPID_MOONLEAF_VALUE,
+                                   DISPID_MOONLEAF_BIG}),
+              sink.changed);
+    EXPECT_EQ(S_OK, point->Unadvise(cookie));
+    EXPECT_EQ(S_OK, control.query<IPersistStreamInit>(IID_IPersistStreamInit)->IsDirty());
+}
+
 TEST(MoonleafEmbedding, YearSelectorOpensItsListAndAChoiceMovesValue) {
     ControlHost host;
     ASSERT_EQ(S_OK, host.embed(L"" MOONLEAF_PROGID, 10, 10));
-    ASSERT_EQ(S_OK, put_property(host.control(), DISPID_MOONLEAF_VALUE, make_date(date(2020, 5, 23))));
+    ASSERT_EQ(S_OK,
+              put_property(host.control(), DISPID_MOONLEAF_VALUE, make_date(date(2020, 5, 23))));
     const HWND year_list = first_combo_box(host.control_window());
     ASSERT_NE(nullptr, year_list);
     EXPECT_EQ(2020 - 1901, ::SendMessageW(year_list, CB_GETCURSEL, 0, 0));
@@ -103,7 +149,8 @@ TEST(MoonleafEmbedding, YearSelectorOpensItsListAndAChoiceMovesValue) {
 TEST(MoonleafEmbedding, HoldingTheYearUpArrowStepsWithTheTimerUntilReleased) {
     ControlHost host;
     ASSERT_EQ(S_OK, host.embed(L"" MOONLEAF_PROGID, 10, 10));
-    ASSERT_EQ(S_OK, put_property(host.control(), DISPID_MOONLEAF_VALUE, make_date(date(2020, 2, 29))));
+    ASSERT_EQ(S_OK,
+              put_property(host.control(), DISPID_MOONLEAF_VALUE, make_date(date(2020, 2, 29))));
     const HWND window = host.control_window();
     const LPARAM right_arrow = MAKELPARAM(290 - 138 + 44, 3 + 10);
     ::SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, right_arrow);
@@ -139,15 +186,18 @@ TEST(MoonleafEmbedding, ExtentFollowsTheResizeRuleAndTheViewDrawsWithoutAWindow)
     EXPECT_EQ(235, ::MulDiv(extent.cy, 96, 2540));
 
     auto dispatch = control.query<IDispatch>(IID_IDispatch);
-    ASSERT_EQ(S_OK, put_property(dispatch.get(), DISPID_MOONLEAF_BOTTOMBACKCOLOR, make_i4(0x00FF00)));
+    ASSERT_EQ(S_OK,
+              put_property(dispatch.get(), DISPID_MOONLEAF_BOTTOMBACKCOLOR, make_i4(0x00FF00)));
     auto view = control.query<IViewObject2>(IID_IViewObject2);
     ASSERT_TRUE(view);
     HDC dc = ::CreateCompatibleDC(nullptr);
     HBITMAP bitmap = ::CreateBitmap(297, 235, 1, 32, nullptr);
     HGDIOBJ original = ::SelectObject(dc, bitmap);
     const RECTL bounds{0, 0, 297, 235};
-    EXPECT_EQ(S_OK, view->Draw(DVASPECT_CONTENT, -1, nullptr, nullptr, nullptr, dc, &bounds, nullptr, nullptr, 0));
-    EXPECT_EQ(RGB(0, 255, 0), ::GetPixel(dc, 290, 230));  // inside the bottom band of the wider view
+    EXPECT_EQ(S_OK, view->Draw(DVASPECT_CONTENT, -1, nullptr, nullptr, nullptr, dc, &bounds,
+                               nullptr, nullptr, 0));
+    EXPECT_EQ(RGB(0, 255, 0),
+              ::GetPixel(dc, 290, 230));  // inside the bottom band of the wider view
     ::SelectObject(dc, original);
     ::DeleteObject(bitmap);
     ::DeleteDC(dc);
@@ -164,11 +214,16 @@ TEST(MoonleafPersistence, PropertyBagStoresOnlyWhatDiffersFromTheDefaults) {
 
     // Every property away from its default, stored with its own type, read back alike.
     const std::pair<DISPID, VARIANT> written[] = {
-        {DISPID_MOONLEAF_BOTTOMBACKCOLOR, make_i4(0x0000FF)}, {DISPID_MOONLEAF_DATEBACKCOLOR, make_i4(0x010203)},
-        {DISPID_MOONLEAF_GRIDLINESCOLOR, make_i4(0)},          {DISPID_MOONLEAF_SELECTCOLOR, make_i4(0x80000005)},
-        {DISPID_MOONLEAF_SHOWVERTICALGRID, make_bool(false)},  {DISPID_MOONLEAF_SHOWHORIZONTALGRID, make_bool(false)},
-        {DISPID_MOONLEAF_TITLEBACKCOLOR, make_i4(0xFFFFFF)},   {DISPID_MOONLEAF_WEEKBACKCOLOR, make_i4(0x00FFFF)},
-        {DISPID_MOONLEAF_VALUE, make_date(date(2020, 5, 23))}, {DISPID_MOONLEAF_BIG, make_i2(1)},
+        {DISPID_MOONLEAF_BOTTOMBACKCOLOR, make_i4(0x0000FF)},
+        {DISPID_MOONLEAF_DATEBACKCOLOR, make_i4(0x010203)},
+        {DISPID_MOONLEAF_GRIDLINESCOLOR, make_i4(0)},
+        {DISPID_MOONLEAF_SELECTCOLOR, make_i4(0x80000005)},
+        {DISPID_MOONLEAF_SHOWVERTICALGRID, make_bool(false)},
+        {DISPID_MOONLEAF_SHOWHORIZONTALGRID, make_bool(false)},
+        {DISPID_MOONLEAF_TITLEBACKCOLOR, make_i4(0xFFFFFF)},
+        {DISPID_MOONLEAF_WEEKBACKCOLOR, make_i4(0x00FFFF)},
+        {DISPID_MOONLEAF_VALUE, make_date(date(2020, 5, 23))},
+        {DISPID_MOONLEAF_BIG, make_i2(1)},
     };
     auto control = saved.query<IDispatch>(IID_IDispatch);
     for (const auto& [id, value] : written) ASSERT_EQ(S_OK, put_property(control.get(), id, value));
@@ -187,7 +242,8 @@ TEST(MoonleafPersistence, PropertyBagStoresOnlyWhatDiffersFromTheDefaults) {
     for (const auto& [id, value] : written) {
         UniqueVariant read;
         ASSERT_EQ(S_OK, get_property(restored.get(), id, read.get()));
-        EXPECT_EQ(VARCMP_EQ, ::VarCmp(read.get(), const_cast<VARIANT*>(&value), LOCALE_USER_DEFAULT, 0))
+        EXPECT_EQ(VARCMP_EQ,
+                  ::VarCmp(read.get(), const_cast<VARIANT*>(&value), LOCALE_USER_DEFAULT, 0))
             << "dispatch id " << id;
     }
 }
@@ -211,15 +267,18 @@ TEST(MoonleafPersistence, StrangeBagValuesTakeTheirDefaults) {
     EXPECT_EQ(0, V_I2(big.get()));
     EXPECT_EQ(0x800000, V_I4(grid.get()));
     UniqueVariant text;
-    EXPECT_EQ(S_OK, call_with_date(control.get(), DISPID_MOONLEAF_GETCHINESEANIMAL, date(2020, 5, 23), text.get()));
+    EXPECT_EQ(S_OK, call_with_date(control.get(), DISPID_MOONLEAF_GETCHINESEANIMAL,
+                                   date(2020, 5, 23), text.get()));
 }
 
 TEST(MoonleafPersistence, StreamRoundTripKeepsEveryProperty) {
     ComPtr<IUnknown> saved = create_moonleaf();
     auto control = saved.query<IDispatch>(IID_IDispatch);
     ASSERT_EQ(S_OK, put_property(control.get(), DISPID_MOONLEAF_WEEKBACKCOLOR, make_i4(0x123456)));
-    ASSERT_EQ(S_OK, put_property(control.get(), DISPID_MOONLEAF_SHOWHORIZONTALGRID, make_bool(false)));
-    ASSERT_EQ(S_OK, put_property(control.get(), DISPID_MOONLEAF_VALUE, make_date(date(2001, 2, 3))));
+    ASSERT_EQ(S_OK,
+              put_property(control.get(), DISPID_MOONLEAF_SHOWHORIZONTALGRID, make_bool(false)));
+    ASSERT_EQ(S_OK,
+              put_property(control.get(), DISPID_MOONLEAF_VALUE, make_date(date(2001, 2, 3))));
     auto persist = saved.query<IPersistStreamInit>(IID_IPersistStreamInit);
     ASSERT_TRUE(persist);
     EXPECT_EQ(S_OK, persist->IsDirty());

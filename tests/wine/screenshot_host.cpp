@@ -40,8 +40,10 @@ int wmain(int argc, wchar_t** argv) {
                 pump_messages();
                 ::Sleep(20);
             }
-            ::CloseHandle(::CreateFileW(argv[5], GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
-            for (int waited = 0; waited < 60000 && ::GetFileAttributesW(argv[6]) == INVALID_FILE_ATTRIBUTES;
+            ::CloseHandle(
+                ::CreateFileW(argv[5], GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+            for (int waited = 0;
+                 waited < 60000 && ::GetFileAttributesW(argv[6]) == INVALID_FILE_ATTRIBUTES;
                  waited += 20) {
                 pump_messages();
                 ::Sleep(20);
