@@ -132,6 +132,13 @@ TEST(MoonleafDispatch, ValuePastTheLunarTableFailsWithADescriptionAndTheControlR
     EXPECT_EQ(L"四月", text_of(m.get(), DISPID_MOONLEAF_GETCHINESEMONTH, date(1800, 1, 1)));
 }
 
+TEST(MoonleafDispatch, VersionedProgIdNamesTheSameClass) {
+    CLSID independent{}, versioned{};
+    ASSERT_EQ(S_OK, ::CLSIDFromProgID(L"" MOONLEAF_PROGID, &independent));
+    ASSERT_EQ(S_OK, ::CLSIDFromProgID(L"" MOONLEAF_PROGID_CURRENT, &versioned));
+    EXPECT_TRUE(::IsEqualCLSID(independent, versioned));
+}
+
 TEST(MoonleafDispatch, ClassInfoNamesTheEventInterface) {
     ComPtr<IDispatch> m = create_moonleaf();
     ASSERT_TRUE(m);
