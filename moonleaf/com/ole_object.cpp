@@ -1,6 +1,5 @@
 // OLE embedding: the container places the control (IOleObject), activates it in place in its
 // window (IOleInPlaceObject, IOleInPlaceActiveObject) and may ask for a picture (IViewObject2).
-#include "moonleaf/com/moonleaf_ids.h"
 #include "moonleaf/com/moonleaf_object.h"
 
 namespace moonleaf_com {
