@@ -37,12 +37,12 @@ bool font_installed(const wchar_t* face) {
     return found;
 }
 
-// The layout counts 12 pixels for a Chinese character and 6 for a digit, which a 12-pixel
-// Song or Hei face gives. The first installed face wins; the GB2312 character set makes the
-// font mapper pick a Chinese-capable one if none of them is there.
+// The layout counts 12 pixels for a Chinese character and 6 for a digit: faces whose digits
+// are half a Chinese character come first. The first installed face wins; the GB2312
+// character set makes the font mapper pick a Chinese-capable one if none of them is there.
 HFONT create_text_font() {
-    const wchar_t* const faces[] = {L"SimSun", L"NSimSun", L"Microsoft YaHei",
-                                    L"WenQuanYi Micro Hei"};
+    const wchar_t* const faces[] = {L"SimSun", L"NSimSun", L"WenQuanYi Micro Hei Mono",
+                                    L"Microsoft YaHei", L"WenQuanYi Micro Hei"};
     const wchar_t* chosen = L"";
     for (const wchar_t* face : faces) {
         if (font_installed(face)) {
