@@ -2,6 +2,7 @@
 // saving and loading through a property bag and a stream.
 #include <gtest/gtest.h>
 #include <ocidl.h>
+#include <olectl.h>
 
 #include <utility>
 #include <vector>
@@ -125,6 +126,37 @@ TEST(MoonleafEmbedding, PropertyWritesNotifyTheContainerWithTheirDispatchIds) {
               sink.changed);
     EXPECT_EQ(S_OK, point->Unadvise(cookie));
     EXPECT_EQ(S_OK, control.query<IPersistStreamInit>(IID_IPersistStreamInit)->IsDirty());
+}
+
+TEST(MoonleafEmbedding, ConnectionPointsAndConnectionsCanBeListed) {
+    ComPtr<IUnknown> control = create_moonleaf();
+    auto container = control.query<IConnectionPointContainer>(IID_IConnectionPointContainer);
+    ASSERT_TRUE(container);
+    ComPtr<IEnumConnectionPoints> points;
+    ASSERT_EQ(S_OK, container->EnumConnectionPoints(points.put()));
+    IConnectionPoint* listed[3] = {};
+    ULONG fetched = 0;
+    EXPECT_EQ(S_FALSE, points->Next(3, listed, &fetched));
+    ASSERT_EQ(2u, fetched);
+    IID first{}, second{};
+    listed[0]->GetConnectionInterface(&first);
+    listed[1]->GetConnectionInterface(&second);
+    EXPECT_TRUE(::IsEqualIID(first, moonleaf_ids::kEventsIid));
+    EXPECT_TRUE(::IsEqualIID(second, IID_IPropertyNotifySink));
+
+    ClickSink sink;
+    DWORD cookie = 0;
+    ASSERT_EQ(S_OK, listed[0]->Advise(&sink, &cookie));
+    ComPtr<IEnumConnections> connections;
+    ASSERT_EQ(S_OK, listed[0]->EnumConnections(connections.put()));
+    CONNECTDATA data{};
+    ASSERT_EQ(S_OK, connections->Next(1, &data, nullptr));
+    EXPECT_EQ(cookie, data.dwCookie);
+    data.pUnk->Release();
+    EXPECT_EQ(S_FALSE, connections->Next(1, &data, nullptr));
+    EXPECT_EQ(S_OK, listed[0]->Unadvise(cookie));
+    EXPECT_EQ(CONNECT_E_NOCONNECTION, listed[0]->Unadvise(cookie));
+    for (ULONG i = 0; i < fetched; ++i) listed[i]->Release();
 }
 
 TEST(MoonleafEmbedding, YearSelectorOpensItsListAndAChoiceMovesValue) {
