@@ -1,0 +1,180 @@
+// The control's window: shows the canvas, turns mouse, timer and list messages into calls on
+// the control, and holds the two lists whose drop-down parts the selectors open.
+#include "moonleaf/com/control_window.h"
+
+#include <windowsx.h>
+
+#include "moonleaf/com/moonleaf_object.h"
+#include "moonleaf/com/text_conversion.h"
+
+namespace moonleaf_com {
+
+namespace {
+
+constexpr wchar_t kClassName[] = L"Moonleaf2Control";
+constexpr UINT_PTR kSpinTimerId = 1;
+constexpr int kYearComboId = 1;
+constexpr int kMonthComboId = 2;
+constexpr int kDropDownHeight = 220;
+
+bool g_class_registered = false;
+
+LRESULT CALLBACK control_window_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    if (message == WM_NCCREATE) {
+        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lparam);
+        ::SetWindowLongPtrW(window, GWLP_USERDATA,
+                            reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    auto* object = reinterpret_cast<MoonleafObject*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (!object) return ::DefWindowProcW(window, message, wparam, lparam);
+    // The host's event handlers may release the control while it handles a message.
+    ComPtr<MoonleafObject> keep_alive(object);
+    return object->handle_message(window, message, wparam, lparam);
+}
+
+RECT to_rect(const moonleaf::Rect& rect) {
+    return {rect.left, rect.top, rect.right, rect.bottom};
+}
+
+moonleaf::MouseButton button_of(UINT message) {
+    switch (message) {
+        case WM_RBUTTONDOWN:
+        case WM_RBUTTONUP:
+            return moonleaf::MouseButton::Right;
+        case WM_MBUTTONDOWN:
+        case WM_MBUTTONUP:
+            return moonleaf::MouseButton::Middle;
+        default:
+            return moonleaf::MouseButton::Left;
+    }
+}
+
+HWND create_list(HWND parent, int id, const moonleaf::SelectorListModel& model, HFONT font) {
+    HWND combo = ::CreateWindowExW(0, L"COMBOBOX", L"", WS_CHILD | WS_VSCROLL | CBS_DROPDOWNLIST, 0,
+                                   0, moonleaf::kSelectorBoxWidth, kDropDownHeight, parent,
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                   module_instance(), nullptr);
+    if (!combo) return nullptr;
+    ::SendMessageW(combo, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    for (const std::string& item : model.items)
+        ::SendMessageW(combo, CB_ADDSTRING, 0,
+                       reinterpret_cast<LPARAM>(utf16_from_utf8(item).c_str()));
+    ::SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(model.selected), 0);
+    return combo;
+}
+
+}  // namespace
+
+const wchar_t* control_window_class() {
+    if (!g_class_registered) {
+        WNDCLASSW window_class{};
+        window_class.lpfnWndProc = control_window_procedure;
+        window_class.hInstance = module_instance();
+        window_class.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+        window_class.lpszClassName = kClassName;
+        g_class_registered = ::RegisterClassW(&window_class) != 0;
+    }
+    return kClassName;
+}
+
+void unregister_control_window_class() {
+    if (g_class_registered) ::UnregisterClassW(kClassName, module_instance());
+    g_class_registered = false;
+}
+
+HRESULT MoonleafObject::create_window(HWND parent, const RECT& position) {
+    window_.reset(::CreateWindowExW(0, control_window_class(), L"",
+                                    WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, position.left,
+                                    position.top, control_.width(), control_.height(), parent,
+                                    nullptr, module_instance(), this));
+    if (!window_) return HRESULT_FROM_WIN32(::GetLastError());
+    year_combo_.reset(
+        create_list(window_.get(), kYearComboId, control_.year_list(), canvas_.text_font()));
+    month_combo_.reset(
+        create_list(window_.get(), kMonthComboId, control_.month_list(), canvas_.text_font()));
+    place_windows();
+    canvas_.set_window(window_.get());
+    ::InvalidateRect(window_.get(), nullptr, FALSE);
+    return S_OK;
+}
+
+void MoonleafObject::place_windows() {
+    const int width = control_.width();
+    const RECT year_box = to_rect(moonleaf::selector_box_rect(width, moonleaf::SelectorList::Year));
+    const RECT month_box =
+        to_rect(moonleaf::selector_box_rect(width, moonleaf::SelectorList::Month));
+    canvas_.set_box_positions(year_box, month_box);
+    for (const auto& [combo, box] :
+         {std::pair{year_combo_.get(), year_box}, std::pair{month_combo_.get(), month_box}})
+        if (combo)
+            ::MoveWindow(combo, box.left, box.top, box.right - box.left, kDropDownHeight, FALSE);
+}
+
+LRESULT MoonleafObject::handle_message(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    switch (message) {
+        case WM_PAINT: {
+            PaintGuard paint(window);
+            RECT client{};
+            ::GetClientRect(window, &client);
+            canvas_.compose(paint.dc(), client);
+            return 0;
+        }
+        case WM_ERASEBKGND:
+            return 1;  // the canvas covers every pixel
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN:
+            // The release must reach us even when the pointer left the control meanwhile.
+            ::SetCapture(window);
+            control_.mouse_down({GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)}, button_of(message));
+            return 0;
+        case WM_LBUTTONUP:
+        case WM_RBUTTONUP:
+        case WM_MBUTTONUP:
+            if (::GetCapture() == window) ::ReleaseCapture();
+            control_.mouse_up({GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)}, button_of(message));
+            return 0;
+        case WM_TIMER:
+            if (wparam == kSpinTimerId) control_.spin_timer_tick();
+            return 0;
+        case WM_COMMAND:
+            if (HIWORD(wparam) == CBN_CLOSEUP)
+                ::ShowWindow(reinterpret_cast<HWND>(lparam), SW_HIDE);
+            if (HIWORD(wparam) == CBN_SELCHANGE) {
+                const HWND combo = reinterpret_cast<HWND>(lparam);
+                const auto list = combo == year_combo_.get() ? moonleaf::SelectorList::Year
+                                                             : moonleaf::SelectorList::Month;
+                const auto index = static_cast<int>(::SendMessageW(combo, CB_GETCURSEL, 0, 0));
+                if (index >= 0) control_.choose_from_list(list, index);
+            }
+            return 0;
+        default:
+            return ::DefWindowProcW(window, message, wparam, lparam);
+    }
+}
+
+void MoonleafObject::set_spin_timer(bool running) {
+    if (!window_) return;
+    if (running)
+        ::SetTimer(window_.get(), kSpinTimerId, moonleaf::kSpinTimerIntervalMs, nullptr);
+    else
+        ::KillTimer(window_.get(), kSpinTimerId);
+}
+
+void MoonleafObject::show_drop_down(moonleaf::SelectorList list) {
+    const HWND combo =
+        list == moonleaf::SelectorList::Year ? year_combo_.get() : month_combo_.get();
+    if (!combo) return;
+    // The list's own box stays hidden under the selector box drawn by the control; it shows
+    // only while its list is open, since a hidden combo box need not open its list.
+    ::ShowWindow(combo, SW_SHOWNA);
+    ::SendMessageW(combo, CB_SHOWDROPDOWN, TRUE, 0);
+}
+
+void MoonleafObject::list_selection_changed(moonleaf::SelectorList list, int index) {
+    const HWND combo =
+        list == moonleaf::SelectorList::Year ? year_combo_.get() : month_combo_.get();
+    if (combo) ::SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+}  // namespace moonleaf_com

@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# A virtual display and a Wine prefix of their own for the tests that open windows. Wine binds
+# its desktop to the display of the process that starts it, so these tests cannot share the
+# console tests' prefix, whose desktop may have started without a display.
+#   gui_session.sh start DIR   start Xvfb and the prefix's wineserver, note both in DIR
+#   gui_session.sh stop DIR    stop what start started
+#   gui_session.sh run DIR PROGRAM ARGS...   run a Windows program on that display
+set -u
+here=$(cd "$(dirname "$0")" && pwd)
+action=$1 dir=$(realpath -m "$2")
+shift 2
+export WINEPREFIX=$dir/wineprefix
+# The build runs under LC_ALL=C, which would override the Chinese locale Wine must run in.
+unset LC_ALL
+
+case $action in
+start)
+  mkdir -p "$dir"
+  exec 3>"$dir/display"
+  Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp >/dev/null 2>&1 &
+  echo $! >"$dir/xvfb.pid"
+  for _ in $(seq 100); do [ -s "$dir/display" ] && break; sleep 0.1; done
+  exec 3>&-
+  [ -s "$dir/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
+  export DISPLAY=:$(cat "$dir/display")
+  wineserver -p </dev/null >/dev/null 2>&1
+  "$here/../../scripts/wine-run.sh" cmd /c exit </dev/null >/dev/null 2>&1
+  # Debian keeps Wine's own fonts (Marlett among them, for the selector arrows) where this
+  # Wine does not look; every Windows has Marlett in its fonts folder.
+  for font in /usr/share/wine/fonts/marlett.ttf; do
+    [ -e "$WINEPREFIX/drive_c/windows/Fonts/$(basename "$font")" ] || cp "$font" "$WINEPREFIX/drive_c/windows/Fonts/"
+  done
+  echo "display $DISPLAY, prefix $WINEPREFIX"
+  ;;
+stop)
+  wineserver -k 2>/dev/null
+  [ -s "$dir/xvfb.pid" ] && kill "$(cat "$dir/xvfb.pid")" 2>/dev/null
+  rm -f "$dir/xvfb.pid" "$dir/display"
+  true
+  ;;
+run)
+  export DISPLAY=:$(cat "$dir/display")
+  exec "$here/../../scripts/wine-run.sh" "$@"
+  ;;
+esac
