@@ -10,8 +10,6 @@ here=$(cd "$(dirname "$0")" && pwd)
 action=$1 dir=$(realpath -m "$2")
 shift 2
 export WINEPREFIX=$dir/wineprefix
-# The build runs under LC_ALL=C, which would override the Chinese locale Wine must run in.
-unset LC_ALL
 
 case $action in
 start)
