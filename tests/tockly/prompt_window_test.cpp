@@ -10,7 +10,7 @@ struct RecordingPromptObserver : windows::PromptWindowObserver {
     void message_changed(const std::string& m) override { events.push_back("message " + m); }
     void status_changed(const std::string& s) override { events.push_back("status " + s); }
     void visibility_changed(bool v) override { events.push_back(v ? "show" : "hide"); }
-    void alpha_changed(int a) override { events.push_back("alpha " + std::to_string(a)); }
+    void alpha_set(int a) override { events.push_back("alpha " + std::to_string(a)); }
     std::vector<std::string> events;
 };
 
@@ -111,7 +111,7 @@ TEST(PromptWindow, Transparency) {
     EXPECT_EQ(h.prompt.alpha(), 255);
     h.prompt.touming(300);
     EXPECT_EQ(h.prompt.alpha(), 255);
-    EXPECT_EQ(observer.events, (std::vector<std::string>{"alpha 25", "alpha 255"}));
+    EXPECT_EQ(observer.events, (std::vector<std::string>{"alpha 25", "alpha 255", "alpha 255"}));
 
     const int expected[] = {26, 51, 76, 102, 128, 153, 178, 204, 230, 255};
     for (int i = 0; i < 10; ++i) {

@@ -107,9 +107,10 @@ void PromptWindow::Command1_Click() {
 void PromptWindow::touming(int value) {
     if (value < 25 || value > 255) value = kOpaque;
     layered_ = true;
-    if (value == alpha_) return;
+    // Applied every time, as the window's layered alpha is: the same value set again is
+    // still a call the view makes.
     alpha_ = value;
-    if (observer_) observer_->alpha_changed(alpha_);
+    if (observer_) observer_->alpha_set(alpha_);
 }
 
 void PromptWindow::wenjian1_Click(int index) {

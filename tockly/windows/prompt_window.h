@@ -39,7 +39,7 @@ public:
     virtual void message_changed(const std::string& message) { (void)message; }
     virtual void status_changed(const std::string& status) { (void)status; }
     virtual void visibility_changed(bool visible) { (void)visible; }
-    virtual void alpha_changed(int alpha) { (void)alpha; }
+    virtual void alpha_set(int alpha) { (void)alpha; }
     virtual void layer_changed(bool topmost) { (void)topmost; }
 };
 

@@ -35,7 +35,7 @@ void EngineEventPrinter::visibility_changed(bool visible) {
     printer_.print(visible ? "show prompt" : "hide prompt");
 }
 
-void EngineEventPrinter::alpha_changed(int alpha) {
+void EngineEventPrinter::alpha_set(int alpha) {
     printer_.print("alpha " + std::to_string(alpha));
 }
 

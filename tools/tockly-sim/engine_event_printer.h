@@ -22,7 +22,7 @@ public:
     void message_changed(const std::string& message) override;
     void status_changed(const std::string& status) override;
     void visibility_changed(bool visible) override;
-    void alpha_changed(int alpha) override;
+    void alpha_set(int alpha) override;
 
     bool quit() const { return quit_; }
 

@@ -23,6 +23,7 @@ expect() {  # NAME EXPECTED-FILE ACTUAL-FILE
 make_settings "$work/alarm" $(slot_lines 12 6 45 0 每天 起床了) 518=100
 "$sim" --start "2010-05-01 06:44:58" --seconds 8 --settings "$work/alarm" >"$work/alarm.out"
 cat >"$work/alarm.expected" <<'LINES'
+06:44:58.000 alpha 255
 06:45:00.000 message 起床了
 06:45:00.000 fire slot 12
 06:45:00.000 mode 定时12
@@ -55,10 +56,12 @@ make_settings "$work/shutdown" $(slot_lines 3 22 0 1 每天 该睡觉了) 518=50
 "$sim" --start "2010-05-01 21:59:58" --seconds 200 --settings "$work/shutdown" >"$work/shutdown.out"
 grep -v ' status ' "$work/shutdown.out" >"$work/shutdown.events"
 cat >"$work/shutdown.expected" <<'LINES'
+21:59:58.000 alpha 255
 22:00:00.000 message 该睡觉了
 22:00:00.000 shutdown-state 准备关机
 22:00:00.000 fire slot 3
 22:00:00.000 mode 剩余3分钟
+22:00:00.000 alpha 255
 22:00:00.000 show prompt
 22:00:00.000 stop 1
 22:00:00.000 open 1 sy\ds 0
@@ -139,6 +142,7 @@ make_settings "$work/chime" 1=1 2=30 3=1 4=1 5=2 7=1 8=0 518=100
 "$sim" --start "2010-05-03 07:29:59" --seconds 3 --settings "$work/chime" \
   --program-dir "$work/folder" >"$work/chime.out"
 cat >"$work/chime.expected" <<'LINES'
+07:29:59.000 alpha 255
 07:30:00.000 fire chime
 07:30:00.000 mode 整点报时
 07:30:00.000 show prompt
