@@ -50,6 +50,12 @@ TEST(NumericValue, ReadsTheLeadingNumber) {
     EXPECT_EQ(numeric_value("-"), 0);
     EXPECT_EQ(numeric_value("-5"), -5);
     EXPECT_EQ(numeric_value("+5.25"), 5.25);
+    EXPECT_EQ(numeric_value("  -3.25x"), -3.25);
+    EXPECT_EQ(numeric_value("7e1 "), 70);  // the settings file's shortest form may have one
+    EXPECT_EQ(numeric_value("7e"), 7);
+    EXPECT_EQ(numeric_value("inf"), 0);
+    EXPECT_EQ(numeric_value("1e999"), 0);
+    EXPECT_EQ(numeric_value("12345678901234567890"), 12345678901234567890.0);
 }
 
 TEST(DayRule, EveryDayWeekdaysAndDates) {

@@ -61,35 +61,6 @@ std::string two_digit(std::string number) {
 
 }  // namespace
 
-double numeric_value(std::string_view text) {
-    size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
-    const size_t start = i;
-    if (i < text.size() && (text[i] == '-' || text[i] == '+')) ++i;
-    bool any_digit = false;
-    bool seen_point = false;
-    for (; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c >= '0' && c <= '9') {
-            any_digit = true;
-        } else if (c == '.' && !seen_point) {
-            seen_point = true;
-        } else {
-            break;
-        }
-    }
-    if (!any_digit) return 0.0;
-    // The tick reads a hundred of these five times a second: whole numbers, the usual case,
-    // are summed up in place; only a fraction needs the library's conversion.
-    const std::string_view number = text.substr(start, i - start);
-    if (seen_point) return std::strtod(std::string(number).c_str(), nullptr);
-    double value = 0;
-    for (char c : number) {
-        if (c >= '0' && c <= '9') value = value * 10 + (c - '0');
-    }
-    return number[0] == '-' ? -value : value;
-}
-
 std::string biaozhungeshi(std::string_view shi) {
     std::vector<std::string_view> chars = characters(shi);
     while (!chars.empty() && !is_digit(chars.back())) chars.pop_back();

@@ -5,12 +5,9 @@
 #include <string>
 #include <string_view>
 
-namespace tockly::engine {
+#include "tockly/engine/number_text.h"
 
-// The number a text starts with, the way the controls' texts are read everywhere: leading
-// blanks skipped, an optional sign, digits and an optional fraction; 0 when the text does not
-// start with a number ("全部", "", "abc").
-double numeric_value(std::string_view text);
+namespace tockly::engine {
 
 // Turns a time text in the regional format ("21:05:09", "下午 1:05:09", "PM 1:05:09") into the
 // 24-hour form hour ":" two-digit minute ":" two-digit second ("13:05:09"). A day-half marker

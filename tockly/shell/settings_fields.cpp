@@ -4,6 +4,7 @@
 #include <limits>
 #include <optional>
 
+#include "tockly/engine/number_text.h"
 #include "tockly/shell/settings_numbers.h"
 
 namespace tockly::shell {
@@ -11,6 +12,7 @@ namespace tockly::shell {
 namespace {
 
 using engine::kSlotCount;
+using engine::numeric_value;
 namespace option = engine::option;
 
 // Least room the prompt window needs on the screen, twips: its width and its height.

@@ -6,16 +6,13 @@
 
 namespace tockly::shell {
 
-// The two ways a settings line becomes a number.
+// How a settings line becomes a number and a number a settings line. The other reading, a
+// line's leading number, is engine::numeric_value, as everywhere else.
 
 // The whole text as a whole number, rounded half to even when it has a fraction; blanks around
 // it are allowed and empty text is 0. Any other text (and a value beyond 32 bits) is not a
 // number: the field that reads it keeps its value.
 std::optional<long> whole_number(std::string_view text);
-
-// The leading number of the text after leading blanks (sign, digits, fraction, exponent), 0
-// when the text does not start with one.
-double numeric_value(std::string_view text);
 
 // The shortest decimal text that reads back as the same value, a fraction only when the value
 // has one ("30", "1234.5").

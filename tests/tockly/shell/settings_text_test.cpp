@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "tockly/shell/settings_lines.h"
+#include "tockly/engine/number_text.h"
 #include "tockly/shell/settings_numbers.h"
 
 namespace tockly::shell {
@@ -65,17 +66,6 @@ TEST(SettingsNumbers, WholeNumberRefusesTextThatIsNotANumber) {
         EXPECT_FALSE(whole_number(text).has_value()) << text;
 }
 
-TEST(SettingsNumbers, NumericValueReadsTheLeadingNumber) {
-    EXPECT_EQ(numeric_value(""), 0);
-    EXPECT_EQ(numeric_value("abc"), 0);
-    EXPECT_EQ(numeric_value("45分钟"), 45);
-    EXPECT_EQ(numeric_value("  -3.25x"), -3.25);
-    EXPECT_EQ(numeric_value("7e1 "), 70);
-    EXPECT_EQ(numeric_value("7e"), 7);
-    EXPECT_EQ(numeric_value("inf"), 0);
-    EXPECT_EQ(numeric_value("1e999"), 0);
-}
-
 TEST(SettingsNumbers, ShortestDecimalWritesAFractionOnlyWhenThereIsOne) {
     EXPECT_EQ(shortest_decimal(30), "30");
     EXPECT_EQ(shortest_decimal(0), "0");
@@ -83,7 +73,7 @@ TEST(SettingsNumbers, ShortestDecimalWritesAFractionOnlyWhenThereIsOne) {
     EXPECT_EQ(shortest_decimal(-1000), "-1000");
     EXPECT_EQ(shortest_decimal(1234.5), "1234.5");
     for (double value : {0.1, 14392.5, 1.0 / 3, 123456789.0})
-        EXPECT_EQ(numeric_value(shortest_decimal(value)), value);
+        EXPECT_EQ(engine::numeric_value(shortest_decimal(value)), value);
 }
 
 }  // namespace
