@@ -2,17 +2,9 @@
 
 #include <array>
 
+#include "tockly/engine/text_functions.h"
+
 namespace tockly::engine {
-
-namespace {
-
-std::string_view trim_spaces(std::string_view text) {
-    const size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
-}  // namespace
 
 bool day_rule_matches(std::string_view rule, int weekday, std::string_view short_date) {
     if (rule == "每天") return true;

@@ -1,17 +1,12 @@
 #include "tockly/engine/firing.h"
 
+#include "tockly/engine/text_functions.h"
 #include "tockly/engine/time_text.h"
 #include "tockly/sound/voice_files.h"
 
 namespace tockly::engine {
 
 namespace {
-
-std::string trim_spaces(const std::string& text) {
-    const size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
 
 bool is_builtin_sound(int index) {
     return index >= 1 && index <= 5;
@@ -22,7 +17,7 @@ bool is_builtin_sound(int index) {
 void Firing::play_custom_file(const std::string& path) {
     sound::PlayerInstance& player = s_.sound.Mp3Play1;
     s_.sound.tingzhi_shengyin("Mp3Play1");
-    const std::string trimmed = trim_spaces(path);
+    const std::string trimmed(trim_spaces(path));
     int result = player.component.playerOpen(trimmed);
     if (result != 0) {
         const size_t slash = trimmed.rfind('\\');

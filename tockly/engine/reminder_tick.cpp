@@ -5,6 +5,7 @@
 #include <string>
 
 #include "tockly/engine/day_rule.h"
+#include "tockly/engine/text_functions.h"
 
 namespace tockly::engine {
 
@@ -15,11 +16,7 @@ bool in_due_window(const TimeOfDay& time, double phase) {
 }
 
 bool hour_matches(const std::string& hour_text, double hour) {
-    const size_t first = hour_text.find_first_not_of(' ');
-    if (first != std::string::npos && hour_text.compare(first, std::string::npos, "全部") == 0) {
-        return true;
-    }
-    return numeric_value(hour_text) == hour;
+    return trim_spaces(hour_text) == "全部" || numeric_value(hour_text) == hour;
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
 #include "tockly/engine/time_text.h"
 
-#include <cstdlib>
 #include <vector>
+
+#include "tockly/engine/text_functions.h"
 
 namespace tockly::engine {
 
@@ -35,19 +36,6 @@ std::string join(const std::vector<std::string_view>& chars, size_t from, size_t
     return out;
 }
 
-std::string trim_spaces(std::string text) {
-    const size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
-std::string lower_ascii(std::string text) {
-    for (char& c : text) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
-    return text;
-}
-
 // A run of digits as the decimal text of its value ("007" -> "7"), so that arbitrarily long
 // runs never overflow anything.
 std::string digits_value(const std::string& digits) {
@@ -71,7 +59,7 @@ std::string biaozhungeshi(std::string_view shi) {
     int non_digits = 0;
     for (size_t i = chars.size(); i-- > 0;) {
         if (is_digit(chars[i]) || ++non_digits < 3) continue;
-        marker = trim_spaces(join(chars, i + 1 >= 3 ? i + 1 - 3 : 0, i + 1));
+        marker = std::string(trim_spaces(join(chars, i + 1 >= 3 ? i + 1 - 3 : 0, i + 1)));
         start = i + 1;
         break;
     }

@@ -2,22 +2,9 @@
 
 #include <cmath>
 
+#include "tockly/engine/text_functions.h"
+
 namespace tockly::sound {
-
-namespace {
-
-bool equals_ignoring_case(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        auto lower = [](char c) {
-            return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-        };
-        if (lower(a[i]) != lower(b[i])) return false;
-    }
-    return true;
-}
-
-}  // namespace
 
 SoundSystem::SoundSystem(const Services& services, const ui::Slider& Slider2)
     : Mp3Play1(services.player1),
@@ -70,7 +57,7 @@ void SoundSystem::shezhi_shengyin(const std::string& mode) {
 }
 
 void SoundSystem::tingzhi_shengyin(const std::string& name) {
-    PlayerInstance& player = equals_ignoring_case(name, "Mp3Play1") ? Mp3Play1 : Mp3Play2;
+    PlayerInstance& player = engine::lower_ascii(name) == "mp3play1" ? Mp3Play1 : Mp3Play2;
     player.component.playerStop();
     const double start = clock_.seconds_since_midnight();
     while (!player.state.empty() && std::fabs(clock_.seconds_since_midnight() - start) <= 1.0) {

@@ -1,6 +1,8 @@
 #include "tools/tockly-sim/virtual_program_folder.h"
 
-#include <algorithm>
+#include <utility>
+
+#include "tockly/engine/text_functions.h"
 
 namespace tockly::sim {
 
@@ -8,12 +10,6 @@ namespace {
 
 constexpr const char* kFolder = "C:\\Tockly\\";
 constexpr const char* kPackFolder = "C:\\Tockly\\明星报时";
-
-std::string lower_case(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; });
-    return text;
-}
 
 // The clips the announcements and the built-in sounds are made of.
 std::vector<std::string> voice_clips() {
@@ -33,21 +29,21 @@ std::vector<std::string> voice_clips() {
 VirtualProgramFolder::VirtualProgramFolder(std::vector<std::string> packs)
     : packs_(std::move(packs)) {
     for (const std::string& clip : voice_clips())
-        files_.insert(lower_case(std::string(kFolder) + "sy\\" + clip));
+        files_.insert(engine::lower_ascii(std::string(kFolder) + "sy\\" + clip));
     for (const std::string& pack : packs_)
         for (int hour = 0; hour < 24; ++hour)
-            files_.insert(lower_case(std::string(kPackFolder) + "\\" + pack + "\\" +
+            files_.insert(engine::lower_ascii(std::string(kPackFolder) + "\\" + pack + "\\" +
                                      std::to_string(hour) + ".mp3"));
 }
 
 bool VirtualProgramFolder::file_exists(const std::string& path) {
-    return files_.count(lower_case(path)) != 0;
+    return files_.count(engine::lower_ascii(path)) != 0;
 }
 
 std::vector<std::string> VirtualProgramFolder::subfolders(const std::string& folder) {
-    std::string wanted = lower_case(folder);
+    std::string wanted = engine::lower_ascii(folder);
     if (wanted.ends_with("\\")) wanted.pop_back();
-    if (wanted == lower_case(kPackFolder)) return packs_;
+    if (wanted == engine::lower_ascii(kPackFolder)) return packs_;
     return {};
 }
 
