@@ -5,6 +5,7 @@ export LC_ALL := C
 
 test:
 	bash scripts/bootstrap.sh
+	bash scripts/check-format.sh
 	cmake --preset native >/dev/null
 	cmake --build --preset native
 	cmake --preset fuzz >/dev/null

@@ -21,7 +21,9 @@ YearMonthDay civil_from_days(long z) {
 
 }  // namespace
 
-bool is_leap_year(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+bool is_leap_year(int year) {
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
 
 int days_in_month(int year, int month) {
     static const int lengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -39,7 +41,9 @@ double OleDate::time_of_day() const {
     return std::fabs(serial_ - std::trunc(serial_));
 }
 
-YearMonthDay OleDate::ymd() const { return civil_from_days(day() + detail::kOleEpoch); }
+YearMonthDay OleDate::ymd() const {
+    return civil_from_days(day() + detail::kOleEpoch);
+}
 
 int OleDate::weekday() const {
     // 1899-12-30 was a Saturday.
@@ -54,7 +58,9 @@ std::string OleDate::yyyymmdd() const {
     return text;
 }
 
-std::string OleDate::mmdd() const { return yyyymmdd().substr(4); }
+std::string OleDate::mmdd() const {
+    return yyyymmdd().substr(4);
+}
 
 std::string OleDate::iso() const {
     const YearMonthDay d = ymd();
@@ -74,7 +80,8 @@ std::optional<YearMonthDay> parse_iso_date(std::string_view text) {
         }
     }
     const YearMonthDay d{fields[0], fields[1], fields[2]};
-    if (d.year < 1 || d.month < 1 || d.month > 12 || d.day < 1 || d.day > days_in_month(d.year, d.month))
+    if (d.year < 1 || d.month < 1 || d.month > 12 || d.day < 1 ||
+        d.day > days_in_month(d.year, d.month))
         return std::nullopt;
     return d;
 }

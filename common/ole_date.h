@@ -39,16 +39,19 @@ inline constexpr long kOleEpoch = days_from_civil(1899, 12, 30);
 // Before 1899-12-30 the integral part still names the day and the fraction counts forward
 // from that day's midnight, as OLE does.
 class OleDate {
-public:
+  public:
     constexpr OleDate() = default;
     constexpr explicit OleDate(double serial) : serial_(serial) {}
 
     // Midnight of a valid calendar day.
     static constexpr OleDate from_ymd(int year, int month, int day) {
-        return from_day(detail::days_from_civil(year, static_cast<unsigned>(month), static_cast<unsigned>(day)) -
+        return from_day(detail::days_from_civil(year, static_cast<unsigned>(month),
+                                                static_cast<unsigned>(day)) -
                         detail::kOleEpoch);
     }
-    static constexpr OleDate from_ymd(const YearMonthDay& ymd) { return from_ymd(ymd.year, ymd.month, ymd.day); }
+    static constexpr OleDate from_ymd(const YearMonthDay& ymd) {
+        return from_ymd(ymd.year, ymd.month, ymd.day);
+    }
     // Midnight of the whole day `day_serial` (days since 1899-12-30).
     static constexpr OleDate from_day(long day_serial) { return OleDate(double(day_serial)); }
 
@@ -81,7 +84,7 @@ public:
     friend constexpr auto operator<=>(OleDate a, OleDate b) { return a.serial_ <=> b.serial_; }
     friend constexpr bool operator==(OleDate a, OleDate b) { return a.serial_ == b.serial_; }
 
-private:
+  private:
     double serial_ = 0.0;
 };
 

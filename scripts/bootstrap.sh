@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  g++ cmake make googletest libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
+  g++ cmake make clang-format googletest libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
   mingw-w64 mingw-w64-tools libwine-dev wine wine64 xvfb xdotool x11-apps imagemagick
   fonts-wqy-microhei fonts-wine locales
 )

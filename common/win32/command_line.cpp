@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "common/command_line.h"
+#include "common/win32/wide_text.h"
 
 namespace common {
 
@@ -14,14 +15,6 @@ struct LocalFreer {
     void operator()(LPWSTR* block) const { LocalFree(block); }
 };
 
-std::string to_utf8(const wchar_t* text) {
-    const int length = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
-    if (length <= 1) return {};
-    std::string utf8(static_cast<size_t>(length - 1), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8.data(), length, nullptr, nullptr);
-    return utf8;
-}
-
 }  // namespace
 
 // argv holds the arguments in the ANSI code page, which loses what it cannot represent; the
@@ -30,7 +23,8 @@ std::vector<std::string> utf8_arguments(int, char**) {
     int count = 0;
     const std::unique_ptr<LPWSTR, LocalFreer> wide(CommandLineToArgvW(GetCommandLineW(), &count));
     std::vector<std::string> arguments;
-    for (int i = 1; wide && i < count; ++i) arguments.push_back(to_utf8(wide.get()[i]));
+    for (int i = 1; wide && i < count; ++i)
+        arguments.push_back(win32::utf8_from_utf16(wide.get()[i]));
     return arguments;
 }
 

@@ -19,7 +19,8 @@ std::string visible_term(common::OleDate date) {
     return term == " " ? "-" : term;
 }
 
-const char* const kWeekdays[7] = {"星期日", "星期一", "星期二", "星期三", "星期四", "星期五", "星期六"};
+const char* const kWeekdays[7] = {"星期日", "星期一", "星期二", "星期三",
+                                  "星期四", "星期五", "星期六"};
 
 }  // namespace
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "common/ole_date.h"
 #include "common/console_output.h"
+#include "common/ole_date.h"
 #include "moonleaf/cli/day_facts.h"
 #include "moonleaf/cli/month_sheet.h"
 #include "moonleaf/lunar/solar_to_lunar.h"
@@ -70,7 +70,8 @@ int run_cal(int argc, char** argv) {
     }
     if (argc == 4) {
         const auto m = parse_number(argv[3]);
-        if (!m || *m < 1 || *m > 12) return fail("月份“" + std::string(argv[3]) + "”应当是 1 到 12");
+        if (!m || *m < 1 || *m > 12)
+            return fail("月份“" + std::string(argv[3]) + "”应当是 1 到 12");
         month = *m;
     }
     if (!moonleaf::cli::month_is_drawable(year, month))

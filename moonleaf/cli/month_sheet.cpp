@@ -40,19 +40,21 @@ std::string trim_right(std::string line) {
 bool month_is_drawable(int year, int month) {
     if (month < 1 || month > 12) return false;
     return common::OleDate::from_ymd(year, month, 1) >= kFirstConvertibleDay &&
-           common::OleDate::from_ymd(year, month, common::days_in_month(year, month)) <= kLastConvertibleDay;
+           common::OleDate::from_ymd(year, month, common::days_in_month(year, month)) <=
+               kLastConvertibleDay;
 }
 
 std::string month_sheet(int year, int month, common::OleDate focus) {
     const LunarDate lunar = ToLunarDate(focus);
     std::string sheet;
-    sheet += "农历" + CyclicalYearName(lunar.year) + LunarMonthName(lunar.month) + LunarDayName(lunar.day) +
-             "  " + ZodiacAnimal(lunar.year) + "\n";
+    sheet += "农历" + CyclicalYearName(lunar.year) + LunarMonthName(lunar.month) +
+             LunarDayName(lunar.day) + "  " + ZodiacAnimal(lunar.year) + "\n";
     char heading[32];
     std::snprintf(heading, sizeof heading, "%d年%d月", year, month);
     sheet += trim_right(centred(heading, 7 * kCellColumns));
     std::string names;
-    for (const char* name : {"日", "一", "二", "三", "四", "五", "六"}) names += centred(name, kCellColumns);
+    for (const char* name : {"日", "一", "二", "三", "四", "五", "六"})
+        names += centred(name, kCellColumns);
     sheet += trim_right(names);
 
     const common::OleDate first = common::OleDate::from_ymd(year, month, 1);
@@ -70,7 +72,8 @@ std::string month_sheet(int year, int month, common::OleDate focus) {
             numbers += centred(std::to_string(d), kCellColumns);
             captions += centred(DayCaption(date).text, kCellColumns);
             const std::string term = SolarTermOf(date);
-            if (term != " ") terms += (terms.empty() ? "" : "  ") + term + "：" + std::to_string(d) + "日";
+            if (term != " ")
+                terms += (terms.empty() ? "" : "  ") + term + "：" + std::to_string(d) + "日";
         }
         sheet += trim_right(numbers) + trim_right(captions);
     }

@@ -4,6 +4,7 @@
 
 #include <windowsx.h>
 
+#include "common/win32/wide_text.h"
 #include "moonleaf/com/moonleaf_object.h"
 #include "moonleaf/com/text_conversion.h"
 
@@ -58,7 +59,7 @@ HWND create_list(HWND parent, int id, const moonleaf::SelectorListModel& model, 
     ::SendMessageW(combo, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     for (const std::string& item : model.items)
         ::SendMessageW(combo, CB_ADDSTRING, 0,
-                       reinterpret_cast<LPARAM>(utf16_from_utf8(item).c_str()));
+                       reinterpret_cast<LPARAM>(common::win32::utf16_from_utf8(item).c_str()));
     ::SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(model.selected), 0);
     return combo;
 }
@@ -113,7 +114,7 @@ void MoonleafObject::place_windows() {
 LRESULT MoonleafObject::handle_message(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {
         case WM_PAINT: {
-            PaintGuard paint(window);
+            common::win32::PaintGuard paint(window);
             RECT client{};
             ::GetClientRect(window, &client);
             canvas_.compose(paint.dc(), client);

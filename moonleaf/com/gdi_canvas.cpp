@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "common/win32/wide_text.h"
 #include "moonleaf/com/text_conversion.h"
 #include "moonleaf/control/month_layout.h"
 
@@ -32,7 +33,7 @@ bool font_installed(const wchar_t* face) {
     query.lfCharSet = DEFAULT_CHARSET;
     ::lstrcpynW(query.lfFaceName, face, LF_FACESIZE);
     bool found = false;
-    WindowDc screen(nullptr);
+    common::win32::WindowDc screen(nullptr);
     ::EnumFontFamiliesExW(screen.get(), &query, note_found, reinterpret_cast<LPARAM>(&found), 0);
     return found;
 }
@@ -56,7 +57,7 @@ HFONT create_text_font() {
 }
 
 HFONT create_marlett_font() {
-    WindowDc screen(nullptr);
+    common::win32::WindowDc screen(nullptr);
     const int height = -::MulDiv(12, ::GetDeviceCaps(screen.get(), LOGPIXELSY), 72);
     return ::CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SYMBOL_CHARSET,
                          OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
@@ -146,7 +147,7 @@ void GdiCanvas::compose(HDC target, const RECT& bounds) const {
 
 void GdiCanvas::fill_rect(moonleaf::Surface surface, const moonleaf::Rect& rect,
                           moonleaf::Colour colour) {
-    UniqueBrush brush(::CreateSolidBrush(translated(colour)));
+    common::win32::UniqueBrush brush(::CreateSolidBrush(translated(colour)));
     const RECT area = to_rect(rect);
     ::FillRect(dc_of(surface), &area, brush.get());
 }
@@ -154,8 +155,8 @@ void GdiCanvas::fill_rect(moonleaf::Surface surface, const moonleaf::Rect& rect,
 void GdiCanvas::line(moonleaf::Surface surface, moonleaf::Point from, moonleaf::Point to,
                      moonleaf::Colour colour) {
     HDC dc = dc_of(surface);
-    UniquePen pen(::CreatePen(PS_SOLID, 1, translated(colour)));
-    SelectGuard select(dc, pen.get());
+    common::win32::UniquePen pen(::CreatePen(PS_SOLID, 1, translated(colour)));
+    common::win32::SelectGuard select(dc, pen.get());
     ::MoveToEx(dc, from.x, from.y, nullptr);
     ::LineTo(dc, to.x, to.y);
 }
@@ -163,8 +164,8 @@ void GdiCanvas::line(moonleaf::Surface surface, moonleaf::Point from, moonleaf::
 void GdiCanvas::text(moonleaf::Surface surface, moonleaf::Point at, std::string_view utf8,
                      moonleaf::Colour colour) {
     HDC dc = dc_of(surface);
-    const std::wstring wide = utf16_from_utf8(utf8);
-    SelectGuard select(dc, text_font_.get());
+    const std::wstring wide = common::win32::utf16_from_utf8(utf8);
+    common::win32::SelectGuard select(dc, text_font_.get());
     ::SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, translated(colour));
     ::TextOutW(dc, at.x, at.y, wide.c_str(), static_cast<int>(wide.size()));
@@ -191,7 +192,7 @@ void GdiCanvas::marlett_glyph(moonleaf::Surface surface, const moonleaf::Rect& r
     HDC dc = dc_of(surface);
     RECT area = to_rect(rect);
     const wchar_t text[2] = {static_cast<wchar_t>(static_cast<unsigned char>(glyph)), L'\0'};
-    SelectGuard select(dc, marlett_font_.get());
+    common::win32::SelectGuard select(dc, marlett_font_.get());
     ::SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, translated(colour));
     ::DrawTextW(dc, text, 1, &area, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);

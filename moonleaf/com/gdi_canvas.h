@@ -6,7 +6,7 @@
 
 #include <array>
 
-#include "moonleaf/com/unique_handle.h"
+#include "common/win32/unique_handle.h"
 #include "moonleaf/control/canvas.h"
 
 namespace moonleaf_com {
@@ -39,8 +39,8 @@ class GdiCanvas final : public moonleaf::Canvas {
 
   private:
     struct Bitmap {
-        UniqueDc dc;
-        UniqueBitmap bitmap;
+        common::win32::UniqueDc dc;
+        common::win32::UniqueBitmap bitmap;
         HGDIOBJ original = nullptr;  // selected back before the bitmap is deleted
         SIZE size{};
         ~Bitmap();
@@ -53,8 +53,8 @@ class GdiCanvas final : public moonleaf::Canvas {
     RECT year_box_{};
     RECT month_box_{};
     HWND window_ = nullptr;
-    UniqueFont text_font_;
-    UniqueFont marlett_font_;
+    common::win32::UniqueFont text_font_;
+    common::win32::UniqueFont marlett_font_;
 };
 
 }  // namespace moonleaf_com

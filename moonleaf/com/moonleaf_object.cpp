@@ -2,6 +2,7 @@
 
 #include <new>
 
+#include "common/win32/wide_text.h"
 #include "moonleaf/com/moonleaf_ids.h"
 #include "moonleaf/com/text_conversion.h"
 
@@ -175,7 +176,7 @@ HRESULT MoonleafObject::InterfaceSupportsErrorInfo(REFIID iid) {
 HRESULT MoonleafObject::failed(const std::string& message) {
     ComPtr<ICreateErrorInfo> creator;
     if (SUCCEEDED(::CreateErrorInfo(creator.put()))) {
-        const std::wstring description = utf16_from_utf8(message);
+        const std::wstring description = common::win32::utf16_from_utf8(message);
         creator->SetGUID(moonleaf_ids::kIid);
         creator->SetSource(const_cast<LPOLESTR>(L"" MOONLEAF_PROGID));
         creator->SetDescription(const_cast<LPOLESTR>(description.c_str()));

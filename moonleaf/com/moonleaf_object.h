@@ -11,11 +11,11 @@
 #include <optional>
 #include <string>
 
+#include "common/win32/unique_handle.h"
 #include "moonleaf/com/com_ptr.h"
 #include "moonleaf/com/connection_point.h"
 #include "moonleaf/com/gdi_canvas.h"
 #include "moonleaf/com/module.h"
-#include "moonleaf/com/unique_handle.h"
 #include "moonleaf/control/moonleaf_control.h"
 #include "moonleaf2_h.h"
 
@@ -206,9 +206,9 @@ class MoonleafObject final : public _Moonleaf,
     ComPtr<IOleAdviseHolder> advise_holder_;
     ComPtr<IAdviseSink> view_sink_;
     DWORD view_advise_flags_ = 0;
-    UniqueWindow window_;
-    UniqueWindow year_combo_;
-    UniqueWindow month_combo_;
+    common::win32::UniqueWindow window_;
+    common::win32::UniqueWindow year_combo_;
+    common::win32::UniqueWindow month_combo_;
 };
 
 }  // namespace moonleaf_com

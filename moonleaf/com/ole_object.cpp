@@ -12,7 +12,7 @@ constexpr DWORD kMiscStatus = OLEMISC_RECOMPOSEONRESIZE | OLEMISC_CANTLINKINSIDE
 
 // HIMETRIC (0.01 mm) and pixels at the screen's resolution.
 int pixels_per_inch(int axis) {
-    WindowDc screen(nullptr);
+    common::win32::WindowDc screen(nullptr);
     return ::GetDeviceCaps(screen.get(), axis);
 }
 LONG himetric_from_pixels(int pixels, int axis) {

@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
+#include "common/win32/unique_handle.h"
 #include "moonleaf/com/module.h"
 #include "moonleaf/com/moonleaf_ids.h"
-#include "moonleaf/com/unique_handle.h"
 
 namespace moonleaf_com {
 
@@ -90,7 +90,7 @@ std::vector<std::wstring> owned_keys() {
             L"Interface\\" + braced(moonleaf_ids::kEventsIid)};
 }
 
-HRESULT open_classes_root(RegistrationScope scope, UniqueHkey& root) {
+HRESULT open_classes_root(RegistrationScope scope, common::win32::UniqueHkey& root) {
     const HKEY hive = scope == RegistrationScope::machine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
     const LONG status = ::RegCreateKeyExW(hive, L"Software\\Classes", 0, nullptr, 0, KEY_ALL_ACCESS,
                                           nullptr, root.put(), nullptr);
@@ -98,7 +98,7 @@ HRESULT open_classes_root(RegistrationScope scope, UniqueHkey& root) {
 }
 
 HRESULT write_entry(HKEY root, const Entry& entry) {
-    UniqueHkey key;
+    common::win32::UniqueHkey key;
     LONG status = ::RegCreateKeyExW(root, entry.key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr,
                                     key.put(), nullptr);
     if (status != ERROR_SUCCESS) return HRESULT_FROM_WIN32(status);
@@ -121,7 +121,7 @@ HRESULT remove_keys(HKEY root) {
 }  // namespace
 
 HRESULT register_server(RegistrationScope scope) {
-    UniqueHkey root;
+    common::win32::UniqueHkey root;
     HRESULT hr = open_classes_root(scope, root);
     if (FAILED(hr)) return hr;  // without administrator rights: E_ACCESSDENIED
     for (const Entry& entry : entries()) {
@@ -136,7 +136,7 @@ HRESULT register_server(RegistrationScope scope) {
 }
 
 HRESULT unregister_server(RegistrationScope scope) {
-    UniqueHkey root;
+    common::win32::UniqueHkey root;
     const HRESULT hr = open_classes_root(scope, root);
     if (FAILED(hr)) return hr;
     return remove_keys(root.get());

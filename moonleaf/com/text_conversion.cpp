@@ -1,31 +1,11 @@
 #include "moonleaf/com/text_conversion.h"
 
-#include <windows.h>
+#include "common/win32/wide_text.h"
 
 namespace moonleaf_com {
 
-std::wstring utf16_from_utf8(std::string_view utf8) {
-    if (utf8.empty()) return {};
-    const int length =
-        ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-    std::wstring wide(static_cast<size_t>(length), L'\0');
-    ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(),
-                          length);
-    return wide;
-}
-
-std::string utf8_from_utf16(std::wstring_view utf16) {
-    if (utf16.empty()) return {};
-    const int length = ::WideCharToMultiByte(
-        CP_UTF8, 0, utf16.data(), static_cast<int>(utf16.size()), nullptr, 0, nullptr, nullptr);
-    std::string narrow(static_cast<size_t>(length), '\0');
-    ::WideCharToMultiByte(CP_UTF8, 0, utf16.data(), static_cast<int>(utf16.size()), narrow.data(),
-                          length, nullptr, nullptr);
-    return narrow;
-}
-
 BSTR bstr_from_utf8(std::string_view utf8) {
-    const std::wstring wide = utf16_from_utf8(utf8);
+    const std::wstring wide = common::win32::utf16_from_utf8(utf8);
     return ::SysAllocStringLen(wide.data(), static_cast<UINT>(wide.size()));
 }
 

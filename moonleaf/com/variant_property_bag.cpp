@@ -3,6 +3,7 @@
 #include <string>
 #include <type_traits>
 
+#include "common/win32/wide_text.h"
 #include "moonleaf/com/com_ptr.h"
 #include "moonleaf/com/text_conversion.h"
 
@@ -50,7 +51,8 @@ moonleaf::BagValue bag_value_of(const VARIANT& value) {
         }
         case VT_BSTR: {
             const BSTR text = V_BSTR(&value);
-            return utf8_from_utf16(std::wstring_view(text ? text : L"", ::SysStringLen(text)));
+            return common::win32::utf8_from_utf16(
+                std::wstring_view(text ? text : L"", ::SysStringLen(text)));
         }
         default:
             return moonleaf::BagUnsupported{};
@@ -58,14 +60,14 @@ moonleaf::BagValue bag_value_of(const VARIANT& value) {
 }
 
 moonleaf::BagValue VariantPropertyBag::read(std::string_view key) {
-    const std::wstring name = utf16_from_utf8(key);
+    const std::wstring name = common::win32::utf16_from_utf8(key);
     UniqueVariant value;  // VT_EMPTY: the bag gives the type it stored
     if (FAILED(bag_.Read(name.c_str(), value.get(), log_))) return moonleaf::BagMissing{};
     return bag_value_of(*value);
 }
 
 bool VariantPropertyBag::write(std::string_view key, const moonleaf::StoredValue& stored) {
-    const std::wstring name = utf16_from_utf8(key);
+    const std::wstring name = common::win32::utf16_from_utf8(key);
     VARIANT value;
     ::VariantInit(&value);
     std::visit(

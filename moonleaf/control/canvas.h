@@ -54,7 +54,7 @@ enum class EdgeStyle {
 // CJK characters are 12 pixels wide and digits 6 (all positions are computed from those
 // widths). `at` is the top-left corner of the text.
 class Canvas {
-public:
+  public:
     virtual ~Canvas() = default;
     virtual void fill_rect(Surface surface, const Rect& rect, Colour colour) = 0;
     // A one-pixel line; the end point is not drawn (MoveToEx/LineTo).

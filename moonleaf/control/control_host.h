@@ -11,7 +11,7 @@ enum class SelectorList { Year, Month };
 // What the control asks of its host; the COM layer implements it, tests pass a fake. All calls
 // come on the host's user-interface thread, from inside a call the host made into the control.
 class ControlHost {
-public:
+  public:
     virtual ~ControlHost() = default;
     // A property was written: notify the container (IPropertyNotifySink::OnChanged with the
     // member's dispatch identifier) and mark the stored state dirty. `name` is the member name,

@@ -42,7 +42,7 @@ struct Size {
 //                     returned size and move the boxes and combo boxes (selector_box_rect).
 // Nothing here throws; drawing goes to the canvas given at construction.
 class MoonleafControl {
-public:
+  public:
     MoonleafControl(ControlHost& host, Canvas& canvas);
     MoonleafControl(const MoonleafControl&) = delete;
     MoonleafControl& operator=(const MoonleafControl&) = delete;
@@ -114,7 +114,7 @@ public:
     const DayArray& day_array() const { return day_array_; }
     const ControlProperties& properties() const { return properties_; }
 
-private:
+  private:
     enum class PressTarget { None, Control, YearBox, MonthBox };
 
     template <class T>

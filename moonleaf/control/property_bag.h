@@ -29,7 +29,7 @@ using StoredValue = std::variant<std::int32_t, bool, common::OleDate, std::int16
 
 // The host's property bag (IPersistPropertyBag::Load/Save), or MemoryPropertyBag for streams.
 class PropertyBag {
-public:
+  public:
     virtual ~PropertyBag() = default;
     virtual BagValue read(std::string_view key) = 0;
     // False when the bag refused the value.

@@ -17,7 +17,7 @@ void put_bytes(std::vector<std::uint8_t>& out, std::uint64_t value, int count) {
 
 // Reads little-endian values from a span and remembers whether it ran out.
 class Reader {
-public:
+  public:
     explicit Reader(std::span<const std::uint8_t> bytes) : bytes_(bytes) {}
     bool at_end() const { return position_ == bytes_.size(); }
     bool has(std::size_t count) const { return bytes_.size() - position_ >= count; }
@@ -34,7 +34,7 @@ public:
         return text;
     }
 
-private:
+  private:
     std::span<const std::uint8_t> bytes_;
     std::size_t position_ = 0;
 };

@@ -17,12 +17,12 @@ namespace moonleaf {
 //   Load: read kStreamHeaderSize bytes, ask stream_payload_size() how many follow, read them,
 //         decode_property_stream(header + payload), then control.load(bag).
 class MemoryPropertyBag : public PropertyBag {
-public:
+  public:
     BagValue read(std::string_view key) override;
     bool write(std::string_view key, const StoredValue& value) override;
     const std::map<std::string, StoredValue, std::less<>>& entries() const { return entries_; }
 
-private:
+  private:
     std::map<std::string, StoredValue, std::less<>> entries_;
 };
 

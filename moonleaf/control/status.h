@@ -18,7 +18,7 @@ struct Error {
 // The outcome of a call that returns nothing. Nothing in the control's public interface throws:
 // the COM layer turns a failed Status into an error HRESULT with `message` as its description.
 class [[nodiscard]] Status {
-public:
+  public:
     Status() = default;
     Status(Error error) : error_(std::move(error.message)), failed_(true) {}
     bool ok() const { return !failed_; }
@@ -28,7 +28,7 @@ public:
         if (ok()) *this = std::move(next);
     }
 
-private:
+  private:
     std::string error_;
     bool failed_ = false;
 };
@@ -36,14 +36,14 @@ private:
 // A value, or the error that stood in its way.
 template <class T>
 class [[nodiscard]] Result {
-public:
+  public:
     Result(T value) : outcome_(std::move(value)) {}
     Result(Error error) : outcome_(std::move(error)) {}
     bool ok() const { return std::holds_alternative<T>(outcome_); }
     const T& value() const { return std::get<T>(outcome_); }
     const std::string& message() const { return std::get<Error>(outcome_).message; }
 
-private:
+  private:
     std::variant<T, Error> outcome_;
 };
 

@@ -15,20 +15,27 @@ const std::array<std::string_view, 10> ChineseNumerals = {"一", "二", "三", "
 
 namespace {
 
-int positive_mod(int value, int divisor) { return ((value % divisor) + divisor) % divisor; }
+int positive_mod(int value, int divisor) {
+    return ((value % divisor) + divisor) % divisor;
+}
 
-std::string numeral(int value) { return std::string(ChineseNumerals[static_cast<std::size_t>(value - 1)]); }
+std::string numeral(int value) {
+    return std::string(ChineseNumerals[static_cast<std::size_t>(value - 1)]);
+}
 
 }  // namespace
 
 std::string CyclicalYearName(int lunar_year) {
-    return std::string(HeavenlyStems[static_cast<std::size_t>(positive_mod(lunar_year - 1894, 10))]) +
-           std::string(EarthlyBranches[static_cast<std::size_t>(positive_mod(lunar_year - 1888, 12))]) +
+    return std::string(
+               HeavenlyStems[static_cast<std::size_t>(positive_mod(lunar_year - 1894, 10))]) +
+           std::string(
+               EarthlyBranches[static_cast<std::size_t>(positive_mod(lunar_year - 1888, 12))]) +
            "年";
 }
 
 std::string ZodiacAnimal(int lunar_year) {
-    return std::string(ZodiacAnimals[static_cast<std::size_t>(positive_mod(lunar_year - 1900, 12))]);
+    return std::string(
+        ZodiacAnimals[static_cast<std::size_t>(positive_mod(lunar_year - 1900, 12))]);
 }
 
 std::string LunarMonthName(int month) {

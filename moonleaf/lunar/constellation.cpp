@@ -30,7 +30,8 @@ constexpr std::array<Range, 12> kConstellations = {{
 std::string ConstellationOf(common::OleDate date) {
     const std::string key = date.yyyymmdd().substr(4, 4);
     for (const Range& r : kConstellations) {
-        const bool inside = r.from <= r.to ? (r.from <= key && key <= r.to) : (key >= r.from || key <= r.to);
+        const bool inside =
+            r.from <= r.to ? (r.from <= key && key <= r.to) : (key >= r.from || key <= r.to);
         if (inside) return std::string(r.name);
     }
     return {};  // unreachable: the ranges cover every MMDD

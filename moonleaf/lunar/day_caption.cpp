@@ -41,7 +41,8 @@ DayCaptionResult DayCaption(common::OleDate date) {
     const bool eve = IsLastDayOfLunarYear(lunar);
     for (std::string_view entry : LunarFestivals) {
         const std::string_view entry_key = entry.substr(0, 4);
-        if (entry_key == key || (eve && entry_key == kNewYearsEveKey)) return {std::string(entry.substr(4)), true};
+        if (entry_key == key || (eve && entry_key == kNewYearsEveKey))
+            return {std::string(entry.substr(4)), true};
     }
     const common::YearMonthDay ymd = date.ymd();
     const std::string mmdd = month_day_key(ymd.month, ymd.day);

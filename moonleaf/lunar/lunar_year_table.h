@@ -8,7 +8,7 @@ namespace moonleaf {
 
 // A date or lunar year outside what the table covers. Callers turn it into an error result.
 class LunarRangeError : public std::out_of_range {
-public:
+  public:
     using std::out_of_range::out_of_range;
 };
 

@@ -28,7 +28,8 @@ const char* const kTermDays[kLastTabulatedYear - kFirstTabulatedYear + 1] = {
 // Term 1 of 1900 (1900-01-06 02:05) plus whole tropical years and the term's mean minutes.
 common::OleDate mean_term_date(int year, int n) {
     const double base = common::OleDate::from_ymd(1900, 1, 6).serial() + (2 * 60 + 5) / 1440.0;
-    const double seconds = (year - 1900) * 31556925.9747 + SolarTermMinutes[static_cast<std::size_t>(n - 1)] * 60.0;
+    const double seconds =
+        (year - 1900) * 31556925.9747 + SolarTermMinutes[static_cast<std::size_t>(n - 1)] * 60.0;
     return common::OleDate::from_day(static_cast<long>(std::floor(base + seconds / 86400.0)));
 }
 
@@ -45,7 +46,8 @@ std::string SolarTermOf(common::OleDate date) {
     if (date.has_time_of_day()) return " ";
     const common::YearMonthDay ymd = date.ymd();
     for (int n = 2 * ymd.month - 1; n <= 2 * ymd.month; ++n)
-        if (SolarTermDate(ymd.year, n) == date) return std::string(SolarTermNames[static_cast<std::size_t>(n - 1)]);
+        if (SolarTermDate(ymd.year, n) == date)
+            return std::string(SolarTermNames[static_cast<std::size_t>(n - 1)]);
     return " ";
 }
 

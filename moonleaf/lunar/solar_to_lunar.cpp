@@ -7,8 +7,10 @@
 namespace moonleaf {
 namespace {
 
-constexpr long kAnchor1900 = static_cast<long>(common::OleDate::from_ymd(1900, 1, 31).serial());  // lunar 1900-01-01
-constexpr long kAnchor2000 = static_cast<long>(common::OleDate::from_ymd(2000, 2, 5).serial());  // lunar 2000-01-01
+constexpr long kAnchor1900 =
+    static_cast<long>(common::OleDate::from_ymd(1900, 1, 31).serial());  // lunar 1900-01-01
+constexpr long kAnchor2000 =
+    static_cast<long>(common::OleDate::from_ymd(2000, 2, 5).serial());  // lunar 2000-01-01
 
 // The day count from the anchor is rounded to nearest, ties to even, as the calendar has
 // always done; with the odd-numbered 2000 anchor that decides where a noon tie lands, so
@@ -88,7 +90,8 @@ std::string LunarDateCode(const LunarDate& lunar) {
     // Written digit by digit: this runs for every day the month view draws.
     std::string code(9, '0');
     const auto put = [&code](int value, std::size_t last) {
-        for (std::size_t i = last; value > 0; --i, value /= 10) code[i] = static_cast<char>('0' + value % 10);
+        for (std::size_t i = last; value > 0; --i, value /= 10)
+            code[i] = static_cast<char>('0' + value % 10);
     };
     code[0] = lunar.isLeapMonth ? '1' : '0';
     put(lunar.year, 4);
@@ -97,7 +100,9 @@ std::string LunarDateCode(const LunarDate& lunar) {
     return code;
 }
 
-std::string SolarToLunar(common::OleDate date) { return LunarDateCode(ToLunarDate(date)); }
+std::string SolarToLunar(common::OleDate date) {
+    return LunarDateCode(ToLunarDate(date));
+}
 
 bool IsLastDayOfLunarYear(const LunarDate& lunar) {
     if (LeapMonthOf(lunar.year) == 12)

@@ -8,7 +8,8 @@ namespace {
 using common::OleDate;
 
 TEST(DumpLine, ColumnsInHeaderOrder) {
-    EXPECT_STREQ(kDumpHeader, "date\tcode\tchinese_date\tanimal\tconstellation\tsolar_term\tcaption\tfestival");
+    EXPECT_STREQ(kDumpHeader,
+                 "date\tcode\tchinese_date\tanimal\tconstellation\tsolar_term\tcaption\tfestival");
     EXPECT_EQ(dump_line(OleDate::from_ymd(2020, 5, 23)),
               "2020-05-23\t120200401\t农历庚子年(闰)四月初一\t鼠\t双子座\t-\t牛奶日\t1\n");
     EXPECT_EQ(dump_line(OleDate::from_ymd(2020, 1, 6)),
@@ -19,9 +20,10 @@ TEST(DumpLine, ColumnsInHeaderOrder) {
 
 TEST(InfoText, EveryFactLabelled) {
     const std::string text = info_text(OleDate::from_ymd(2020, 5, 23));
-    for (const char* line : {"日期：2020-05-23 星期六\n", "LunarDateCode：120200401\n", "农历：农历庚子年(闰)四月初一\n",
-                             "年：庚子年(闰)\n", "月：四月\n", "日：初一\n", "生肖：鼠\n", "星座：双子座\n",
-                             "节气：-\n", "日历显示：牛奶日（节日）\n"})
+    for (const char* line :
+         {"日期：2020-05-23 星期六\n", "LunarDateCode：120200401\n",
+          "农历：农历庚子年(闰)四月初一\n", "年：庚子年(闰)\n", "月：四月\n", "日：初一\n",
+          "生肖：鼠\n", "星座：双子座\n", "节气：-\n", "日历显示：牛奶日（节日）\n"})
         EXPECT_NE(text.find(line), std::string::npos) << line;
 }
 

@@ -27,7 +27,7 @@ struct DrawCall {
 };
 
 class RecordingCanvas : public Canvas {
-public:
+  public:
     void fill_rect(Surface s, const Rect& r, Colour c) override {
         DrawCall& call = record(DrawCall::Kind::Fill, s);
         call.rect = r;
@@ -84,7 +84,7 @@ public:
 
     std::vector<DrawCall> calls;
 
-private:
+  private:
     DrawCall& record(DrawCall::Kind kind, Surface surface) {
         DrawCall& call = calls.emplace_back();
         call.kind = kind;
@@ -94,7 +94,7 @@ private:
 };
 
 class FakeHost : public ControlHost {
-public:
+  public:
     void property_changed(std::string_view name) override { changed.emplace_back(name); }
     void raise_click() override { ++clicks; }
     common::OleDate now() const override { return clock; }

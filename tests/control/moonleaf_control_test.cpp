@@ -28,7 +28,7 @@ FakeHost host_with_clock(OleDate clock) {
 }
 
 class MoonleafControlTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { ASSERT_TRUE(control.init_new().ok()); }
 
     void set_value(int y, int m, int d) {

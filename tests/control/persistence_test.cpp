@@ -15,7 +15,7 @@ using testing::RecordingCanvas;
 
 // A bag that hands out whatever a test put under a key, and records writes in order.
 class ScriptedBag : public PropertyBag {
-public:
+  public:
     BagValue read(std::string_view key) override {
         for (const auto& [k, v] : stored)
             if (k == key) return v;
@@ -31,7 +31,7 @@ public:
 };
 
 class PersistenceTest : public ::testing::Test {
-protected:
+  protected:
     PersistenceTest() { host.clock = OleDate(OleDate::from_ymd(2020, 5, 23).serial() + 0.6); }
     FakeHost host;
     RecordingCanvas canvas;

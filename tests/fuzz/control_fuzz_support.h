@@ -11,7 +11,7 @@ namespace moonleaf::fuzzing {
 
 // The month view drawn nowhere: the fuzzers look for crashes and sanitizer reports only.
 class NullCanvas : public Canvas {
-public:
+  public:
     void fill_rect(Surface, const Rect&, Colour) override {}
     void line(Surface, Point, Point, Colour) override {}
     void text(Surface, Point, std::string_view, Colour) override {}
@@ -22,7 +22,7 @@ public:
 
 // A host that lets everything happen and remembers nothing; today is fixed.
 class QuietHost : public ControlHost {
-public:
+  public:
     void property_changed(std::string_view) override {}
     void raise_click() override {}
     common::OleDate now() const override { return common::OleDate::from_ymd(2020, 5, 23); }
@@ -33,7 +33,7 @@ public:
 
 // Takes little pieces off the fuzzer's bytes, zeros once they run out.
 class Bytes {
-public:
+  public:
     Bytes(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
     std::uint64_t take(std::size_t count) {
         std::uint64_t value = 0;
@@ -43,7 +43,7 @@ public:
     }
     bool exhausted() const { return position_ >= size_; }
 
-private:
+  private:
     const std::uint8_t* data_;
     std::size_t size_;
     std::size_t position_ = 0;

@@ -17,7 +17,7 @@ using namespace moonleaf::fuzzing;
 
 // Under each key, a value of a kind and contents the bytes choose.
 class FuzzedBag : public PropertyBag {
-public:
+  public:
     explicit FuzzedBag(Bytes& bytes) : bytes_(bytes) {}
     BagValue read(std::string_view) override {
         const std::uint64_t raw = bytes_.take(8);
@@ -42,7 +42,7 @@ public:
     }
     bool write(std::string_view, const StoredValue&) override { return true; }
 
-private:
+  private:
     Bytes& bytes_;
 };
 

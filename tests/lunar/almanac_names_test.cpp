@@ -28,7 +28,7 @@ TEST(ZodiacAnimal, FollowsTheLunarYearNotJanuaryFirst) {
 }
 
 TEST(LunarMonthName, PlainNumeralsForEveryMonth) {
-    const char* expected[] = {"一月", "二月", "三月", "四月", "五月", "六月",
+    const char* expected[] = {"一月", "二月", "三月", "四月", "五月",   "六月",
                               "七月", "八月", "九月", "十月", "十一月", "十二月"};
     for (int m = 1; m <= 12; ++m) EXPECT_EQ(LunarMonthName(m), expected[m - 1]) << m;
 }

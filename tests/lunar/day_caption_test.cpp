@@ -6,13 +6,17 @@
 
 namespace moonleaf {
 
-void PrintTo(const DayCaptionResult& r, std::ostream* os) { *os << '"' << r.text << '"' << (r.festival ? " (festival)" : ""); }
+void PrintTo(const DayCaptionResult& r, std::ostream* os) {
+    *os << '"' << r.text << '"' << (r.festival ? " (festival)" : "");
+}
 
 namespace {
 
 using common::OleDate;
 
-DayCaptionResult caption(int y, int m, int d) { return DayCaption(OleDate::from_ymd(y, m, d)); }
+DayCaptionResult caption(int y, int m, int d) {
+    return DayCaption(OleDate::from_ymd(y, m, d));
+}
 
 TEST(DayCaption, LunarFestivals) {
     EXPECT_EQ(caption(2020, 1, 25), (DayCaptionResult{"春节", true}));
@@ -43,7 +47,8 @@ TEST(DayCaption, PlainDaysShowTheLunarDayName) {
     EXPECT_EQ(caption(2020, 1, 7), (DayCaptionResult{"十三", false}));
     EXPECT_EQ(caption(2020, 2, 13), (DayCaptionResult{"廿十", false}));
     EXPECT_EQ(caption(2020, 6, 21), (DayCaptionResult{"初一", false}));
-    EXPECT_EQ(caption(2020, 5, 23), (DayCaptionResult{"牛奶日", true}));  // leap 4-01, a Gregorian festival
+    EXPECT_EQ(caption(2020, 5, 23),
+              (DayCaptionResult{"牛奶日", true}));  // leap 4-01, a Gregorian festival
 }
 
 TEST(DayCaption, OutOfRangeIsAnError) {

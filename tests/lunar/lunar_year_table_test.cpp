@@ -93,7 +93,8 @@ TEST(LunarYearTable, AgreesWithTheAstronomicalReference) {
         EXPECT_EQ(ours, lengths_of(ref.month_lengths)) << y;
         const auto first = common::parse_iso_date(ref.first_day);
         ASSERT_TRUE(first) << y;
-        EXPECT_EQ(SolarToLunar(common::OleDate::from_ymd(*first)), "0" + std::to_string(y) + "0101") << y;
+        EXPECT_EQ(SolarToLunar(common::OleDate::from_ymd(*first)), "0" + std::to_string(y) + "0101")
+            << y;
     }
 }
 

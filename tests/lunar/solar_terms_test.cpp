@@ -30,8 +30,8 @@ TEST(SolarTermDate, FirstAndLastTabulatedYears) {
 
 // The mean formula put these a day off in China; they are the days the terms really fall on.
 TEST(SolarTermDate, GivesTheDayInBeijingTime) {
-    EXPECT_EQ(SolarTermDate(2020, 23), OleDate::from_ymd(2020, 12, 7));   // 大雪
-    EXPECT_EQ(SolarTermDate(2026, 11), OleDate::from_ymd(2026, 6, 5));    // 芒种
+    EXPECT_EQ(SolarTermDate(2020, 23), OleDate::from_ymd(2020, 12, 7));  // 大雪
+    EXPECT_EQ(SolarTermDate(2026, 11), OleDate::from_ymd(2026, 6, 5));   // 芒种
     EXPECT_EQ(SolarTermOf(OleDate::from_ymd(2020, 12, 7)), "大雪");
     EXPECT_EQ(SolarTermOf(OleDate::from_ymd(2020, 12, 6)), " ");
 }
@@ -43,8 +43,8 @@ TEST(SolarTermDate, TableDiffersFromTheMeanFormulaByAtMostOneDay) {
     for (int y = 1901; y <= 2090; ++y)
         for (int n = 1; n <= 24; ++n) {
             const double base = OleDate::from_ymd(1900, 1, 6).serial() + (2 * 60 + 5) / 1440.0;
-            const double mean =
-                std::floor(base + ((y - 1900) * 31556925.9747 + SolarTermMinutes[n - 1] * 60.0) / 86400.0);
+            const double mean = std::floor(
+                base + ((y - 1900) * 31556925.9747 + SolarTermMinutes[n - 1] * 60.0) / 86400.0);
             const double delta = SolarTermDate(y, n).serial() - mean;
             EXPECT_LE(std::fabs(delta), 1.0) << y << " term " << n;
             if (delta != 0) ++differing;

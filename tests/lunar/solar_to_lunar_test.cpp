@@ -10,7 +10,9 @@ namespace {
 
 using common::OleDate;
 
-std::string code_of(int y, int m, int d) { return SolarToLunar(OleDate::from_ymd(y, m, d)); }
+std::string code_of(int y, int m, int d) {
+    return SolarToLunar(OleDate::from_ymd(y, m, d));
+}
 
 TEST(SolarToLunar, AnchorsAndTheirNeighbours) {
     EXPECT_EQ(code_of(1900, 1, 31), "019000101");
@@ -38,7 +40,7 @@ TEST(SolarToLunar, LeapMonthsOf29And30Days) {
 }
 
 TEST(SolarToLunar, CorrectedYearsConvertAstronomically) {
-    EXPECT_EQ(code_of(1933, 7, 22), "119330530");  // leap 5th month has 30 days
+    EXPECT_EQ(code_of(1933, 7, 22), "119330530");   // leap 5th month has 30 days
     EXPECT_EQ(code_of(2033, 12, 22), "120331101");  // 2033's leap month follows month 11
     EXPECT_EQ(code_of(2033, 8, 25), "020330801");
 }
@@ -57,18 +59,19 @@ TEST(SolarToLunar, TimeAfterNoonCountsAsTheNextDay) {
     EXPECT_EQ(SolarToLunar(OleDate(d + 0.25)), "020031230");
     EXPECT_EQ(SolarToLunar(OleDate(d + 0.51)), "020040101");
     // 2091-02-17 after noon is already the first unsupported day.
-    EXPECT_THROW(SolarToLunar(OleDate(OleDate::from_ymd(2091, 2, 17).serial() + 0.75)), LunarRangeError);
+    EXPECT_THROW(SolarToLunar(OleDate(OleDate::from_ymd(2091, 2, 17).serial() + 0.75)),
+                 LunarRangeError);
 }
 
 TEST(SolarToLunar, NoonTiesGoToTheEvenDayCountFromTheAnchor) {
     // The 1900 anchor is an even serial, the 2000 anchor an odd one: the same noon tie goes
     // to different sides depending on which anchor counts.
     const double eve_1900 = OleDate::from_ymd(1900, 2, 1).serial();  // 1 day after the anchor
-    EXPECT_EQ(SolarToLunar(OleDate(eve_1900 + 0.5)), "019000103");  // 1.5 -> 2
-    EXPECT_EQ(SolarToLunar(OleDate(eve_1900 - 0.5)), "019000101");  // 0.5 -> 0
-    const double d2000 = OleDate::from_ymd(2000, 2, 6).serial();      // 1 day after the anchor
-    EXPECT_EQ(SolarToLunar(OleDate(d2000 + 0.5)), "020000103");       // 1.5 -> 2
-    EXPECT_EQ(SolarToLunar(OleDate(d2000 - 0.5)), "020000101");       // 0.5 -> 0
+    EXPECT_EQ(SolarToLunar(OleDate(eve_1900 + 0.5)), "019000103");   // 1.5 -> 2
+    EXPECT_EQ(SolarToLunar(OleDate(eve_1900 - 0.5)), "019000101");   // 0.5 -> 0
+    const double d2000 = OleDate::from_ymd(2000, 2, 6).serial();     // 1 day after the anchor
+    EXPECT_EQ(SolarToLunar(OleDate(d2000 + 0.5)), "020000103");      // 1.5 -> 2
+    EXPECT_EQ(SolarToLunar(OleDate(d2000 - 0.5)), "020000101");      // 0.5 -> 0
 }
 
 TEST(LunarDateCode, PadsEveryField) {

@@ -20,7 +20,7 @@ struct Version {
 };
 
 class DisplayTick {
-public:
+  public:
     struct Services {
         platform::Clock& clock;
         platform::Keyboard& keyboard;
@@ -36,7 +36,7 @@ public:
     // Announces the time while the chosen hotkey is held (and the hotkey option is on).
     void nanjieanjian();
 
-private:
+  private:
     Services s_;
     Version version_;
 };

@@ -6,7 +6,7 @@ namespace tockly::engine {
 
 // What the reminder engine decided, for whoever wants to follow it (the simulator, logs).
 class EngineObserver {
-public:
+  public:
     virtual ~EngineObserver() = default;
     // An alarm slot fired; `number` is the number shown to the user (index + 1).
     virtual void alarm_fired(int number) { (void)number; }

@@ -16,7 +16,7 @@
 namespace tockly::engine {
 
 class Firing {
-public:
+  public:
     struct Services {
         platform::Clock& clock;
         platform::FileSystem& files;
@@ -31,7 +31,7 @@ public:
     void fire_alarm(int index);
     void fire_chime();
 
-private:
+  private:
     // The user's own file, or the file of the same name in the program folder.
     void play_custom_file(const std::string& path);
     std::string program_dir() const { return s_.announcer.program_dir(); }

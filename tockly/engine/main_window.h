@@ -17,7 +17,7 @@ inline constexpr const char* kTrayPromptItemHide = "关闭提示窗口(&K)";
 inline constexpr const char* kTrayPromptItemShow = "打开提示窗口(&K)";
 
 class MainWindow {
-public:
+  public:
     explicit MainWindow(SharedState& shared);
 
     std::string Caption;
@@ -38,7 +38,7 @@ public:
     std::function<void(const std::string&)> on_tip_changed;
     std::function<void()> on_quit;
 
-private:
+  private:
     SharedState& shared_;
     std::string tag_;
     bool quitting_ = false;

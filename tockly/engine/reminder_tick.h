@@ -19,7 +19,7 @@
 namespace tockly::engine {
 
 class ReminderTick {
-public:
+  public:
     struct Services {
         platform::Clock& clock;
         ReminderSettings& settings;
@@ -38,7 +38,7 @@ public:
     float fireGuardTime = 0;
     EngineObserver* observer = nullptr;
 
-private:
+  private:
     struct Now {
         float clock;
         double phase;

@@ -14,7 +14,7 @@ inline constexpr const char* kShutdownFinal = "真正关机";    // final warnin
 inline constexpr const char* kQuitting = "关闭";
 
 class SharedState {
-public:
+  public:
     // Shutdown state: empty, "准备关机" or "真正关机".
     const std::string& shifouguanji() const { return shifouguanji_; }
     void set_shifouguanji(std::string state) {
@@ -29,7 +29,7 @@ public:
     // "关闭" once the program is really quitting, so that closing the main window quits.
     std::string shifouguanbi;
 
-private:
+  private:
     std::string shifouguanji_;
 };
 

@@ -15,7 +15,7 @@
 namespace tockly::engine {
 
 class Shutdown {
-public:
+  public:
     struct Services {
         platform::Clock& clock;
         platform::Power& power;
@@ -41,7 +41,7 @@ public:
     float warnGuardTime1m = 0;
     float warnGuardTime13s = 0;
 
-private:
+  private:
     void warn(float& stamp, const char* kind);
 
     Services s_;

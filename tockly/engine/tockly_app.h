@@ -44,7 +44,7 @@ struct TocklyServices {
 };
 
 class TocklyApp {
-public:
+  public:
     explicit TocklyApp(const TocklyServices& services, Version version = {});
     TocklyApp(const TocklyApp&) = delete;
     TocklyApp& operator=(const TocklyApp&) = delete;
@@ -67,7 +67,7 @@ public:
     ReminderTick reminder_tick;
     DisplayTick display_tick;
 
-private:
+  private:
     EngineObserver* observer_ = nullptr;
 };
 

@@ -11,7 +11,7 @@ namespace tockly::platform {
 // control created by its ProgID; tests plug in a fake. Dates go in by value, texts come back
 // as the caller's own strings.
 class CalendarControl {
-public:
+  public:
     virtual ~CalendarControl() = default;
 
     virtual common::OleDate Value() const = 0;

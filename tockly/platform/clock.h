@@ -9,7 +9,7 @@ namespace tockly::platform {
 // The system clock as the reminder logic sees it. The regional texts come from here so that no
 // part of the program assumes one date or time format.
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     // Seconds since local midnight, single precision like the system timer it stands for.
     virtual float seconds_since_midnight() const = 0;

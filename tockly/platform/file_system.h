@@ -8,7 +8,7 @@ namespace tockly::platform {
 
 // Files and folders, with Windows paths ("C:\Tockly\sy\s7") as UTF-8 text.
 class FileSystem {
-public:
+  public:
     virtual ~FileSystem() = default;
     // The folder that holds the program, as the system gives it (a drive root ends in "\").
     virtual std::string program_folder() = 0;

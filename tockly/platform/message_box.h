@@ -14,7 +14,7 @@ inline constexpr int kAnswerNo = 7;
 }  // namespace message_box
 
 class MessageBox {
-public:
+  public:
     virtual ~MessageBox() = default;
     // Shows `text` and returns the answer.
     virtual int show(const std::string& text, int buttons, const std::string& title) = 0;

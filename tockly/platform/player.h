@@ -6,7 +6,7 @@ namespace tockly::platform {
 
 // Events a player raises to its host, on the user-interface thread.
 class PlayerEvents {
-public:
+  public:
     virtual ~PlayerEvents() = default;
     virtual void playbackStarted() = 0;
     // After a natural end and after a stop alike.
@@ -15,7 +15,7 @@ public:
 
 // One instance of the audio player component (WAV, MP3, MIDI and the extension-less clips).
 class Player {
-public:
+  public:
     virtual ~Player() = default;
     // 0 when the file is loaded and ready, anything else when opening failed.
     virtual int playerOpen(const std::string& path) = 0;
@@ -26,10 +26,10 @@ public:
 
     void set_events(PlayerEvents* events) { events_ = events; }
 
-protected:
+  protected:
     PlayerEvents* events() const { return events_; }
 
-private:
+  private:
     PlayerEvents* events_ = nullptr;
 };
 

@@ -14,7 +14,7 @@ inline constexpr unsigned kForce = 4;
 
 // Logging off, rebooting or switching off the computer.
 class Power {
-public:
+  public:
     virtual ~Power() = default;
     // True on the NT family, where a shutdown needs the shutdown privilege first.
     virtual bool isNtPlatform() = 0;

@@ -7,7 +7,7 @@ namespace tockly::platform {
 
 // The wave-output volume of the default device: upper 16 bits one channel, lower 16 the other.
 class WaveVolume {
-public:
+  public:
     virtual ~WaveVolume() = default;
     // Nothing when the system refuses to tell.
     virtual std::optional<std::uint32_t> get_volume() = 0;

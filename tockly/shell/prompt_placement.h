@@ -6,7 +6,7 @@ namespace tockly::shell {
 // screen in twips, its opacity and its layer. The prompt window model answers these; the
 // settings code needs nothing else of it.
 class PromptPlacement {
-public:
+  public:
     virtual ~PromptPlacement() = default;
     virtual double screen_width() = 0;
     virtual double screen_height() = 0;

@@ -8,7 +8,7 @@ namespace tockly::shell {
 
 // The prompt window model and the screen, as the settings file sees them.
 class PromptWindowPlacement : public PromptPlacement {
-public:
+  public:
     PromptWindowPlacement(windows::PromptWindow& window, platform::Screen& screen)
         : window_(window), screen_(screen) {}
 
@@ -23,7 +23,7 @@ public:
     void touming(int value) override { window_.touming(value); }
     void shangceng_Click(int element) override { window_.shangceng_Click(element); }
 
-private:
+  private:
     windows::PromptWindow& window_;
     platform::Screen& screen_;
 };

@@ -33,7 +33,7 @@ inline constexpr const char* kMinute = "播放现在分钟";
 }  // namespace step
 
 class Announcer {
-public:
+  public:
     Announcer(SoundSystem& sound, platform::Clock& clock, engine::SharedState& shared,
               std::string program_dir);
 
@@ -46,7 +46,7 @@ public:
 
     const std::string& program_dir() const { return program_dir_; }
 
-private:
+  private:
     void Mp3Play1_ended();
     void hour_step();
     void minute_step();

@@ -14,7 +14,7 @@ inline constexpr const char* kCustomTag = "自定义";
 // One player component instance together with what the host keeps beside it: its `Tag` (the
 // announcement step, or "自定义") and its status text (player1State / player2State).
 class PlayerInstance : public platform::PlayerEvents {
-public:
+  public:
     explicit PlayerInstance(platform::Player& component) : component(component) {
         component.set_events(this);
     }

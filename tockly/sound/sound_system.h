@@ -21,7 +21,7 @@ inline constexpr const char* kVolumeSystem = "系统";
 inline constexpr std::int32_t kFallbackChannelVolume = 30600;
 
 class SoundSystem {
-public:
+  public:
     struct Services {
         platform::Player& player1;
         platform::Player& player2;
@@ -55,7 +55,7 @@ public:
     std::int32_t savedLeft = -1;
     std::int32_t savedRight = -1;
 
-private:
+  private:
     void Mp3Play2_ended();
 
     platform::WaveVolume& wave_volume_;

@@ -20,7 +20,7 @@ struct ControlBase {
 };
 
 class CheckBox : public ControlBase {
-public:
+  public:
     explicit CheckBox(int value = 0, std::string caption = {})
         : caption(std::move(caption)), value_(value) {}
 
@@ -33,13 +33,13 @@ public:
     // Runs after the value changed (a check box's Click).
     std::function<void()> on_change;
 
-private:
+  private:
     int value_;
 };
 
 // A drop-down list: fixed items and a zero-based choice, -1 meaning nothing chosen.
 class ListBox : public ControlBase {
-public:
+  public:
     int list_index() const { return index_; }
     // -1 or a position of the list; anything else is refused and the choice stays.
     void set_list_index(int index);
@@ -54,13 +54,13 @@ public:
 
     std::function<void()> on_change;
 
-private:
+  private:
     std::vector<std::string> items_;
     int index_ = -1;
 };
 
 class TextBox : public ControlBase {
-public:
+  public:
     explicit TextBox(std::string text = {}) : text_(std::move(text)) {}
 
     const std::string& text() const { return text_; }
@@ -68,7 +68,7 @@ public:
 
     std::function<void()> on_change;
 
-private:
+  private:
     std::string text_;
 };
 
@@ -90,7 +90,7 @@ struct MenuItem : ControlBase {
 
 // A slider with a fixed range; values outside it are refused, as the control refuses them.
 class Slider : public ControlBase {
-public:
+  public:
     Slider(int min, int max, int value) : min_(min), max_(max), value_(value) {}
 
     int value() const { return value_; }
@@ -100,7 +100,7 @@ public:
 
     std::function<void()> on_change;
 
-private:
+  private:
     int min_;
     int max_;
     int value_;

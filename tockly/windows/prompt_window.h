@@ -33,7 +33,7 @@ inline constexpr int kOpaque = 255;
 inline constexpr int kTransparencySteps = 10;
 
 class PromptWindowObserver {
-public:
+  public:
     virtual ~PromptWindowObserver() = default;
     virtual void mode_changed(const std::string& mode) { (void)mode; }
     virtual void message_changed(const std::string& message) { (void)message; }
@@ -44,7 +44,7 @@ public:
 };
 
 class PromptWindow {
-public:
+  public:
     struct Services {
         platform::Clock& clock;
         engine::SharedState& shared;
@@ -105,7 +105,7 @@ public:
     std::function<void()> run_reminder_tick;
     void set_observer(PromptWindowObserver* observer) { observer_ = observer; }
 
-private:
+  private:
     void set_visible(bool visible);
     std::string status_text(const std::string& minutes, const std::string& seconds) const;
 

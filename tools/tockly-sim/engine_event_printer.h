@@ -10,7 +10,7 @@ namespace tockly::sim {
 
 // Prints what the engine decides and what the prompt window shows.
 class EngineEventPrinter : public engine::EngineObserver, public windows::PromptWindowObserver {
-public:
+  public:
     explicit EngineEventPrinter(EventPrinter& printer) : printer_(printer) {}
 
     void alarm_fired(int number) override;
@@ -26,7 +26,7 @@ public:
 
     bool quit() const { return quit_; }
 
-private:
+  private:
     EventPrinter& printer_;
     bool quit_ = false;
 };

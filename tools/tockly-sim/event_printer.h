@@ -9,7 +9,7 @@ namespace tockly::sim {
 
 // One line per event: "HH:MM:SS.mmm EVENT", UTF-8, LF, in the order the events happen.
 class EventPrinter {
-public:
+  public:
     EventPrinter(const SimClock& clock, std::FILE* out) : clock_(clock), out_(out) {}
 
     void print(const std::string& event);
@@ -18,7 +18,7 @@ public:
     void set_program_dir(std::string program_dir) { program_dir_ = std::move(program_dir); }
     std::string shown_path(const std::string& path) const;
 
-private:
+  private:
     const SimClock& clock_;
     std::FILE* out_;
     std::string program_dir_;

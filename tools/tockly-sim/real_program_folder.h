@@ -9,7 +9,7 @@ namespace tockly::sim {
 // A real folder used as the program folder (--program-dir). The program's paths use "\";
 // they are handed to the system with "/", which every system accepts.
 class RealProgramFolder : public platform::FileSystem {
-public:
+  public:
     explicit RealProgramFolder(std::string folder) : folder_(std::move(folder)) {}
 
     std::string program_folder() override { return folder_; }
@@ -20,7 +20,7 @@ public:
     bool replace_file(const std::string& from, const std::string& to) override;
     void remove_file(const std::string& path) override;
 
-private:
+  private:
     std::string folder_;
 };
 

@@ -10,7 +10,7 @@ namespace tockly::sim {
 // The program folder with the settings file the simulation was given (--settings) in place of
 // whatever the folder holds; without one the settings file is missing. Nothing is written.
 class SettingsOverlay : public platform::FileSystem {
-public:
+  public:
     SettingsOverlay(platform::FileSystem& folder, std::optional<std::string> settings_bytes);
 
     std::string program_folder() override { return folder_.program_folder(); }
@@ -23,7 +23,7 @@ public:
     bool replace_file(const std::string&, const std::string&) override { return false; }
     void remove_file(const std::string&) override {}
 
-private:
+  private:
     platform::FileSystem& folder_;
     std::string settings_path_;
     std::optional<std::string> settings_bytes_;

@@ -11,7 +11,7 @@ namespace tockly::sim {
 // Simulated local time in whole milliseconds, so that 200 ms steps land exactly on whole
 // seconds. The regional texts are the common Chinese Windows ones: "H:mm:ss" and "yyyy-M-d".
 class SimClock : public platform::Clock {
-public:
+  public:
     // Milliseconds since 1899-12-30 00:00, the start of OLE dates.
     explicit SimClock(std::int64_t start_ms) : now_ms_(start_ms) {}
 
@@ -29,7 +29,7 @@ public:
     std::string time_text() const override;
     std::string short_date_text() const override;
 
-private:
+  private:
     std::int64_t ms_of_day() const { return ms_of_day(now_ms_); }
 
     std::int64_t now_ms_;

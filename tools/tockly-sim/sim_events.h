@@ -13,7 +13,7 @@ namespace tockly::sim {
 // The simulated message queue: events posted for a moment in whole milliseconds, delivered in
 // time order (posting order for equal moments), the clock standing at each event's moment.
 class SimEventQueue {
-public:
+  public:
     explicit SimEventQueue(SimClock& clock) : clock_(clock) {}
 
     void post(std::int64_t at_ms, std::function<void()> event);
@@ -21,7 +21,7 @@ public:
     // the clock at `until_ms` (or later, if a delivered event moved it on).
     void deliver_until(std::int64_t until_ms);
 
-private:
+  private:
     SimClock& clock_;
     std::map<std::pair<std::int64_t, long>, std::function<void()>> events_;
     long sequence_ = 0;
@@ -32,11 +32,11 @@ private:
 // goes on for many rounds at one moment (for something that never comes) sees the clock move,
 // so that it still ends.
 class SimMessagePump : public platform::MessagePump {
-public:
+  public:
     SimMessagePump(SimClock& clock, SimEventQueue& queue) : clock_(clock), queue_(queue) {}
     void process_pending_messages() override;
 
-private:
+  private:
     SimClock& clock_;
     SimEventQueue& queue_;
     std::int64_t round_ms_ = -1;

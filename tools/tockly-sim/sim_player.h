@@ -14,7 +14,7 @@ namespace tockly::sim {
 // file lasts `clip_ms` and then reports its end at that exact moment; a stop reports the end of
 // a playing file at once, through the message queue, so that the stop's wait receives it.
 class SimPlayer : public platform::Player {
-public:
+  public:
     SimPlayer(int number, std::int64_t clip_ms, platform::FileSystem& files, SimClock& clock,
               SimEventQueue& queue, EventPrinter& printer)
         : number_(number),
@@ -30,7 +30,7 @@ public:
     void playerPlay() override;
     void playerStop() override;
 
-private:
+  private:
     void print(const std::string& what);
     void report_end();
 

@@ -22,7 +22,7 @@ namespace tockly::sim {
 // 200 ms the reminder tick, the display tick and the prompt window's refresh, with the users'
 // actions and the players' end reports in between.
 class Simulation {
-public:
+  public:
     // `settings_bytes` is the settings file's content, nothing for a missing file.
     Simulation(const SimArguments& arguments, std::optional<std::string> settings_bytes,
                std::FILE* out);
@@ -31,7 +31,7 @@ public:
 
     void run();
 
-private:
+  private:
     void start_up();
     void perform(UserAction action);
 

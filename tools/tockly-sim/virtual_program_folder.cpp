@@ -33,7 +33,7 @@ VirtualProgramFolder::VirtualProgramFolder(std::vector<std::string> packs)
     for (const std::string& pack : packs_)
         for (int hour = 0; hour < 24; ++hour)
             files_.insert(engine::lower_ascii(std::string(kPackFolder) + "\\" + pack + "\\" +
-                                     std::to_string(hour) + ".mp3"));
+                                              std::to_string(hour) + ".mp3"));
 }
 
 bool VirtualProgramFolder::file_exists(const std::string& path) {

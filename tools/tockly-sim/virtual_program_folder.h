@@ -12,7 +12,7 @@ namespace tockly::sim {
 // exists, each named celebrity pack has all 24 hour files ("H.mp3"), and nothing else exists.
 // Names are compared without regard to case, as Windows does.
 class VirtualProgramFolder : public platform::FileSystem {
-public:
+  public:
     explicit VirtualProgramFolder(std::vector<std::string> packs);
 
     std::string program_folder() override { return "C:\\Tockly"; }
@@ -23,7 +23,7 @@ public:
     bool replace_file(const std::string&, const std::string&) override { return false; }
     void remove_file(const std::string&) override {}
 
-private:
+  private:
     std::vector<std::string> packs_;
     std::set<std::string> files_;  // full paths, lower case
 };

@@ -9,7 +9,7 @@ namespace tockly::shell {
 
 // A prompt window on a 1024 × 768 pixel screen that records what the settings code does to it.
 class FakePromptPlacement : public PromptPlacement {
-public:
+  public:
     double screen_width() override { return 15360; }
     double screen_height() override { return 11520; }
     double left() override { return left_; }
@@ -26,7 +26,7 @@ public:
 
     std::vector<std::string> calls;
 
-private:
+  private:
     double left_ = 0;
     double top_ = 0;
 };

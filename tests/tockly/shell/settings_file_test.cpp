@@ -39,7 +39,7 @@ std::string file_with(std::initializer_list<std::pair<int, std::string>> changes
 }
 
 class SettingsFileTest : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         settings.chime.zhengdian_shengyin_mingxing.add_item("Korvane");
         settings.chime.zhengdian_shengyin_mingxing.add_item("Lin");
@@ -129,7 +129,7 @@ TEST_F(SettingsFileTest, FailedSaveKeepsTheOldFileAndSaysSo) {
 
 // The new file was written but cannot take the old one's place (locked, no rights to rename).
 class ReplaceRefusingFiles : public platform::FakeFileSystem {
-public:
+  public:
     bool replace_file(const std::string&, const std::string&) override { return false; }
 };
 

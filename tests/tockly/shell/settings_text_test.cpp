@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "tockly/shell/settings_lines.h"
 #include "tockly/engine/number_text.h"
+#include "tockly/shell/settings_lines.h"
 #include "tockly/shell/settings_numbers.h"
 
 namespace tockly::shell {

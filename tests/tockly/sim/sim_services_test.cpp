@@ -46,14 +46,14 @@ TEST(SimEventQueue, DeliversInTimeOrderWithTheClockAtEachEvent) {
 }
 
 class RecordingEvents : public platform::PlayerEvents {
-public:
+  public:
     void playbackStarted() override { log.push_back("started"); }
     void playbackEnded() override { log.push_back("ended"); }
     std::vector<std::string> log;
 };
 
 class SimPlayerTest : public testing::Test {
-protected:
+  protected:
     SimPlayerTest() {
         player.set_events(&events);
         printer.set_program_dir("C:\\Tockly\\");

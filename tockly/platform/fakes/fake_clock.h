@@ -10,7 +10,7 @@
 namespace tockly::platform {
 
 class FakeClock : public Clock {
-public:
+  public:
     // How the regional settings write a time.
     enum class TimeStyle {
         k24Hour,       // "9:05:09", "21:05:09"
@@ -41,7 +41,7 @@ public:
     std::string time_text() const override;
     std::string short_date_text() const override;
 
-private:
+  private:
     long day_;
     double seconds_ = 0.0;
 };

@@ -13,14 +13,14 @@
 namespace tockly::platform {
 
 class FakeEventQueue {
-public:
+  public:
     // `at` is on FakeClock::absolute_seconds' time line.
     void post(double at, std::function<void()> event);
     // Delivers every event due at `now`, in time order (posting order for equal times),
     // including events posted by the events themselves.
     void deliver_due(double now);
 
-private:
+  private:
     std::map<std::pair<double, long>, std::function<void()>> events_;
     long sequence_ = 0;
 };
@@ -28,14 +28,14 @@ private:
 // Each round of message processing lets `step` seconds pass and delivers what is due, so a
 // procedure that waits on the clock always comes to an end.
 class FakeMessagePump : public MessagePump {
-public:
+  public:
     FakeMessagePump(FakeClock& clock, FakeEventQueue& queue, double step = 0.01)
         : clock_(clock), queue_(queue), step_(step) {}
 
     void process_pending_messages() override;
     int rounds() const { return rounds_; }
 
-private:
+  private:
     FakeClock& clock_;
     FakeEventQueue& queue_;
     double step_;

@@ -15,7 +15,7 @@
 namespace tockly::platform {
 
 class FakePlayer : public Player {
-public:
+  public:
     FakePlayer(FakeClock& clock, FakeEventQueue& queue) : clock_(clock), queue_(queue) {}
 
     int playerOpen(const std::string& path) override;
@@ -38,7 +38,7 @@ public:
     // Runs with each new log line.
     std::function<void(const std::string&)> on_log;
 
-private:
+  private:
     void record(std::string line);
     void end_playback();
 

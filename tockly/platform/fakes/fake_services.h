@@ -22,7 +22,7 @@
 namespace tockly::platform {
 
 class FakeWaveVolume : public WaveVolume {
-public:
+  public:
     std::optional<std::uint32_t> get_volume() override {
         return readable ? std::optional(word) : std::nullopt;
     }
@@ -39,7 +39,7 @@ public:
 };
 
 class FakePower : public Power {
-public:
+  public:
     bool isNtPlatform() override { return nt; }
     void enableShutdownPrivilege() override { calls.push_back("privilege"); }
     void exitWindows(unsigned flags) override {
@@ -53,7 +53,7 @@ public:
 };
 
 class FakeFileSystem : public FileSystem {
-public:
+  public:
     std::string program_folder() override { return folder; }
     bool file_exists(const std::string& path) override { return files.count(path) != 0; }
     std::vector<std::string> subfolders(const std::string& parent) override;
@@ -75,15 +75,20 @@ public:
 };
 
 class FakeScreen : public Screen {
-public:
+  public:
     double width_twips() override { return width; }
     double height_twips() override { return height; }
+    TwipsRect work_area_twips() override { return work_area; }
+    double twips_per_pixel_x() override { return 15; }
+    double twips_per_pixel_y() override { return 15; }
     double width = 1920 * 15;
     double height = 1080 * 15;
+    // A task bar 40 pixels high at the bottom.
+    TwipsRect work_area{0, 0, 1920 * 15, 1040 * 15};
 };
 
 class FakeMessageBox : public MessageBox {
-public:
+  public:
     int show(const std::string& text, int buttons, const std::string& title) override;
 
     struct Shown {
@@ -97,14 +102,14 @@ public:
 };
 
 class FakeKeyboard : public Keyboard {
-public:
+  public:
     bool key_is_down(int code) override { return down.count(code) != 0; }
     std::set<int> down;
 };
 
 // Answers with fixed texts and remembers which dates it was asked about.
 class FakeCalendarControl : public CalendarControl {
-public:
+  public:
     common::OleDate Value() const override { return value; }
     void set_Value(common::OleDate v) override { value = v; }
 
@@ -125,7 +130,7 @@ public:
     std::string constellation = "射手座";
     std::vector<common::OleDate> asked;
 
-private:
+  private:
     std::string answer(common::OleDate d, const std::string& text) {
         asked.push_back(d);
         return text;

@@ -2,16 +2,12 @@
 
 #include <windows.h>
 
-#include <memory>
+#include "common/win32/unique_handle.h"
+#include "common/win32/wide_text.h"
 
 namespace tockly::platform {
 
 namespace {
-
-struct HandleCloser {
-    void operator()(HANDLE handle) const { CloseHandle(handle); }
-};
-using UniqueHandle = std::unique_ptr<void, HandleCloser>;
 
 std::wstring local_computer_name_wide() {
     // One character more than the longest name, for the terminating NUL.
@@ -33,7 +29,7 @@ bool Win32Power::isNtPlatform() {
 void Win32Power::enableShutdownPrivilege() {
     HANDLE raw = nullptr;
     if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &raw)) return;
-    const UniqueHandle token(raw);
+    const common::win32::UniqueKernelHandle token(raw);
     const std::wstring computer = local_computer_name_wide();
     TOKEN_PRIVILEGES privileges = {};
     privileges.PrivilegeCount = 1;
@@ -53,14 +49,7 @@ void Win32Power::exitWindows(unsigned flags) {
 }
 
 std::string localComputerName() {
-    const std::wstring wide = local_computer_name_wide();
-    if (wide.empty()) return {};
-    const int size = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()),
-                                         nullptr, 0, nullptr, nullptr);
-    std::string utf8(static_cast<size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), utf8.data(), size,
-                        nullptr, nullptr);
-    return utf8;
+    return common::win32::utf8_from_utf16(local_computer_name_wide());
 }
 
 }  // namespace tockly::platform

@@ -9,7 +9,7 @@ namespace tockly::platform {
 // Ending the session through the system's exit call, with the shutdown privilege enabled
 // first on the NT family.
 class Win32Power : public Power {
-public:
+  public:
     bool isNtPlatform() override;
     void enableShutdownPrivilege() override;
     void exitWindows(unsigned flags) override;

@@ -6,7 +6,7 @@
 
 #include <utility>
 
-namespace moonleaf_com {
+namespace common::win32 {
 
 template <typename Handle, auto close>
 class UniqueHandle {
@@ -52,6 +52,9 @@ inline void hkey(HKEY key) {
 inline void window(HWND window) {
     ::DestroyWindow(window);
 }
+inline void kernel_object(HANDLE handle) {
+    ::CloseHandle(handle);
+}
 }  // namespace close_fn
 
 using UniqueBrush = UniqueHandle<HBRUSH, close_fn::gdi_object>;
@@ -61,6 +64,8 @@ using UniqueBitmap = UniqueHandle<HBITMAP, close_fn::gdi_object>;
 using UniqueDc = UniqueHandle<HDC, close_fn::dc>;
 using UniqueHkey = UniqueHandle<HKEY, close_fn::hkey>;
 using UniqueWindow = UniqueHandle<HWND, close_fn::window>;
+// Process tokens, mutexes, events: what CloseHandle closes.
+using UniqueKernelHandle = UniqueHandle<HANDLE, close_fn::kernel_object>;
 
 // Selects a GDI object into a device context for the lifetime of the guard.
 class SelectGuard {
@@ -110,4 +115,4 @@ class WindowDc {
     HDC dc_;
 };
 
-}  // namespace moonleaf_com
+}  // namespace common::win32
