@@ -48,9 +48,9 @@ std::string LunarDayName(int day) {
     if (day < 1) return {};
     if (day <= 10) return "初" + numeral(day);
     if (day < 20) return "十" + numeral(day % 10);
-    if (day == 20) return "廿十";
+    if (day == 20) return "二十";
     if (day < 30) return "廿" + numeral(day % 10);
-    return "卅十";
+    return "三十";
 }
 
 std::string LunarYearText(common::OleDate date) {

@@ -16,7 +16,7 @@ extern const std::array<std::string_view, 10> ChineseNumerals;  // 一 … 十
 std::string CyclicalYearName(int lunar_year);  // 1900 → 庚子年
 std::string ZodiacAnimal(int lunar_year);      // 1900 → 鼠
 std::string LunarMonthName(int month);         // 1 → 一月, 11 → 十一月
-std::string LunarDayName(int day);             // 1 → 初一, 20 → 廿十, 30 → 卅十
+std::string LunarDayName(int day);             // 1 → 初一, 20 → 二十, 30 → 三十
 
 // These convert the date first and so throw LunarRangeError outside 1900-01-31…2091-02-17.
 std::string LunarYearText(common::OleDate date);  // 2020-05-23 → 庚子年(闰)

@@ -16,6 +16,8 @@ TEST(DumpLine, ColumnsInHeaderOrder) {
               "2020-01-06\t020191212\t农历己亥年十二月十二\t猪\t魔羯座\t小寒\t十二\t0\n");
     EXPECT_EQ(dump_line(OleDate::from_ymd(2020, 10, 1)),
               "2020-10-01\t020200815\t农历庚子年八月十五\t鼠\t天秤座\t-\t中秋节\t1\n");
+    EXPECT_EQ(dump_line(OleDate::from_ymd(2026, 12, 8)),
+              "2026-12-08\t020261030\t农历丙午年十月三十\t马\t射手座\t-\t三十\t0\n");
 }
 
 TEST(InfoText, EveryFactLabelled) {
