@@ -131,10 +131,12 @@ void draw_bottom_band(Canvas& canvas, const ControlProperties& properties, int W
         const int length = common::days_in_month(value.year, value.month);
         bool first = true;
         for (int d = 1; d <= length; ++d) {
-            const std::string term = SolarTermOf(OleDate::from_ymd(value.year, value.month, d));
+            const std::string_view term =
+                SolarTermOf(OleDate::from_ymd(value.year, value.month, d));
             if (term == " ") continue;
             const Point at = first ? Point{8, 218} : Point{half(W), 218};
-            canvas.text(Surface::Control, at, term + "：" + std::to_string(d) + "日", kBlack);
+            canvas.text(Surface::Control, at, std::string(term) + "：" + std::to_string(d) + "日",
+                        kBlack);
             first = false;
         }
     }
@@ -148,8 +150,9 @@ bool draw_title_band(Canvas& canvas, const ControlProperties& properties, int W)
         try {
             const LunarDate lunar = ToLunarDate(properties.Value);
             canvas.text(Surface::Control, {6, 7},
-                        "农历" + CyclicalYearName(lunar.year) + LunarMonthName(lunar.month) +
-                            LunarDayName(lunar.day),
+                        "农历" + std::string(CyclicalYearName(lunar.year)) +
+                            std::string(LunarMonthName(lunar.month)) +
+                            std::string(LunarDayName(lunar.day)),
                         kBlack);
             canvas.text(Surface::Control, {132, 7}, ZodiacAnimal(lunar.year), kBlack);
         } catch (const LunarRangeError&) {
