@@ -53,15 +53,14 @@ void draw_button(Canvas& canvas, Surface surface, const Rect& button, char glyph
     canvas.marlett_glyph(surface, button, glyph, kBlack);
 }
 
-// Draws the day's caption under its number; false when the engine cannot convert the day.
-// Checked beforehand rather than caught, so that a month far outside costs no exceptions.
-bool draw_caption(Canvas& canvas, const Rect& cell, int w, OleDate day) {
-    if (day < kFirstConvertibleDay || day > kLastConvertibleDay) return false;
+// Draws the day's caption under its number, if the engine converts the day. Checked
+// beforehand rather than caught, so that a month far outside costs no exceptions.
+void draw_caption(Canvas& canvas, const Rect& cell, int w, OleDate day) {
+    if (day < kFirstConvertibleDay || day > kLastConvertibleDay) return;
     const DayCaptionResult caption = DayCaption(day);
     const int x = cell.left + half(w - kCharacterWidth * character_count(caption.text));
     canvas.text(Surface::Control, {x, cell.top + 13}, caption.text,
                 caption.festival ? kRed : kBlack);
-    return true;
 }
 
 }  // namespace
@@ -107,8 +106,7 @@ GridDrawing draw_grid(Canvas& canvas, const ControlProperties& properties, int W
         const std::string number = std::to_string(d);
         const int x = cell.left + half(w - kDigitWidth * static_cast<int>(number.size()));
         canvas.text(Surface::Control, {x, cell.top}, number, column_colour(k % 7));
-        if (lunar && !draw_caption(canvas, cell, w, OleDate::from_ymd(value.year, value.month, d)))
-            drawing.lunar_complete = false;
+        if (lunar) draw_caption(canvas, cell, w, OleDate::from_ymd(value.year, value.month, d));
     }
     canvas.present(Surface::Control);
     return drawing;
