@@ -61,6 +61,7 @@ using UniqueBrush = UniqueHandle<HBRUSH, close_fn::gdi_object>;
 using UniquePen = UniqueHandle<HPEN, close_fn::gdi_object>;
 using UniqueFont = UniqueHandle<HFONT, close_fn::gdi_object>;
 using UniqueBitmap = UniqueHandle<HBITMAP, close_fn::gdi_object>;
+using UniqueRegion = UniqueHandle<HRGN, close_fn::gdi_object>;
 using UniqueDc = UniqueHandle<HDC, close_fn::dc>;
 using UniqueHkey = UniqueHandle<HKEY, close_fn::hkey>;
 using UniqueWindow = UniqueHandle<HWND, close_fn::window>;

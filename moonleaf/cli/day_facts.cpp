@@ -1,5 +1,7 @@
 #include "moonleaf/cli/day_facts.h"
 
+#include <string_view>
+
 #include "moonleaf/lunar/almanac_names.h"
 #include "moonleaf/lunar/constellation.h"
 #include "moonleaf/lunar/day_caption.h"
@@ -14,42 +16,68 @@ const char* const kDumpHeader =
 namespace {
 
 // The one-space "no term" answer would vanish in a tab-separated column.
-std::string visible_term(common::OleDate date) {
-    std::string term = SolarTermOf(date);
+std::string_view visible_term(common::OleDate date) {
+    const std::string_view term = SolarTermOf(date);
     return term == " " ? "-" : term;
 }
 
 const char* const kWeekdays[7] = {"星期日", "星期一", "星期二", "星期三",
                                   "星期四", "星期五", "星期六"};
 
-}  // namespace
+// A line is about 90 bytes; the dump reserves this much per day, so that appending never
+// reallocates.
+constexpr std::size_t kLongestDumpLine = 128;
 
-std::string dump_line(common::OleDate date) {
+// The date's digits written in place: a dump runs this for some seventy thousand days.
+void append_digits(std::string& out, int value, int count) {
+    char digits[4];
+    for (int i = count - 1; i >= 0; --i, value /= 10)
+        digits[i] = static_cast<char>('0' + value % 10);
+    out.append(digits, static_cast<std::size_t>(count));
+}
+
+void append_dump_line(std::string& out, common::OleDate date) {
+    const common::YearMonthDay ymd = date.ymd();
     const LunarDate lunar = ToLunarDate(date);
     const DayCaptionResult caption = DayCaption(date);
-    std::string line = date.iso();
-    line += '\t';
-    line += LunarDateCode(lunar);
-    line += '\t';
-    line += LunarDateText(date);
-    line += '\t';
-    line += ZodiacAnimal(lunar.year);
-    line += '\t';
-    line += ConstellationOf(date);
-    line += '\t';
-    line += visible_term(date);
-    line += '\t';
-    line += caption.text;
-    line += caption.festival ? "\t1\n" : "\t0\n";
-    return line;
+    append_digits(out, ymd.year, 4);
+    out += '-';
+    append_digits(out, ymd.month, 2);
+    out += '-';
+    append_digits(out, ymd.day, 2);
+    out += '\t';
+    out += LunarDateCode(lunar);
+    out += '\t';
+    AppendLunarDateText(out, lunar);
+    out += '\t';
+    out += ZodiacAnimal(lunar.year);
+    out += '\t';
+    out += ConstellationOf(date);
+    out += '\t';
+    out += visible_term(date);
+    out += '\t';
+    out += caption.text;
+    out += caption.festival ? "\t1\n" : "\t0\n";
+}
+
+}  // namespace
+
+std::string dump_text(common::OleDate from, common::OleDate to) {
+    const long first = from.day(), last = to.day();
+    std::string text(kDumpHeader);
+    text += '\n';
+    if (last >= first) text.reserve(text.size() + std::size_t(last - first + 1) * kLongestDumpLine);
+    for (long day = first; day <= last; ++day)
+        append_dump_line(text, common::OleDate::from_day(day));
+    return text;
 }
 
 std::string info_text(common::OleDate date) {
     const LunarDate lunar = ToLunarDate(date);
     const DayCaptionResult caption = DayCaption(date);
     std::string text;
-    const auto add = [&text](const std::string& label, const std::string& value) {
-        text += label + "：" + value + "\n";
+    const auto add = [&text](std::string_view label, std::string_view value) {
+        text.append(label).append("：").append(value).append("\n");
     };
     add("日期", date.iso() + " " + kWeekdays[date.weekday()]);
     add("LunarDateCode", LunarDateCode(lunar));
@@ -60,7 +88,7 @@ std::string info_text(common::OleDate date) {
     add("生肖", ZodiacAnimal(lunar.year));
     add("星座", ConstellationOf(date));
     add("节气", visible_term(date));
-    add("日历显示", caption.text + (caption.festival ? "（节日）" : ""));
+    add("日历显示", std::string(caption.text) + (caption.festival ? "（节日）" : ""));
     return text;
 }
 

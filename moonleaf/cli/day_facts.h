@@ -9,8 +9,9 @@ namespace moonleaf::cli {
 // The column names of `moonleaf dump`, tab-separated, without the line end.
 extern const char* const kDumpHeader;
 
-// One line of `moonleaf dump` for a convertible date, with its LF.
-std::string dump_line(common::OleDate date);
+// The whole output of `moonleaf dump` for convertible dates from…to: the header, then one
+// line per day, each with its LF.
+std::string dump_text(common::OleDate from, common::OleDate to);
 
 // The labelled facts of `moonleaf info`, one per line.
 std::string info_text(common::OleDate date);

@@ -1,6 +1,7 @@
 // moonleaf: the lunar calendar on the command line, on the same engine as the control.
+#include <cerrno>
 #include <cstdio>
-#include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <optional>
 #include <string>
@@ -16,6 +17,7 @@ namespace {
 
 using common::OleDate;
 
+constexpr int kWriteFailed = 1;
 constexpr int kBadArguments = 2;
 
 const char* const kUsage =
@@ -25,6 +27,17 @@ const char* const kUsage =
 int fail(const std::string& what) {
     std::fprintf(stderr, "moonleaf: %s。%s\n", what.c_str(), kUsage);
     return kBadArguments;
+}
+
+// A full disk or a closed output is reported, never passed off as success. (A reader that
+// stops early, like `head`, ends the program through SIGPIPE before any of this.)
+int write_out(std::string_view text) {
+    errno = 0;
+    const bool written = std::fwrite(text.data(), 1, text.size(), stdout) == text.size();
+    if (written && std::fflush(stdout) == 0 && !std::ferror(stdout)) return 0;
+    std::fprintf(stderr, "moonleaf: 抱歉，结果没能完整写出（%s）。\n",
+                 errno != 0 ? std::strerror(errno) : "输出出错");
+    return kWriteFailed;
 }
 
 OleDate today() {
@@ -61,26 +74,28 @@ std::optional<OleDate> parse_date(std::string_view text, std::string& error) {
 int run_cal(int argc, char** argv) {
     if (argc > 4) return fail("参数太多了");
     const OleDate now = today();
+    if (argc == 3) {
+        const auto year = parse_number(argv[2]);
+        if (!year) return fail("年份“" + std::string(argv[2]) + "”不是数字");
+        if (!moonleaf::cli::year_is_drawable(*year))
+            return fail(std::to_string(*year) + "年超出了农历的范围");
+        return write_out(moonleaf::cli::year_sheet(*year));
+    }
     int year = now.year(), month = now.month();
-    if (argc >= 3) {
+    if (argc == 4) {
         const auto y = parse_number(argv[2]);
         if (!y) return fail("年份“" + std::string(argv[2]) + "”不是数字");
-        year = *y;
-        month = 1;
-    }
-    if (argc == 4) {
         const auto m = parse_number(argv[3]);
         if (!m || *m < 1 || *m > 12)
             return fail("月份“" + std::string(argv[3]) + "”应当是 1 到 12");
+        year = *y;
         month = *m;
     }
     if (!moonleaf::cli::month_is_drawable(year, month))
         return fail(std::to_string(year) + "年" + std::to_string(month) + "月超出了农历的范围");
     const bool shows_today = now.year() == year && now.month() == month;
-    const OleDate focus = shows_today ? now : OleDate::from_ymd(year, month, 1);
-    const std::string sheet = moonleaf::cli::month_sheet(year, month, focus);
-    std::fwrite(sheet.data(), 1, sheet.size(), stdout);
-    return 0;
+    const OleDate focus = shows_today ? now : moonleaf::cli::first_convertible_day(year, month);
+    return write_out(moonleaf::cli::month_sheet(year, month, focus));
 }
 
 int run_info(int argc, char** argv) {
@@ -88,9 +103,7 @@ int run_info(int argc, char** argv) {
     std::string error;
     const auto date = parse_date(argv[2], error);
     if (!date) return fail(error);
-    const std::string text = moonleaf::cli::info_text(*date);
-    std::fwrite(text.data(), 1, text.size(), stdout);
-    return 0;
+    return write_out(moonleaf::cli::info_text(*date));
 }
 
 int run_dump(int argc, char** argv) {
@@ -101,16 +114,7 @@ int run_dump(int argc, char** argv) {
     const auto to = parse_date(argv[3], error);
     if (!to) return fail(error);
     if (*from > *to) return fail("起始日期晚于结束日期");
-    std::string out = std::string(moonleaf::cli::kDumpHeader) + "\n";
-    for (long day = from->day(); day <= to->day(); ++day) {
-        out += moonleaf::cli::dump_line(OleDate::from_day(day));
-        if (out.size() > (1u << 16)) {
-            std::fwrite(out.data(), 1, out.size(), stdout);
-            out.clear();
-        }
-    }
-    std::fwrite(out.data(), 1, out.size(), stdout);
-    return std::fflush(stdout) == 0 ? 0 : 1;
+    return write_out(moonleaf::cli::dump_text(*from, *to));
 }
 
 }  // namespace
@@ -118,6 +122,7 @@ int run_dump(int argc, char** argv) {
 int main(int argc, char** argv) {
     common::prepare_console_output();
     const std::string_view command = argc >= 2 ? argv[1] : "cal";
+    if (command == "--help" || command == "-h") return write_out(std::string(kUsage) + "\n");
     if (command == "cal") return run_cal(argc, argv);
     if (command == "info") return run_info(argc, argv);
     if (command == "dump") return run_dump(argc, argv);

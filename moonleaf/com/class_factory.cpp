@@ -1,7 +1,6 @@
 #include "moonleaf/com/class_factory.h"
 
-#include <new>
-
+#include "moonleaf/com/exception_barrier.h"
 #include "moonleaf/com/module.h"
 #include "moonleaf/com/single_interface_object.h"
 
@@ -35,11 +34,12 @@ class ClassFactory final : public SingleInterfaceObject<IClassFactory> {
 }  // namespace
 
 HRESULT get_class_factory(CreateFunction create, REFIID iid, void** factory) {
-    auto* created = new (std::nothrow) ClassFactory(create);
-    if (!created) return E_OUTOFMEMORY;
-    const HRESULT hr = created->QueryInterface(iid, factory);
-    created->Release();
-    return hr;
+    return barrier([&] {
+        auto* created = new ClassFactory(create);
+        const HRESULT hr = created->QueryInterface(iid, factory);
+        created->Release();
+        return hr;
+    });
 }
 
 }  // namespace moonleaf_com

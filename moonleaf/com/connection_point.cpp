@@ -3,8 +3,8 @@
 #include <olectl.h>
 
 #include <algorithm>
-#include <new>
 
+#include "moonleaf/com/exception_barrier.h"
 #include "moonleaf/com/single_interface_object.h"
 
 namespace moonleaf_com {
@@ -60,8 +60,11 @@ class Enumerator final : public SingleInterfaceObject<Enum> {
     }
     HRESULT STDMETHODCALLTYPE Clone(Enum** copy) override {
         if (!copy) return E_POINTER;
-        *copy = new (std::nothrow) Enumerator(iid_, items_, position_);
-        return *copy ? S_OK : E_OUTOFMEMORY;
+        *copy = nullptr;
+        return barrier([&] {
+            *copy = new Enumerator(iid_, items_, position_);
+            return S_OK;
+        });
     }
 
   private:
@@ -100,13 +103,15 @@ HRESULT ConnectionPoint::Advise(IUnknown* sink, DWORD* cookie) {
     if (!sink || !cookie) return E_POINTER;
     *cookie = 0;
     ComPtr<IUnknown> connected;
-    // An event sink of a dispatch interface may answer only to IDispatch.
     if (FAILED(sink->QueryInterface(iid_, connected.put_void())) &&
-        FAILED(sink->QueryInterface(IID_IDispatch, connected.put_void())))
+        (sinks_kind_ != Sinks::OfDispatchInterface ||
+         FAILED(sink->QueryInterface(IID_IDispatch, connected.put_void()))))
         return CONNECT_E_CANNOTCONNECT;
-    *cookie = next_cookie_++;
-    sinks_.push_back({*cookie, std::move(connected)});
-    return S_OK;
+    return barrier([&] {
+        sinks_.push_back({next_cookie_, std::move(connected)});
+        *cookie = next_cookie_++;
+        return S_OK;
+    });
 }
 
 HRESULT ConnectionPoint::Unadvise(DWORD cookie) {
@@ -119,20 +124,22 @@ HRESULT ConnectionPoint::Unadvise(DWORD cookie) {
 
 HRESULT ConnectionPoint::EnumConnections(IEnumConnections** connections) {
     if (!connections) return E_POINTER;
-    std::vector<CONNECTDATA> items;
-    for (const Connection& connection : sinks_)
-        items.push_back({connection.sink.get(), connection.cookie});
-    *connections =
-        new (std::nothrow) Enumerator<IEnumConnections, CONNECTDATA>(IID_IEnumConnections, items);
-    return *connections ? S_OK : E_OUTOFMEMORY;
+    *connections = nullptr;
+    return barrier([&] {
+        std::vector<CONNECTDATA> items;
+        for (const Connection& connection : sinks_)
+            items.push_back({connection.sink.get(), connection.cookie});
+        *connections = new Enumerator<IEnumConnections, CONNECTDATA>(IID_IEnumConnections, items);
+        return S_OK;
+    });
 }
 
 HRESULT enumerate_connection_points(std::vector<IConnectionPoint*> points,
                                     IEnumConnectionPoints** enumerator) {
     if (!enumerator) return E_POINTER;
-    *enumerator = new (std::nothrow) Enumerator<IEnumConnectionPoints, IConnectionPoint*>(
+    *enumerator = new Enumerator<IEnumConnectionPoints, IConnectionPoint*>(
         IID_IEnumConnectionPoints, std::move(points));
-    return *enumerator ? S_OK : E_OUTOFMEMORY;
+    return S_OK;
 }
 
 }  // namespace moonleaf_com

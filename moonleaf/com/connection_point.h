@@ -13,9 +13,11 @@ namespace moonleaf_com {
 
 class ConnectionPoint final : public IConnectionPoint {
   public:
-    // Lives inside its container and shares its reference count.
-    ConnectionPoint(IConnectionPointContainer& container, REFIID iid)
-        : container_(container), iid_(iid) {}
+    // Lives inside its container and shares its reference count. A sink of a dispatch
+    // interface may answer only to IDispatch; any other sink must implement `iid`.
+    enum class Sinks { OfInterface, OfDispatchInterface };
+    ConnectionPoint(IConnectionPointContainer& container, REFIID iid, Sinks sinks)
+        : container_(container), iid_(iid), sinks_kind_(sinks) {}
 
     // Calls `deliver` on each sink connected now; a sink may disconnect itself meanwhile.
     template <typename Sink>
@@ -46,6 +48,7 @@ class ConnectionPoint final : public IConnectionPoint {
 
     IConnectionPointContainer& container_;
     IID iid_;
+    Sinks sinks_kind_;
     std::vector<Connection> sinks_;
     DWORD next_cookie_ = 1;
 };

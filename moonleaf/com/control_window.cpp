@@ -4,6 +4,8 @@
 
 #include <windowsx.h>
 
+#include <optional>
+
 #include "common/win32/wide_text.h"
 #include "moonleaf/com/moonleaf_object.h"
 #include "moonleaf/com/text_conversion.h"
@@ -30,7 +32,39 @@ LRESULT CALLBACK control_window_procedure(HWND window, UINT message, WPARAM wpar
     if (!object) return ::DefWindowProcW(window, message, wparam, lparam);
     // The host's event handlers may release the control while it handles a message.
     ComPtr<MoonleafObject> keep_alive(object);
-    return object->handle_message(window, message, wparam, lparam);
+    // Nothing may throw through the system's code that called us; a message that ran out of
+    // memory is simply not handled.
+    try {
+        return object->handle_message(window, message, wparam, lparam);
+    } catch (...) {
+        return 0;
+    }
+}
+
+std::optional<moonleaf::Key> key_of(WPARAM virtual_key) {
+    switch (virtual_key) {
+        case VK_LEFT:
+            return moonleaf::Key::Left;
+        case VK_RIGHT:
+            return moonleaf::Key::Right;
+        case VK_UP:
+            return moonleaf::Key::Up;
+        case VK_DOWN:
+            return moonleaf::Key::Down;
+        case VK_PRIOR:
+            return moonleaf::Key::PageUp;
+        case VK_NEXT:
+            return moonleaf::Key::PageDown;
+        case VK_HOME:
+            return moonleaf::Key::Home;
+        case VK_END:
+            return moonleaf::Key::End;
+        case VK_RETURN:
+        case VK_SPACE:
+            return moonleaf::Key::Enter;
+        default:
+            return std::nullopt;
+    }
 }
 
 RECT to_rect(const moonleaf::Rect& rect) {
@@ -125,6 +159,8 @@ LRESULT MoonleafObject::handle_message(HWND window, UINT message, WPARAM wparam,
         case WM_LBUTTONDOWN:
         case WM_RBUTTONDOWN:
         case WM_MBUTTONDOWN:
+            // A click takes the keyboard focus, as it does on any control.
+            if (message == WM_LBUTTONDOWN && in_place_site_) activate_ui();
             // The release must reach us even when the pointer left the control meanwhile.
             ::SetCapture(window);
             control_.mouse_down({GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)}, button_of(message));
@@ -132,8 +168,29 @@ LRESULT MoonleafObject::handle_message(HWND window, UINT message, WPARAM wparam,
         case WM_LBUTTONUP:
         case WM_RBUTTONUP:
         case WM_MBUTTONUP:
-            if (::GetCapture() == window) ::ReleaseCapture();
+            // The release first: giving up the capture reports WM_CAPTURECHANGED, which would
+            // otherwise cancel the press it ends.
             control_.mouse_up({GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)}, button_of(message));
+            if (::GetCapture() == window) ::ReleaseCapture();
+            return 0;
+        case WM_CAPTURECHANGED:
+            // Another window took the mouse: a held arrow lets go, a pressed day is no click.
+            control_.mouse_capture_lost();
+            return 0;
+        case WM_CANCELMODE:
+            control_.mouse_capture_lost();
+            if (::GetCapture() == window) ::ReleaseCapture();
+            return 0;
+        case WM_KEYDOWN:
+            if (const auto key = key_of(wparam); key && control_.key_down(*key)) return 0;
+            return ::DefWindowProcW(window, message, wparam, lparam);
+        case WM_GETDLGCODE:
+            return DLGC_WANTARROWS;
+        case WM_SYSCOLORCHANGE:
+        case WM_THEMECHANGED:
+            // System colours are translated when drawn, so the drawn surfaces are stale.
+            control_.redraw_all();
+            ::InvalidateRect(window, nullptr, FALSE);
             return 0;
         case WM_TIMER:
             if (wparam == kSpinTimerId) control_.spin_timer_tick();

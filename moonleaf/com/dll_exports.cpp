@@ -6,6 +6,7 @@
 
 #include "moonleaf/com/class_factory.h"
 #include "moonleaf/com/control_window.h"
+#include "moonleaf/com/exception_barrier.h"
 #include "moonleaf/com/module.h"
 #include "moonleaf/com/moonleaf_ids.h"
 #include "moonleaf/com/moonleaf_object.h"
@@ -37,18 +38,23 @@ HRESULT STDAPICALLTYPE DllCanUnloadNow() {
 }
 
 HRESULT STDAPICALLTYPE DllRegisterServer() {
-    return moonleaf_com::register_server(RegistrationScope::machine);
+    return moonleaf_com::barrier(
+        [] { return moonleaf_com::register_server(RegistrationScope::machine); });
 }
 
 HRESULT STDAPICALLTYPE DllUnregisterServer() {
-    return moonleaf_com::unregister_server(RegistrationScope::machine);
+    return moonleaf_com::barrier(
+        [] { return moonleaf_com::unregister_server(RegistrationScope::machine); });
 }
 
 // regsvr32 /n /i:user registers for the current user only, which needs no administrator rights.
 HRESULT STDAPICALLTYPE DllInstall(BOOL install, const wchar_t* command_line) {
     const bool per_user = command_line && ::_wcsicmp(command_line, L"user") == 0;
     const RegistrationScope scope = per_user ? RegistrationScope::user : RegistrationScope::machine;
-    return install ? moonleaf_com::register_server(scope) : moonleaf_com::unregister_server(scope);
+    return moonleaf_com::barrier([&] {
+        return install ? moonleaf_com::register_server(scope)
+                       : moonleaf_com::unregister_server(scope);
+    });
 }
 
 }  // extern "C"

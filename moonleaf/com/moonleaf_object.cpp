@@ -1,8 +1,11 @@
 #include "moonleaf/com/moonleaf_object.h"
 
+#include <shlwapi.h>
+
 #include <new>
 
 #include "common/win32/wide_text.h"
+#include "moonleaf/com/exception_barrier.h"
 #include "moonleaf/com/moonleaf_ids.h"
 #include "moonleaf/com/text_conversion.h"
 
@@ -13,41 +16,20 @@ namespace {
 // Errors of the control's calls, in the range reserved for controls.
 const HRESULT kControlError = CUSTOM_CTL_SCODE(1000);
 
-constexpr struct {
-    const char* name;
-    DISPID id;
-} kPropertyIds[] = {
-    {"BottomBackColor", DISPID_MOONLEAF_BOTTOMBACKCOLOR},
-    {"DateBackColor", DISPID_MOONLEAF_DATEBACKCOLOR},
-    {"GridLinesColor", DISPID_MOONLEAF_GRIDLINESCOLOR},
-    {"SelectColor", DISPID_MOONLEAF_SELECTCOLOR},
-    {"ShowVerticalGrid", DISPID_MOONLEAF_SHOWVERTICALGRID},
-    {"ShowHorizontalGrid", DISPID_MOONLEAF_SHOWHORIZONTALGRID},
-    {"TitleBackColor", DISPID_MOONLEAF_TITLEBACKCOLOR},
-    {"WeekBackColor", DISPID_MOONLEAF_WEEKBACKCOLOR},
-    {"Value", DISPID_MOONLEAF_VALUE},
-    {"Big", DISPID_MOONLEAF_BIG},
-};
-
-DISPID property_id(std::string_view name) {
-    for (const auto& property : kPropertyIds)
-        if (name == property.name) return property.id;
-    return DISPID_UNKNOWN;
-}
-
 }  // namespace
 
 HRESULT create_moonleaf_object(REFIID iid, void** object) {
-    auto* created = new (std::nothrow) MoonleafObject();
-    if (!created) return E_OUTOFMEMORY;
-    const HRESULT hr = created->QueryInterface(iid, object);
-    created->Release();
-    return hr;
+    return barrier([&] {
+        auto* created = new MoonleafObject();
+        const HRESULT hr = created->QueryInterface(iid, object);
+        created->Release();
+        return hr;
+    });
 }
 
 MoonleafObject::MoonleafObject()
-    : click_point_(*this, moonleaf_ids::kEventsIid),
-      property_notify_point_(*this, IID_IPropertyNotifySink),
+    : click_point_(*this, moonleaf_ids::kEventsIid, ConnectionPoint::Sinks::OfDispatchInterface),
+      property_notify_point_(*this, IID_IPropertyNotifySink, ConnectionPoint::Sinks::OfInterface),
       control_(*this, canvas_) {
     load_type_info(moonleaf_ids::kIid, type_info_);
     // Script hosts neither call InitNew nor load a bag, yet every property must hold its
@@ -56,40 +38,37 @@ MoonleafObject::MoonleafObject()
     dirty_ = false;
 }
 
+// At a reference count of 0 nothing may call back into the site: a window still open is
+// destroyed quietly.
 MoonleafObject::~MoonleafObject() {
-    InPlaceDeactivate();
+    destroy_window();
 }
 
 HRESULT MoonleafObject::QueryInterface(REFIID iid, void** object) {
-    if (!object) return E_POINTER;
-    if (iid == IID_IUnknown || iid == IID_IDispatch || iid == moonleaf_ids::kIid)
-        *object = static_cast<_Moonleaf*>(this);
-    else if (iid == IID_IConnectionPointContainer)
-        *object = static_cast<IConnectionPointContainer*>(this);
-    else if (iid == IID_IProvideClassInfo || iid == IID_IProvideClassInfo2)
-        *object = static_cast<IProvideClassInfo2*>(this);
-    else if (iid == IID_ISupportErrorInfo)
-        *object = static_cast<ISupportErrorInfo*>(this);
-    else if (iid == IID_IPersist || iid == IID_IPersistPropertyBag)
-        *object = static_cast<IPersistPropertyBag*>(this);
-    else if (iid == IID_IPersistStreamInit)
-        *object = static_cast<IPersistStreamInit*>(this);
-    else if (iid == IID_IOleObject)
-        *object = static_cast<IOleObject*>(this);
-    else if (iid == IID_IOleWindow || iid == IID_IOleInPlaceObject)
-        *object = static_cast<IOleInPlaceObject*>(this);
-    else if (iid == IID_IOleInPlaceActiveObject)
-        *object = static_cast<IOleInPlaceActiveObject*>(this);
-    else if (iid == IID_IViewObject || iid == IID_IViewObject2)
-        *object = static_cast<IViewObject2*>(this);
-    else if (iid == IID_IOleControl)
-        *object = static_cast<IOleControl*>(this);
-    else {
-        *object = nullptr;
-        return E_NOINTERFACE;
-    }
-    AddRef();
-    return S_OK;
+#define MOONLEAF_QI(interface, via) \
+    { &IID_##interface, static_cast<int>(OFFSETOFCLASS(via, MoonleafObject)) }
+    // The first entry answers IUnknown too.
+    static const QITAB interfaces[] = {
+        MOONLEAF_QI(IDispatch, _Moonleaf),
+        {&moonleaf_ids::kIid, static_cast<int>(OFFSETOFCLASS(_Moonleaf, MoonleafObject))},
+        MOONLEAF_QI(IConnectionPointContainer, IConnectionPointContainer),
+        MOONLEAF_QI(IProvideClassInfo, IProvideClassInfo2),
+        MOONLEAF_QI(IProvideClassInfo2, IProvideClassInfo2),
+        MOONLEAF_QI(ISupportErrorInfo, ISupportErrorInfo),
+        MOONLEAF_QI(IPersist, IPersistPropertyBag),
+        MOONLEAF_QI(IPersistPropertyBag, IPersistPropertyBag),
+        MOONLEAF_QI(IPersistStreamInit, IPersistStreamInit),
+        MOONLEAF_QI(IOleObject, IOleObject),
+        MOONLEAF_QI(IOleWindow, IOleInPlaceObject),
+        MOONLEAF_QI(IOleInPlaceObject, IOleInPlaceObject),
+        MOONLEAF_QI(IOleInPlaceActiveObject, IOleInPlaceActiveObject),
+        MOONLEAF_QI(IViewObject, IViewObject2),
+        MOONLEAF_QI(IViewObject2, IViewObject2),
+        MOONLEAF_QI(IOleControl, IOleControl),
+        {nullptr, 0},
+    };
+#undef MOONLEAF_QI
+    return ::QISearch(this, interfaces, iid, object);
 }
 
 ULONG MoonleafObject::AddRef() {
@@ -120,7 +99,7 @@ HRESULT MoonleafObject::GetTypeInfo(UINT index, LCID, ITypeInfo** info) {
 HRESULT MoonleafObject::GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID, DISPID* ids) {
     if (iid != IID_NULL) return DISP_E_UNKNOWNINTERFACE;
     if (!type_info_) return TYPE_E_CANTLOADLIBRARY;
-    return ::DispGetIDsOfNames(type_info_.get(), names, count, ids);
+    return barrier([&] { return ::DispGetIDsOfNames(type_info_.get(), names, count, ids); });
 }
 
 HRESULT MoonleafObject::Invoke(DISPID id, REFIID iid, LCID, WORD flags, DISPPARAMS* parameters,
@@ -129,12 +108,16 @@ HRESULT MoonleafObject::Invoke(DISPID id, REFIID iid, LCID, WORD flags, DISPPARA
     if (!type_info_) return TYPE_E_CANTLOADLIBRARY;
     // A host's event handler may release us during the call.
     ComPtr<MoonleafObject> keep_alive(this);
-    return type_info_->Invoke(static_cast<_Moonleaf*>(this), id, flags, parameters, result,
-                              exception, argument_error);
+    return barrier([&] {
+        return type_info_->Invoke(static_cast<_Moonleaf*>(this), id, flags, parameters, result,
+                                  exception, argument_error);
+    });
 }
 
 HRESULT MoonleafObject::EnumConnectionPoints(IEnumConnectionPoints** points) {
-    return enumerate_connection_points({&click_point_, &property_notify_point_}, points);
+    return barrier([&] {
+        return enumerate_connection_points({&click_point_, &property_notify_point_}, points);
+    });
 }
 
 HRESULT MoonleafObject::FindConnectionPoint(REFIID iid, IConnectionPoint** point) {
@@ -197,9 +180,9 @@ HRESULT MoonleafObject::text_outcome(const moonleaf::Result<std::string>& result
     return *text ? S_OK : E_OUTOFMEMORY;
 }
 
-void MoonleafObject::property_changed(std::string_view name) {
+void MoonleafObject::property_changed(moonleaf::PropertyId property) {
     dirty_ = true;
-    const DISPID id = property_id(name);
+    const DISPID id = moonleaf::property_info(property).dispatch_id;
     property_notify_point_.for_each_sink<IPropertyNotifySink>(
         IID_IPropertyNotifySink, [&](IPropertyNotifySink* sink) { sink->OnChanged(id); });
     if (view_sink_) view_sink_->OnViewChange(DVASPECT_CONTENT, -1);

@@ -21,6 +21,30 @@
 
 namespace moonleaf_com {
 
+using moonleaf::Colour;  // as the property table spells it
+
+// The Automation type of each property type of the control.
+template <class T>
+struct ComTypeOf;
+template <>
+struct ComTypeOf<Colour> {
+    using type = long;  // system colours such as 0x80000005 are negative here
+};
+template <>
+struct ComTypeOf<bool> {
+    using type = VARIANT_BOOL;
+};
+template <>
+struct ComTypeOf<common::OleDate> {
+    using type = DATE;
+};
+template <>
+struct ComTypeOf<std::int16_t> {
+    using type = short;
+};
+template <class T>
+using ComType = typename ComTypeOf<T>::type;
+
 // The class factory's create function.
 HRESULT create_moonleaf_object(REFIID iid, void** object);
 
@@ -56,27 +80,12 @@ class MoonleafObject final : public _Moonleaf,
                                      DISPPARAMS* parameters, VARIANT* result, EXCEPINFO* exception,
                                      UINT* argument_error) override;
 
-    // _Moonleaf (moonleaf_members.cpp)
-    HRESULT STDMETHODCALLTYPE get_BottomBackColor(long* value) override;
-    HRESULT STDMETHODCALLTYPE put_BottomBackColor(long value) override;
-    HRESULT STDMETHODCALLTYPE get_DateBackColor(long* value) override;
-    HRESULT STDMETHODCALLTYPE put_DateBackColor(long value) override;
-    HRESULT STDMETHODCALLTYPE get_GridLinesColor(long* value) override;
-    HRESULT STDMETHODCALLTYPE put_GridLinesColor(long value) override;
-    HRESULT STDMETHODCALLTYPE get_SelectColor(long* value) override;
-    HRESULT STDMETHODCALLTYPE put_SelectColor(long value) override;
-    HRESULT STDMETHODCALLTYPE get_ShowVerticalGrid(VARIANT_BOOL* value) override;
-    HRESULT STDMETHODCALLTYPE put_ShowVerticalGrid(VARIANT_BOOL value) override;
-    HRESULT STDMETHODCALLTYPE get_ShowHorizontalGrid(VARIANT_BOOL* value) override;
-    HRESULT STDMETHODCALLTYPE put_ShowHorizontalGrid(VARIANT_BOOL value) override;
-    HRESULT STDMETHODCALLTYPE get_TitleBackColor(long* value) override;
-    HRESULT STDMETHODCALLTYPE put_TitleBackColor(long value) override;
-    HRESULT STDMETHODCALLTYPE get_WeekBackColor(long* value) override;
-    HRESULT STDMETHODCALLTYPE put_WeekBackColor(long value) override;
-    HRESULT STDMETHODCALLTYPE get_Value(DATE* value) override;
-    HRESULT STDMETHODCALLTYPE put_Value(DATE value) override;
-    HRESULT STDMETHODCALLTYPE get_Big(short* value) override;
-    HRESULT STDMETHODCALLTYPE put_Big(short value) override;
+    // _Moonleaf (moonleaf_members.cpp): the accessors of every property of the table.
+#define MOONLEAF_COM_ACCESSORS(name, id, type, fallback, redraw)         \
+    HRESULT STDMETHODCALLTYPE get_##name(ComType<type>* value) override; \
+    HRESULT STDMETHODCALLTYPE put_##name(ComType<type> value) override;
+    MOONLEAF_PROPERTIES(MOONLEAF_COM_ACCESSORS)
+#undef MOONLEAF_COM_ACCESSORS
     HRESULT STDMETHODCALLTYPE GetChineseDate(DATE theDate, BSTR* text) override;
     HRESULT STDMETHODCALLTYPE GetChineseYear(DATE theDate, BSTR* text) override;
     HRESULT STDMETHODCALLTYPE GetChineseMonth(DATE theDate, BSTR* text) override;
@@ -108,17 +117,31 @@ class MoonleafObject final : public _Moonleaf,
     // IOleObject (ole_object.cpp)
     HRESULT STDMETHODCALLTYPE SetClientSite(IOleClientSite* site) override;
     HRESULT STDMETHODCALLTYPE GetClientSite(IOleClientSite** site) override;
-    HRESULT STDMETHODCALLTYPE SetHostNames(LPCOLESTR, LPCOLESTR) override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE SetHostNames(LPCOLESTR, LPCOLESTR) override {
+        return S_OK;
+    }
     HRESULT STDMETHODCALLTYPE Close(DWORD save_option) override;
-    HRESULT STDMETHODCALLTYPE SetMoniker(DWORD, IMoniker*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetMoniker(DWORD, DWORD, IMoniker**) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE InitFromData(IDataObject*, BOOL, DWORD) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetClipboardData(DWORD, IDataObject**) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE SetMoniker(DWORD, IMoniker*) override {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE GetMoniker(DWORD, DWORD, IMoniker**) override {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE InitFromData(IDataObject*, BOOL, DWORD) override {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE GetClipboardData(DWORD, IDataObject**) override {
+        return E_NOTIMPL;
+    }
     HRESULT STDMETHODCALLTYPE DoVerb(LONG verb, MSG* message, IOleClientSite* site, LONG index,
                                      HWND parent, LPCRECT position) override;
     HRESULT STDMETHODCALLTYPE EnumVerbs(IEnumOLEVERB** verbs) override;
-    HRESULT STDMETHODCALLTYPE Update() override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE IsUpToDate() override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE Update() override {
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE IsUpToDate() override {
+        return S_OK;
+    }
     HRESULT STDMETHODCALLTYPE GetUserClassID(CLSID* clsid) override;
     HRESULT STDMETHODCALLTYPE GetUserType(DWORD form, LPOLESTR* name) override;
     HRESULT STDMETHODCALLTYPE SetExtent(DWORD aspect, SIZEL* size) override;
@@ -127,22 +150,36 @@ class MoonleafObject final : public _Moonleaf,
     HRESULT STDMETHODCALLTYPE Unadvise(DWORD connection) override;
     HRESULT STDMETHODCALLTYPE EnumAdvise(IEnumSTATDATA** advises) override;
     HRESULT STDMETHODCALLTYPE GetMiscStatus(DWORD aspect, DWORD* status) override;
-    HRESULT STDMETHODCALLTYPE SetColorScheme(LOGPALETTE*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE SetColorScheme(LOGPALETTE*) override {
+        return E_NOTIMPL;
+    }
 
     // IOleWindow, IOleInPlaceObject, IOleInPlaceActiveObject (ole_object.cpp)
     HRESULT STDMETHODCALLTYPE GetWindow(HWND* window) override;
-    HRESULT STDMETHODCALLTYPE ContextSensitiveHelp(BOOL) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE ContextSensitiveHelp(BOOL) override {
+        return E_NOTIMPL;
+    }
     HRESULT STDMETHODCALLTYPE InPlaceDeactivate() override;
-    HRESULT STDMETHODCALLTYPE UIDeactivate() override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE UIDeactivate() override;
     HRESULT STDMETHODCALLTYPE SetObjectRects(LPCRECT position, LPCRECT clip) override;
-    HRESULT STDMETHODCALLTYPE ReactivateAndUndo() override { return INPLACE_E_NOTUNDOABLE; }
-    HRESULT STDMETHODCALLTYPE TranslateAccelerator(MSG*) override { return S_FALSE; }
-    HRESULT STDMETHODCALLTYPE OnFrameWindowActivate(BOOL) override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE OnDocWindowActivate(BOOL) override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE ReactivateAndUndo() override {
+        return INPLACE_E_NOTUNDOABLE;
+    }
+    HRESULT STDMETHODCALLTYPE TranslateAccelerator(MSG*) override {
+        return S_FALSE;
+    }
+    HRESULT STDMETHODCALLTYPE OnFrameWindowActivate(BOOL) override {
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE OnDocWindowActivate(BOOL) override {
+        return S_OK;
+    }
     HRESULT STDMETHODCALLTYPE ResizeBorder(LPCRECT, IOleInPlaceUIWindow*, BOOL) override {
         return S_OK;
     }
-    HRESULT STDMETHODCALLTYPE EnableModeless(BOOL) override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE EnableModeless(BOOL) override {
+        return S_OK;
+    }
 
     // IViewObject2 (ole_object.cpp)
     HRESULT STDMETHODCALLTYPE Draw(DWORD aspect, LONG index, void* aspect_info,
@@ -154,8 +191,12 @@ class MoonleafObject final : public _Moonleaf,
                                           LOGPALETTE**) override {
         return E_NOTIMPL;
     }
-    HRESULT STDMETHODCALLTYPE Freeze(DWORD, LONG, void*, DWORD*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE Unfreeze(DWORD) override { return OLE_E_NOCONNECTION; }
+    HRESULT STDMETHODCALLTYPE Freeze(DWORD, LONG, void*, DWORD*) override {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE Unfreeze(DWORD) override {
+        return OLE_E_NOCONNECTION;
+    }
     HRESULT STDMETHODCALLTYPE SetAdvise(DWORD aspects, DWORD flags, IAdviseSink* sink) override;
     HRESULT STDMETHODCALLTYPE GetAdvise(DWORD* aspects, DWORD* flags, IAdviseSink** sink) override;
     HRESULT STDMETHODCALLTYPE GetExtent(DWORD aspect, LONG index, DVTARGETDEVICE* device,
@@ -163,8 +204,12 @@ class MoonleafObject final : public _Moonleaf,
 
     // IOleControl
     HRESULT STDMETHODCALLTYPE GetControlInfo(CONTROLINFO* info) override;
-    HRESULT STDMETHODCALLTYPE OnMnemonic(MSG*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE OnAmbientPropertyChange(DISPID) override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE OnMnemonic(MSG*) override {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE OnAmbientPropertyChange(DISPID) override {
+        return S_OK;
+    }
     HRESULT STDMETHODCALLTYPE FreezeEvents(BOOL freeze) override;
 
     // The control's window procedure hands its messages here (control_window.cpp).
@@ -172,7 +217,7 @@ class MoonleafObject final : public _Moonleaf,
 
   private:
     // moonleaf::ControlHost
-    void property_changed(std::string_view name) override;
+    void property_changed(moonleaf::PropertyId id) override;
     void raise_click() override;
     common::OleDate now() const override;
     void set_spin_timer(bool running) override;
@@ -186,6 +231,10 @@ class MoonleafObject final : public _Moonleaf,
     HRESULT load_from(moonleaf::PropertyBag& bag);
 
     HRESULT activate_in_place(IOleClientSite* site, HWND parent, const RECT* position);
+    // Takes the focus and becomes the frame's active object, so that keys reach the control.
+    HRESULT activate_ui();
+    // Closes the window without a word to the site (the destructor's part of deactivation).
+    void destroy_window();
     HRESULT create_window(HWND parent, const RECT& position);
     void place_windows();
     SIZEL extent_himetric() const;
@@ -203,6 +252,9 @@ class MoonleafObject final : public _Moonleaf,
 
     ComPtr<IOleClientSite> client_site_;
     ComPtr<IOleInPlaceSite> in_place_site_;
+    ComPtr<IOleInPlaceFrame> ui_frame_;  // set while UI-active
+    ComPtr<IOleInPlaceUIWindow> ui_document_;
+    bool ui_active_ = false;
     ComPtr<IOleAdviseHolder> advise_holder_;
     ComPtr<IAdviseSink> view_sink_;
     DWORD view_advise_flags_ = 0;

@@ -1,5 +1,6 @@
 // OLE embedding: the container places the control (IOleObject), activates it in place in its
 // window (IOleInPlaceObject, IOleInPlaceActiveObject) and may ask for a picture (IViewObject2).
+#include "moonleaf/com/exception_barrier.h"
 #include "moonleaf/com/moonleaf_object.h"
 
 namespace moonleaf_com {
@@ -44,18 +45,63 @@ HRESULT MoonleafObject::Close(DWORD save_option) {
 
 HRESULT MoonleafObject::DoVerb(LONG verb, MSG*, IOleClientSite* site, LONG, HWND parent,
                                LPCRECT position) {
-    switch (verb) {
-        case OLEIVERB_PRIMARY:
-        case OLEIVERB_SHOW:
-        case OLEIVERB_INPLACEACTIVATE:
-        case OLEIVERB_UIACTIVATE:
-            return activate_in_place(site ? site : client_site_.get(), parent, position);
-        case OLEIVERB_HIDE:
-            if (window_) ::ShowWindow(window_.get(), SW_HIDE);
-            return S_OK;
-        default:
-            return OLEOBJ_S_INVALIDVERB;
+    return barrier([&]() -> HRESULT {
+        IOleClientSite* const target = site ? site : client_site_.get();
+        switch (verb) {
+            case OLEIVERB_PRIMARY:
+            case OLEIVERB_SHOW:
+            case OLEIVERB_INPLACEACTIVATE:
+                return activate_in_place(target, parent, position);
+            case OLEIVERB_UIACTIVATE: {
+                const HRESULT hr = activate_in_place(target, parent, position);
+                return FAILED(hr) ? hr : activate_ui();
+            }
+            case OLEIVERB_HIDE:
+                UIDeactivate();
+                if (window_) ::ShowWindow(window_.get(), SW_HIDE);
+                return S_OK;
+            default: {
+                // A verb of our own we do not know is carried out as the primary one; the
+                // negative verbs are the system's, and those we do not name we do not do.
+                if (verb < 0) return E_NOTIMPL;
+                const HRESULT hr = activate_in_place(target, parent, position);
+                return FAILED(hr) ? hr : OLEOBJ_S_INVALIDVERB;
+            }
+        }
+    });
+}
+
+HRESULT MoonleafObject::activate_ui() {
+    if (!window_ || !in_place_site_) return E_UNEXPECTED;
+    if (!ui_active_) {
+        ui_active_ = true;
+        in_place_site_->OnUIActivate();
+        RECT position{}, clip{};
+        OLEINPLACEFRAMEINFO frame_info{};
+        frame_info.cb = sizeof(frame_info);
+        in_place_site_->GetWindowContext(ui_frame_.put(), ui_document_.put(), &position, &clip,
+                                         &frame_info);
+        auto* active = static_cast<IOleInPlaceActiveObject*>(this);
+        if (ui_frame_) {
+            ui_frame_->SetActiveObject(active, L"Moonleaf");
+            ui_frame_->SetBorderSpace(nullptr);
+        }
+        if (ui_document_) {
+            ui_document_->SetActiveObject(active, L"Moonleaf");
+            ui_document_->SetBorderSpace(nullptr);
+        }
     }
+    if (::GetFocus() != window_.get()) ::SetFocus(window_.get());
+    return S_OK;
+}
+
+HRESULT MoonleafObject::UIDeactivate() {
+    if (!ui_active_) return S_OK;
+    ui_active_ = false;
+    if (auto document = std::move(ui_document_)) document->SetActiveObject(nullptr, nullptr);
+    if (auto frame = std::move(ui_frame_)) frame->SetActiveObject(nullptr, nullptr);
+    if (in_place_site_) in_place_site_->OnUIDeactivate(FALSE);
+    return S_OK;
 }
 
 HRESULT MoonleafObject::activate_in_place(IOleClientSite* site, HWND parent, const RECT* position) {
@@ -92,14 +138,20 @@ HRESULT MoonleafObject::activate_in_place(IOleClientSite* site, HWND parent, con
 
 HRESULT MoonleafObject::InPlaceDeactivate() {
     if (!window_) return S_OK;
+    UIDeactivate();
+    destroy_window();
+    if (auto site = std::move(in_place_site_)) site->OnInPlaceDeactivate();
+    return S_OK;
+}
+
+void MoonleafObject::destroy_window() {
+    if (!window_) return;
     ::SetWindowLongPtrW(window_.get(), GWLP_USERDATA, 0);
     ::KillTimer(window_.get(), 1);
     year_combo_.release();  // destroyed with their parent
     month_combo_.release();
     canvas_.set_window(nullptr);
     window_.reset();
-    if (auto site = std::move(in_place_site_)) site->OnInPlaceDeactivate();
-    return S_OK;
 }
 
 HRESULT MoonleafObject::GetWindow(HWND* window) {
@@ -108,13 +160,28 @@ HRESULT MoonleafObject::GetWindow(HWND* window) {
     return window_ ? S_OK : E_FAIL;
 }
 
-HRESULT MoonleafObject::SetObjectRects(LPCRECT position, LPCRECT) {
+HRESULT MoonleafObject::SetObjectRects(LPCRECT position, LPCRECT clip) {
     if (!position) return E_POINTER;
-    apply_size({position->right - position->left, position->bottom - position->top});
-    if (window_)
+    return barrier([&] {
+        apply_size({position->right - position->left, position->bottom - position->top});
+        if (!window_) return S_OK;
         ::SetWindowPos(window_.get(), nullptr, position->left, position->top, control_.width(),
                        control_.height(), SWP_NOZORDER | SWP_NOACTIVATE);
-    return S_OK;
+        // Only the part inside the clip rectangle may show (the container scrolled or covers
+        // the rest); a clip around the whole control needs no region.
+        const RECT whole{position->left, position->top, position->left + control_.width(),
+                         position->top + control_.height()};
+        RECT visible{};
+        if (!clip || (::IntersectRect(&visible, &whole, clip) && ::EqualRect(&visible, &whole))) {
+            ::SetWindowRgn(window_.get(), nullptr, TRUE);
+            return S_OK;
+        }
+        ::OffsetRect(&visible, -whole.left, -whole.top);
+        common::win32::UniqueRegion region(::CreateRectRgnIndirect(&visible));
+        // The window owns the region once it is set.
+        if (region && ::SetWindowRgn(window_.get(), region.get(), TRUE)) region.release();
+        return S_OK;
+    });
 }
 
 void MoonleafObject::apply_size(SIZE requested) {
@@ -132,12 +199,14 @@ SIZEL MoonleafObject::extent_himetric() const {
 HRESULT MoonleafObject::SetExtent(DWORD aspect, SIZEL* size) {
     if (aspect != DVASPECT_CONTENT) return DV_E_DVASPECT;
     if (!size) return E_POINTER;
-    apply_size(
-        {pixels_from_himetric(size->cx, LOGPIXELSX), pixels_from_himetric(size->cy, LOGPIXELSY)});
-    if (window_)
-        ::SetWindowPos(window_.get(), nullptr, 0, 0, control_.width(), control_.height(),
-                       SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
-    return S_OK;
+    return barrier([&] {
+        apply_size({pixels_from_himetric(size->cx, LOGPIXELSX),
+                    pixels_from_himetric(size->cy, LOGPIXELSY)});
+        if (window_)
+            ::SetWindowPos(window_.get(), nullptr, 0, 0, control_.width(), control_.height(),
+                           SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
+        return S_OK;
+    });
 }
 
 HRESULT MoonleafObject::GetExtent(DWORD aspect, SIZEL* size) {
@@ -182,7 +251,7 @@ HRESULT MoonleafObject::Unadvise(DWORD connection) {
 HRESULT MoonleafObject::EnumAdvise(IEnumSTATDATA** advises) {
     if (!advises) return E_POINTER;
     *advises = nullptr;
-    return advise_holder_ ? advise_holder_->EnumAdvise(advises) : S_OK;
+    return advise_holder_ ? advise_holder_->EnumAdvise(advises) : OLE_E_NOCONNECTION;
 }
 
 HRESULT MoonleafObject::GetMiscStatus(DWORD, DWORD* status) {
@@ -198,8 +267,10 @@ HRESULT MoonleafObject::Draw(DWORD aspect, LONG, void*, DVTARGETDEVICE*, HDC, HD
     if (!dc) return E_INVALIDARG;
     RECT area{0, 0, control_.width(), control_.height()};
     if (bounds) area = {bounds->left, bounds->top, bounds->right, bounds->bottom};
-    canvas_.compose(dc, area);
-    return S_OK;
+    return barrier([&] {
+        canvas_.compose(dc, area);
+        return S_OK;
+    });
 }
 
 HRESULT MoonleafObject::SetAdvise(DWORD aspects, DWORD flags, IAdviseSink* sink) {

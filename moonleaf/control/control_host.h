@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "common/ole_date.h"
+#include "moonleaf/control/control_properties.h"
 
 namespace moonleaf {
 
@@ -14,9 +15,9 @@ class ControlHost {
   public:
     virtual ~ControlHost() = default;
     // A property was written: notify the container (IPropertyNotifySink::OnChanged with the
-    // member's dispatch identifier) and mark the stored state dirty. `name` is the member name,
-    // e.g. "Value".
-    virtual void property_changed(std::string_view name) = 0;
+    // member's dispatch identifier, property_info(id).dispatch_id) and mark the stored state
+    // dirty.
+    virtual void property_changed(PropertyId id) = 0;
     // Fire the `Click` event of the event interface.
     virtual void raise_click() = 0;
     // The local date and time now.

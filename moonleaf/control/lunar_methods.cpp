@@ -15,13 +15,16 @@ bool in_method_range(OleDate date) {
 }
 
 std::string month_name(OleDate date) {
-    return LunarMonthName(ToLunarDate(date).month);
+    return std::string(LunarMonthName(ToLunarDate(date).month));
 }
 std::string day_name(OleDate date) {
-    return LunarDayName(ToLunarDate(date).day);
+    return std::string(LunarDayName(ToLunarDate(date).day));
 }
 std::string animal(OleDate date) {
-    return ZodiacAnimal(ToLunarDate(date).year);
+    return std::string(ZodiacAnimal(ToLunarDate(date).year));
+}
+std::string constellation(OleDate date) {
+    return std::string(ConstellationOf(date));
 }
 
 }  // namespace
@@ -52,7 +55,7 @@ Result<std::string> MoonleafControl::GetChineseAnimal(OleDate theDate) const {
     return lunar_fact(theDate, animal);
 }
 Result<std::string> MoonleafControl::GetConstellation(OleDate theDate) const {
-    return lunar_fact(theDate, ConstellationOf);
+    return lunar_fact(theDate, constellation);
 }
 
 }  // namespace moonleaf

@@ -53,15 +53,14 @@ void draw_button(Canvas& canvas, Surface surface, const Rect& button, char glyph
     canvas.marlett_glyph(surface, button, glyph, kBlack);
 }
 
-// Draws the day's caption under its number; false when the engine cannot convert the day.
-// Checked beforehand rather than caught, so that a month far outside costs no exceptions.
-bool draw_caption(Canvas& canvas, const Rect& cell, int w, OleDate day) {
-    if (day < kFirstConvertibleDay || day > kLastConvertibleDay) return false;
+// Draws the day's caption under its number, if the engine converts the day. Checked
+// beforehand rather than caught, so that a month far outside costs no exceptions.
+void draw_caption(Canvas& canvas, const Rect& cell, int w, OleDate day) {
+    if (day < kFirstConvertibleDay || day > kLastConvertibleDay) return;
     const DayCaptionResult caption = DayCaption(day);
     const int x = cell.left + half(w - kCharacterWidth * character_count(caption.text));
     canvas.text(Surface::Control, {x, cell.top + 13}, caption.text,
                 caption.festival ? kRed : kBlack);
-    return true;
 }
 
 }  // namespace
@@ -107,8 +106,7 @@ GridDrawing draw_grid(Canvas& canvas, const ControlProperties& properties, int W
         const std::string number = std::to_string(d);
         const int x = cell.left + half(w - kDigitWidth * static_cast<int>(number.size()));
         canvas.text(Surface::Control, {x, cell.top}, number, column_colour(k % 7));
-        if (lunar && !draw_caption(canvas, cell, w, OleDate::from_ymd(value.year, value.month, d)))
-            drawing.lunar_complete = false;
+        if (lunar) draw_caption(canvas, cell, w, OleDate::from_ymd(value.year, value.month, d));
     }
     canvas.present(Surface::Control);
     return drawing;
@@ -131,10 +129,12 @@ void draw_bottom_band(Canvas& canvas, const ControlProperties& properties, int W
         const int length = common::days_in_month(value.year, value.month);
         bool first = true;
         for (int d = 1; d <= length; ++d) {
-            const std::string term = SolarTermOf(OleDate::from_ymd(value.year, value.month, d));
+            const std::string_view term =
+                SolarTermOf(OleDate::from_ymd(value.year, value.month, d));
             if (term == " ") continue;
             const Point at = first ? Point{8, 218} : Point{half(W), 218};
-            canvas.text(Surface::Control, at, term + "：" + std::to_string(d) + "日", kBlack);
+            canvas.text(Surface::Control, at, std::string(term) + "：" + std::to_string(d) + "日",
+                        kBlack);
             first = false;
         }
     }
@@ -148,8 +148,9 @@ bool draw_title_band(Canvas& canvas, const ControlProperties& properties, int W)
         try {
             const LunarDate lunar = ToLunarDate(properties.Value);
             canvas.text(Surface::Control, {6, 7},
-                        "农历" + CyclicalYearName(lunar.year) + LunarMonthName(lunar.month) +
-                            LunarDayName(lunar.day),
+                        "农历" + std::string(CyclicalYearName(lunar.year)) +
+                            std::string(LunarMonthName(lunar.month)) +
+                            std::string(LunarDayName(lunar.day)),
                         kBlack);
             canvas.text(Surface::Control, {132, 7}, ZodiacAnimal(lunar.year), kBlack);
         } catch (const LunarRangeError&) {

@@ -8,8 +8,8 @@
 namespace moonleaf {
 
 // The drawing operations of the month view. Each draws one part onto its surface and presents
-// that surface. Those that show lunar texts return false when the engine could not convert a
-// date they needed; everything else of the part is still drawn, the text is left out.
+// that surface. Days the engine cannot convert are drawn without their lunar texts; the title
+// band says whether it could convert `Value`.
 
 Surface box_surface(SelectorList list);
 
@@ -19,7 +19,6 @@ void draw_separators(Canvas& canvas, int W);
 struct GridDrawing {
     DayArray days{};
     int selected_cell = -1;
-    bool lunar_complete = true;
 };
 GridDrawing draw_grid(Canvas& canvas, const ControlProperties& properties, int W);
 void draw_weekday_header(Canvas& canvas, const ControlProperties& properties, int W);

@@ -5,15 +5,12 @@
 
 #include "moonleaf/control/month_painter.h"
 #include "moonleaf/control/property_stream.h"
+#include "moonleaf/lunar/solar_to_lunar.h"
 
 namespace moonleaf {
 namespace {
 
 using common::OleDate;
-
-Status lunar_status(bool complete) {
-    return complete ? Status{} : Status{Error{kLunarRangeMessage}};
-}
 
 bool in_listed_years(int year) {
     return year >= kFirstListedYear && year <= kLastListedYear;
@@ -51,56 +48,43 @@ Status MoonleafControl::init_new() {
     return load(nothing_stored);
 }
 
-template <class T>
-Status MoonleafControl::write_property(T ControlProperties::*field, T value, const char* name,
-                                       Status (MoonleafControl::*redraw)()) {
-    properties_.*field = value;
-    host_.property_changed(name);
-    return (this->*redraw)();
+Status MoonleafControl::put(PropertyId id, const PropertyValue& value) {
+    const PropertyInfo& info = property_info(id);
+    const bool stored = std::visit(
+        [&](auto field) {
+            using T = std::remove_reference_t<decltype(properties_.*field)>;
+            const T* typed = std::get_if<T>(&value);
+            if (typed) properties_.*field = *typed;
+            return typed != nullptr;
+        },
+        info.field);
+    if (!stored) return Error{"抱歉，属性“" + std::string(info.name) + "”不接受这种类型的值。"};
+    host_.property_changed(id);
+    return redraw_after_write(info.redraw);
 }
 
-Status MoonleafControl::put_BottomBackColor(Colour colour) {
-    return write_property(&ControlProperties::BottomBackColor, colour, "BottomBackColor",
-                          &MoonleafControl::redraw_bottom_band);
-}
-Status MoonleafControl::put_DateBackColor(Colour colour) {
-    return write_property(&ControlProperties::DateBackColor, colour, "DateBackColor",
-                          &MoonleafControl::redraw_grid);
-}
-Status MoonleafControl::put_GridLinesColor(Colour colour) {
-    return write_property(&ControlProperties::GridLinesColor, colour, "GridLinesColor",
-                          &MoonleafControl::redraw_grid);
-}
-Status MoonleafControl::put_SelectColor(Colour colour) {
-    return write_property(&ControlProperties::SelectColor, colour, "SelectColor",
-                          &MoonleafControl::redraw_grid);
-}
-Status MoonleafControl::put_ShowVerticalGrid(bool show) {
-    return write_property(&ControlProperties::ShowVerticalGrid, show, "ShowVerticalGrid",
-                          &MoonleafControl::redraw_grid);
-}
-Status MoonleafControl::put_ShowHorizontalGrid(bool show) {
-    return write_property(&ControlProperties::ShowHorizontalGrid, show, "ShowHorizontalGrid",
-                          &MoonleafControl::redraw_grid);
-}
-Status MoonleafControl::put_TitleBackColor(Colour colour) {
-    return write_property(&ControlProperties::TitleBackColor, colour, "TitleBackColor",
-                          &MoonleafControl::redraw_selector_boxes);
-}
-Status MoonleafControl::put_WeekBackColor(Colour colour) {
-    return write_property(&ControlProperties::WeekBackColor, colour, "WeekBackColor",
-                          &MoonleafControl::redraw_weekday_header);
-}
-Status MoonleafControl::put_Big(std::int16_t big) {
-    return write_property(&ControlProperties::Big, big, "Big", &MoonleafControl::redraw_after_big);
+Status MoonleafControl::redraw_after_write(Redraw redraw) {
+    switch (redraw) {
+        case Redraw::BottomBand:
+            return redraw_bottom_band();
+        case Redraw::Grid:
+            return redraw_grid();
+        case Redraw::SelectorsThenTitleBand:
+            return redraw_selector_boxes();
+        case Redraw::WeekdayHeader:
+            return redraw_weekday_header();
+        case Redraw::ValueBands:
+            return show_value();
+        case Redraw::EveryBand:
+            return redraw_after_big();
+    }
+    return {};
 }
 
-Status MoonleafControl::put_Value(OleDate value) {
-    properties_.Value = value;
-    host_.property_changed("Value");
+Status MoonleafControl::show_value() {
     Status status;
     // A year the list does not hold selects nothing and leaves the labels as they are.
-    const common::YearMonthDay ymd = value.ymd();
+    const common::YearMonthDay ymd = properties_.Value.ymd();
     if (in_listed_years(ymd.year)) {
         status = select_list_item(SelectorList::Year, ymd.year - kFirstListedYear);
         status.keep_first_failure(select_list_item(SelectorList::Month, ymd.month - 1));
@@ -157,7 +141,7 @@ void MoonleafControl::set_month_label(int month) {
 
 // Like a window holding the mouse capture, the part that took the first press takes every
 // press and the release until all buttons are up.
-void MoonleafControl::mouse_down(Point at, MouseButton /*button*/) {
+void MoonleafControl::mouse_down(Point at, MouseButton button) {
     if (press_target_ == PressTarget::None) {
         press_target_ = PressTarget::Control;
         for (SelectorList list : {SelectorList::Year, SelectorList::Month})
@@ -166,7 +150,7 @@ void MoonleafControl::mouse_down(Point at, MouseButton /*button*/) {
                     list == SelectorList::Year ? PressTarget::YearBox : PressTarget::MonthBox;
     }
     if (press_target_ == PressTarget::Control) {
-        press_day_cell(at);
+        press_day_cell(at, button);
         return;
     }
     const SelectorList list = pressed_box();
@@ -179,7 +163,11 @@ void MoonleafControl::mouse_up(Point at, MouseButton button) {
     if (press_target_ == PressTarget::None) return;
     if (press_target_ == PressTarget::Control) {
         press_target_ = PressTarget::None;
-        if (button == MouseButton::Left && frame_rect(width_).contains(at)) on_click();
+        // The press's click, if any, is this release's or nobody's.
+        const bool pending = std::exchange(click_pending_, false);
+        if (pending && button == MouseButton::Left && frame_rect(width_).contains(at) &&
+            !on_selector(at))
+            host_.raise_click();
         return;
     }
     const SelectorList list = pressed_box();
@@ -197,15 +185,22 @@ void MoonleafControl::mouse_capture_lost() {
     if (press_target_ == PressTarget::YearBox || press_target_ == PressTarget::MonthBox)
         release_selector_box(pressed_box());
     press_target_ = PressTarget::None;
+    click_pending_ = false;
+}
+
+bool MoonleafControl::on_selector(Point at) const {
+    return selector_box_rect(width_, SelectorList::Year).contains(at) ||
+           selector_box_rect(width_, SelectorList::Month).contains(at);
 }
 
 SelectorList MoonleafControl::pressed_box() const {
     return press_target_ == PressTarget::YearBox ? SelectorList::Year : SelectorList::Month;
 }
 
-void MoonleafControl::press_day_cell(Point at) {
-    // A captured mouse also reports presses outside the control.
-    if (at.y <= 45 || !frame_rect(width_).contains(at)) return;
+// Any button picks a day; only the left one makes the press a click.
+void MoonleafControl::press_day_cell(Point at, MouseButton button) {
+    // A captured mouse also reports presses outside the control; x 0 and 1 are the frame.
+    if (at.y <= 45 || at.x < 2 || !frame_rect(width_).contains(at)) return;
     const int w = cell_width(width_);
     const int column = (at.x - 2) / w;
     const int row = (at.y - 46) / kRowHeight;
@@ -219,13 +214,7 @@ void MoonleafControl::press_day_cell(Point at) {
     set_value_directly(value.year, value.month, d);
     (void)redraw_title_band();
     (void)redraw_grid();
-    click_pending_ = true;
-}
-
-void MoonleafControl::on_click() {
-    if (!click_pending_) return;
-    click_pending_ = false;
-    host_.raise_click();
+    if (button == MouseButton::Left) click_pending_ = true;
 }
 
 void MoonleafControl::press_selector_box(SelectorList list, Point at) {
@@ -255,13 +244,69 @@ void MoonleafControl::spin_timer_tick() {
     if (spin_mode_ == SpinMode::None) return;
     const SpinStep step = spin_step(spin_mode_, year_label_, month_label_);
     if (step.stop) host_.set_spin_timer(false);
-    set_year_label(step.year);
-    set_month_label(step.month);
-    year_list_.selected = step.year - kFirstListedYear;
+    move_to(step.year, step.month, properties_.Value.day_of_month());
+}
+
+// Like a spin step, but a day at a time or a month at a time, within the listed years.
+bool MoonleafControl::key_down(Key key) {
+    if (key == Key::Enter) {
+        host_.raise_click();
+        return true;
+    }
+    const OleDate value = properties_.Value.date_only();
+    const common::YearMonthDay ymd = value.ymd();
+    OleDate target = value;
+    const auto months_away = [&](int months) {
+        const int index = ymd.year * 12 + ymd.month - 1 + months;
+        const int year = index / 12, month = index % 12 + 1;
+        return OleDate::from_ymd(year, month,
+                                 std::min(ymd.day, common::days_in_month(year, month)));
+    };
+    switch (key) {
+        case Key::Left:
+            target = OleDate::from_day(value.day() - 1);
+            break;
+        case Key::Right:
+            target = OleDate::from_day(value.day() + 1);
+            break;
+        case Key::Up:
+            target = OleDate::from_day(value.day() - 7);
+            break;
+        case Key::Down:
+            target = OleDate::from_day(value.day() + 7);
+            break;
+        case Key::PageUp:
+            target = months_away(-1);
+            break;
+        case Key::PageDown:
+            target = months_away(1);
+            break;
+        case Key::Home:
+            target = OleDate::from_ymd(ymd.year, ymd.month, 1);
+            break;
+        case Key::End:
+            target =
+                OleDate::from_ymd(ymd.year, ymd.month, common::days_in_month(ymd.year, ymd.month));
+            break;
+        case Key::Enter:
+            break;
+    }
+    target = std::clamp(target, OleDate::from_ymd(kFirstListedYear, 1, 1),
+                        OleDate::from_ymd(kLastListedYear, 12, 31));
+    const common::YearMonthDay to = target.ymd();
+    move_to(to.year, to.month, to.day);
+    return true;
+}
+
+// Shows a month with the labels and both lists following, `Value` set directly.
+void MoonleafControl::move_to(int year, int month, int day) {
+    set_year_label(year);
+    set_month_label(month);
+    year_list_.selected = year - kFirstListedYear;
     host_.list_selection_changed(SelectorList::Year, year_list_.selected);
-    month_list_.selected = step.month - 1;
+    month_list_.selected = month - 1;
     host_.list_selection_changed(SelectorList::Month, month_list_.selected);
-    set_value_directly(step.year, step.month, properties_.Value.day_of_month());
+    set_value_directly(year, month, day);
     (void)redraw_month();
 }
 
@@ -284,15 +329,19 @@ void MoonleafControl::redraw_all() {
     draw_selector_box(canvas_, SelectorList::Month, properties_.TitleBackColor, month_label_);
 }
 
+// Days of the shown month outside the lunar table are drawn without lunar texts; that is no
+// error. Only a `Value` past the table's end is, as the methods that fall back to it fail.
 Status MoonleafControl::redraw_grid() {
     const GridDrawing drawing = draw_grid(canvas_, properties_, width_);
     day_array_ = drawing.days;
     selected_cell_ = drawing.selected_cell;
-    return lunar_status(drawing.lunar_complete);
+    return {};
 }
 
 Status MoonleafControl::redraw_title_band() {
-    return lunar_status(draw_title_band(canvas_, properties_, width_));
+    const bool converted = draw_title_band(canvas_, properties_, width_);
+    if (!converted && properties_.Value > kLastConvertibleDay) return Error{kLunarRangeMessage};
+    return {};
 }
 
 Status MoonleafControl::redraw_bottom_band() {

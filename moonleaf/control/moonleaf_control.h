@@ -17,6 +17,11 @@ namespace moonleaf {
 
 enum class MouseButton { Left, Right, Middle };
 
+// The keys the control answers while it has the keyboard focus (after UI activation): the
+// arrows move the selected day, Page Up/Down the month, Home/End to the month's first and last
+// day, Enter picks the selected day as a click on it does.
+enum class Key { Left, Right, Up, Down, PageUp, PageDown, Home, End, Enter };
+
 struct Size {
     int width = 0;
     int height = 0;
@@ -56,30 +61,21 @@ class MoonleafControl {
     // Stores every property that differs from its default. False when the bag refused one.
     bool save(PropertyBag& bag) const;
 
-    Colour get_BottomBackColor() const { return properties_.BottomBackColor; }
-    Colour get_DateBackColor() const { return properties_.DateBackColor; }
-    Colour get_GridLinesColor() const { return properties_.GridLinesColor; }
-    Colour get_SelectColor() const { return properties_.SelectColor; }
-    bool get_ShowVerticalGrid() const { return properties_.ShowVerticalGrid; }
-    bool get_ShowHorizontalGrid() const { return properties_.ShowHorizontalGrid; }
-    Colour get_TitleBackColor() const { return properties_.TitleBackColor; }
-    Colour get_WeekBackColor() const { return properties_.WeekBackColor; }
-    common::OleDate get_Value() const { return properties_.Value; }
-    std::int16_t get_Big() const { return properties_.Big; }
-
     // Each write stores, tells the host, and redraws what shows the property. The only failure
-    // is a `Value` whose month the lunar engine cannot convert: the value is kept and drawn
-    // without its lunar texts, and the write reports the error.
-    Status put_BottomBackColor(Colour colour);
-    Status put_DateBackColor(Colour colour);
-    Status put_GridLinesColor(Colour colour);
-    Status put_SelectColor(Colour colour);
-    Status put_ShowVerticalGrid(bool show);
-    Status put_ShowHorizontalGrid(bool show);
-    Status put_TitleBackColor(Colour colour);
-    Status put_WeekBackColor(Colour colour);
-    Status put_Value(common::OleDate value);
-    Status put_Big(std::int16_t big);
+    // is a `Value` past the end of the lunar table: the value is kept and drawn without its
+    // lunar texts, and the write reports the error.
+    PropertyValue get(PropertyId id) const { return value_of(properties_, id); }
+    // `value` holds the property's own type; another type is refused.
+    Status put(PropertyId id, const PropertyValue& value);
+#define MOONLEAF_ACCESSORS(name, id, type, fallback, redraw) \
+    type get_##name() const {                                \
+        return properties_.name;                             \
+    }                                                        \
+    Status put_##name(type value) {                          \
+        return put(PropertyId::name, PropertyValue(value));  \
+    }
+    MOONLEAF_PROPERTIES(MOONLEAF_ACCESSORS)
+#undef MOONLEAF_ACCESSORS
 
     // Lunar facts of theDate, or of `Value` when theDate is not within 1901-01-01 00:00 …
     // 2090-12-31 00:00. Fails only when that falls back to a `Value` the engine cannot convert.
@@ -96,30 +92,55 @@ class MoonleafControl {
     // WM_CANCELMODE): a held arrow lets go, and nothing is clicked.
     void mouse_capture_lost();
     void spin_timer_tick();
+    // Moves `Value` (directly, as a press on a day does) within 1901-01-01 … 2090-12-31, or
+    // raises `Click` for Enter. True when the control used the key.
+    bool key_down(Key key);
     void choose_from_list(SelectorList list, int index);
     Size resize(Size requested);
     // Draws every surface afresh, e.g. after the host recreated its bitmaps.
     void redraw_all();
 
-    int width() const { return width_; }
-    int height() const { return kControlHeight; }
-    const SelectorListModel& year_list() const { return year_list_; }
-    const SelectorListModel& month_list() const { return month_list_; }
-    int year_label() const { return year_label_; }
-    int month_label() const { return month_label_; }
-    bool click_pending() const { return click_pending_; }
+    int width() const {
+        return width_;
+    }
+    int height() const {
+        return kControlHeight;
+    }
+    const SelectorListModel& year_list() const {
+        return year_list_;
+    }
+    const SelectorListModel& month_list() const {
+        return month_list_;
+    }
+    int year_label() const {
+        return year_label_;
+    }
+    int month_label() const {
+        return month_label_;
+    }
+    bool click_pending() const {
+        return click_pending_;
+    }
     // The grid cell of `Value`'s day as last drawn, -1 before the first drawing.
-    int selected_cell() const { return selected_cell_; }
-    SpinMode spin_mode() const { return spin_mode_; }
-    const DayArray& day_array() const { return day_array_; }
-    const ControlProperties& properties() const { return properties_; }
+    int selected_cell() const {
+        return selected_cell_;
+    }
+    SpinMode spin_mode() const {
+        return spin_mode_;
+    }
+    const DayArray& day_array() const {
+        return day_array_;
+    }
+    const ControlProperties& properties() const {
+        return properties_;
+    }
 
   private:
     enum class PressTarget { None, Control, YearBox, MonthBox };
 
-    template <class T>
-    Status write_property(T ControlProperties::*field, T value, const char* name,
-                          Status (MoonleafControl::*redraw)());
+    Status redraw_after_write(Redraw redraw);
+    PropertyValue default_of(const PropertyInfo& info) const;
+    Status show_value();
 
     Status select_list_item(SelectorList list, int index);
     Status on_list_choice(SelectorList list, int index);
@@ -127,10 +148,11 @@ class MoonleafControl {
     void set_year_label(int year);
     void set_month_label(int month);
     SelectorList pressed_box() const;
-    void press_day_cell(Point at);
+    void press_day_cell(Point at, MouseButton button);
+    bool on_selector(Point at) const;
+    void move_to(int year, int month, int day);
     void press_selector_box(SelectorList list, Point at);
     void release_selector_box(SelectorList list);
-    void on_click();
 
     Status redraw_grid();
     Status redraw_title_band();

@@ -9,11 +9,11 @@
 
 namespace moonleaf {
 
-// What a bag holds under a key, as found: the control checks kind and range itself, so the
-// host only translates. For IPropertyBag: read with VT_EMPTY and map the VARIANT — any
-// integer type (VT_I1…VT_UI8, VT_INT, VT_UINT) to std::int64_t, VT_BOOL to bool, VT_DATE to
-// OleDate, VT_R4/VT_R8/VT_CY/VT_DECIMAL to double, VT_BSTR to std::string (UTF-8), a failed
-// read (key absent) to BagMissing, anything else to BagUnsupported.
+// What a bag holds under a key, as found: the control converts it to the property's type and
+// checks its range itself, so the host only translates. For IPropertyBag: read with VT_EMPTY and
+// map the VARIANT — any integer type (VT_I1…VT_UI8, VT_INT, VT_UINT) to std::int64_t, VT_BOOL to
+// bool, VT_DATE to OleDate, VT_R4/VT_R8/VT_CY/VT_DECIMAL to double, VT_BSTR to std::string (UTF-8),
+// a failed read (key absent) to BagMissing, anything else to BagUnsupported.
 struct BagMissing {
     bool operator==(const BagMissing&) const = default;
 };

@@ -1,7 +1,5 @@
 #include "moonleaf/lunar/almanac_names.h"
 
-#include "moonleaf/lunar/solar_to_lunar.h"
-
 namespace moonleaf {
 
 const std::array<std::string_view, 10> HeavenlyStems = {"甲", "乙", "丙", "丁", "戊",
@@ -23,45 +21,78 @@ std::string numeral(int value) {
     return std::string(ChineseNumerals[static_cast<std::size_t>(value - 1)]);
 }
 
+// Every name spelled once, from the numerals and the rules of the calendar.
+struct NameTables {
+    std::array<std::string, 60> years;  // by (lunar year − 1900) mod 60
+    std::array<std::string, 13> months;
+    std::array<std::string, 31> days;
+
+    NameTables() {
+        for (int i = 0; i < 60; ++i)
+            years[static_cast<std::size_t>(i)] =
+                std::string(HeavenlyStems[static_cast<std::size_t>((i + 6) % 10)]) +
+                std::string(EarthlyBranches[static_cast<std::size_t>(i % 12)]) + "年";
+        for (int m = 1; m <= 12; ++m)
+            months[static_cast<std::size_t>(m)] =
+                (m <= 10 ? numeral(m) : "十" + numeral(m % 10)) + "月";
+        for (int d = 1; d <= 30; ++d) {
+            std::string& name = days[static_cast<std::size_t>(d)];
+            if (d <= 10)
+                name = "初" + numeral(d);
+            else if (d < 20)
+                name = "十" + numeral(d % 10);
+            else if (d == 20)
+                name = "二十";  // 廿 alone already means twenty
+            else if (d < 30)
+                name = "廿" + numeral(d % 10);
+            else
+                name = "三十";
+        }
+    }
+};
+
+const NameTables& names() {
+    static const NameTables tables;
+    return tables;
+}
+
 }  // namespace
 
-std::string CyclicalYearName(int lunar_year) {
-    return std::string(
-               HeavenlyStems[static_cast<std::size_t>(positive_mod(lunar_year - 1894, 10))]) +
-           std::string(
-               EarthlyBranches[static_cast<std::size_t>(positive_mod(lunar_year - 1888, 12))]) +
-           "年";
+std::string_view CyclicalYearName(int lunar_year) {
+    return names().years[static_cast<std::size_t>(positive_mod(lunar_year - 1900, 60))];
 }
 
-std::string ZodiacAnimal(int lunar_year) {
-    return std::string(
-        ZodiacAnimals[static_cast<std::size_t>(positive_mod(lunar_year - 1900, 12))]);
+std::string_view ZodiacAnimal(int lunar_year) {
+    return ZodiacAnimals[static_cast<std::size_t>(positive_mod(lunar_year - 1900, 12))];
 }
 
-std::string LunarMonthName(int month) {
+std::string_view LunarMonthName(int month) {
     if (month < 1 || month > 12) return {};
-    if (month <= 10) return numeral(month) + "月";
-    return "十" + numeral(month % 10) + "月";
+    return names().months[static_cast<std::size_t>(month)];
 }
 
-std::string LunarDayName(int day) {
+std::string_view LunarDayName(int day) {
     if (day < 1) return {};
-    if (day <= 10) return "初" + numeral(day);
-    if (day < 20) return "十" + numeral(day % 10);
-    if (day == 20) return "廿十";
-    if (day < 30) return "廿" + numeral(day % 10);
-    return "卅十";
+    return names().days[static_cast<std::size_t>(day > 30 ? 30 : day)];
+}
+
+void AppendLunarDateText(std::string& out, const LunarDate& lunar) {
+    out += "农历";
+    out += CyclicalYearName(lunar.year);
+    if (lunar.isLeapMonth) out += "(闰)";
+    out += LunarMonthName(lunar.month);
+    out += LunarDayName(lunar.day);
 }
 
 std::string LunarYearText(common::OleDate date) {
     const LunarDate lunar = ToLunarDate(date);
-    return CyclicalYearName(lunar.year) + (lunar.isLeapMonth ? "(闰)" : "");
+    return std::string(CyclicalYearName(lunar.year)) + (lunar.isLeapMonth ? "(闰)" : "");
 }
 
 std::string LunarDateText(common::OleDate date) {
-    const LunarDate lunar = ToLunarDate(date);
-    return "农历" + CyclicalYearName(lunar.year) + (lunar.isLeapMonth ? "(闰)" : "") +
-           LunarMonthName(lunar.month) + LunarDayName(lunar.day);
+    std::string text;
+    AppendLunarDateText(text, ToLunarDate(date));
+    return text;
 }
 
 }  // namespace moonleaf

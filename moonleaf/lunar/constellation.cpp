@@ -7,32 +7,35 @@ namespace moonleaf {
 namespace {
 
 struct Range {
-    std::string_view from, to, name;  // MMDD keys, both ends included
+    int from, to;  // MMDD keys as numbers, both ends included
+    std::string_view name;
 };
 
 constexpr std::array<Range, 12> kConstellations = {{
-    {"0321", "0419", "牡羊座"},
-    {"0420", "0520", "金牛座"},
-    {"0521", "0621", "双子座"},
-    {"0622", "0722", "巨蟹座"},
-    {"0723", "0822", "狮子座"},
-    {"0823", "0922", "处女座"},
-    {"0923", "1023", "天秤座"},
-    {"1024", "1121", "天蝎座"},
-    {"1122", "1221", "射手座"},
-    {"1222", "0119", "魔羯座"},  // wraps over the new year
-    {"0120", "0218", "水瓶座"},
-    {"0219", "0320", "双鱼座"},
+    {321, 419, "牡羊座"},
+    {420, 520, "金牛座"},
+    {521, 621, "双子座"},
+    {622, 722, "巨蟹座"},
+    {723, 822, "狮子座"},
+    {823, 922, "处女座"},
+    {923, 1023, "天秤座"},
+    {1024, 1121, "天蝎座"},
+    {1122, 1221, "射手座"},
+    {1222, 119, "魔羯座"},  // wraps over the new year
+    {120, 218, "水瓶座"},
+    {219, 320, "双鱼座"},
 }};
 
 }  // namespace
 
-std::string ConstellationOf(common::OleDate date) {
-    const std::string key = date.yyyymmdd().substr(4, 4);
+// Four-digit MMDD keys of the same width compare as numbers exactly as they do as texts.
+std::string_view ConstellationOf(common::OleDate date) {
+    const common::YearMonthDay ymd = date.ymd();
+    const int key = ymd.month * 100 + ymd.day;
     for (const Range& r : kConstellations) {
         const bool inside =
             r.from <= r.to ? (r.from <= key && key <= r.to) : (key >= r.from || key <= r.to);
-        if (inside) return std::string(r.name);
+        if (inside) return r.name;
     }
     return {};  // unreachable: the ranges cover every MMDD
 }

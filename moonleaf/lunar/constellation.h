@@ -1,12 +1,12 @@
 #pragma once
 
-#include <string>
+#include <string_view>
 
 #include "common/ole_date.h"
 
 namespace moonleaf {
 
 // The western constellation of the date's Gregorian month and day (0229 lies in 双鱼座).
-std::string ConstellationOf(common::OleDate date);
+std::string_view ConstellationOf(common::OleDate date);
 
 }  // namespace moonleaf

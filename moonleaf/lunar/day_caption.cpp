@@ -1,5 +1,8 @@
 #include "moonleaf/lunar/day_caption.h"
 
+#include <algorithm>
+#include <cstdint>
+
 #include "moonleaf/lunar/almanac_names.h"
 #include "moonleaf/lunar/solar_to_lunar.h"
 
@@ -23,31 +26,52 @@ const std::array<std::string_view, 10> LunarFestivals = {
 
 namespace {
 
-// Four digits MMDD, the form both festival tables are keyed by.
-std::string month_day_key(int month, int day) {
-    return {static_cast<char>('0' + month / 10), static_cast<char>('0' + month % 10),
-            static_cast<char>('0' + day / 10), static_cast<char>('0' + day % 10)};
+// Which festival, if any, each month and day (1-12, 0-31) names, so that a caption is one
+// lookup instead of a walk over both tables. The first entry of a table wins, as in a walk.
+struct FestivalIndex {
+    static constexpr std::uint8_t kNone = 0xFF;
+    std::array<std::array<std::uint8_t, 32>, 13> lunar{}, solar{};
+
+    template <std::size_t N>
+    static void fill(std::array<std::array<std::uint8_t, 32>, 13>& index,
+                     const std::array<std::string_view, N>& festivals) {
+        for (auto& month : index) month.fill(kNone);
+        for (std::size_t i = N; i-- > 0;) {
+            const std::string_view e = festivals[i];
+            const int month = (e[0] - '0') * 10 + (e[1] - '0');
+            const int day = (e[2] - '0') * 10 + (e[3] - '0');
+            index[static_cast<std::size_t>(month)][static_cast<std::size_t>(day)] =
+                static_cast<std::uint8_t>(i);
+        }
+    }
+
+    FestivalIndex() {
+        fill(lunar, LunarFestivals);
+        fill(solar, SolarFestivals);
+    }
+};
+
+const FestivalIndex& festival_index() {
+    static const FestivalIndex index;
+    return index;
 }
 
 // "0100" is how the table writes "the day before 0101": the last day of the lunar year,
 // whether the twelfth month has 29 or 30 days.
-constexpr std::string_view kNewYearsEveKey = "0100";
+constexpr std::size_t kMonthOf0100 = 1, kDayOf0100 = 0;
 
 }  // namespace
 
 DayCaptionResult DayCaption(common::OleDate date) {
     const LunarDate lunar = ToLunarDate(date);
-    const std::string key = month_day_key(lunar.month, lunar.day);
-    const bool eve = IsLastDayOfLunarYear(lunar);
-    for (std::string_view entry : LunarFestivals) {
-        const std::string_view entry_key = entry.substr(0, 4);
-        if (entry_key == key || (eve && entry_key == kNewYearsEveKey))
-            return {std::string(entry.substr(4)), true};
-    }
+    const FestivalIndex& index = festival_index();
+    const auto& lunar_month = index.lunar[static_cast<std::size_t>(lunar.month)];
+    std::uint8_t found = lunar_month[static_cast<std::size_t>(lunar.day)];
+    if (IsLastDayOfLunarYear(lunar)) found = std::min(found, index.lunar[kMonthOf0100][kDayOf0100]);
+    if (found != FestivalIndex::kNone) return {LunarFestivals[found].substr(4), true};
     const common::YearMonthDay ymd = date.ymd();
-    const std::string mmdd = month_day_key(ymd.month, ymd.day);
-    for (std::string_view entry : SolarFestivals)
-        if (entry.substr(0, 4) == mmdd) return {std::string(entry.substr(4)), true};
+    found = index.solar[static_cast<std::size_t>(ymd.month)][static_cast<std::size_t>(ymd.day)];
+    if (found != FestivalIndex::kNone) return {SolarFestivals[found].substr(4), true};
     return {LunarDayName(lunar.day), false};
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <array>
-#include <string>
 #include <string_view>
 
 #include "common/ole_date.h"
@@ -13,7 +12,7 @@ extern const std::array<std::string_view, 60> SolarFestivals;  // Gregorian mont
 extern const std::array<std::string_view, 10> LunarFestivals;  // lunar month and day
 
 struct DayCaptionResult {
-    std::string text;
+    std::string_view text;  // a view of the tables, valid for the whole program
     bool festival = false;
     bool operator==(const DayCaptionResult&) const = default;
 };

@@ -42,12 +42,12 @@ common::OleDate SolarTermDate(int year, int n) {
     return common::OleDate::from_ymd(year, (n + 1) / 2, (days[0] - '0') * 10 + (days[1] - '0'));
 }
 
-std::string SolarTermOf(common::OleDate date) {
+std::string_view SolarTermOf(common::OleDate date) {
     if (date.has_time_of_day()) return " ";
     const common::YearMonthDay ymd = date.ymd();
     for (int n = 2 * ymd.month - 1; n <= 2 * ymd.month; ++n)
         if (SolarTermDate(ymd.year, n) == date)
-            return std::string(SolarTermNames[static_cast<std::size_t>(n - 1)]);
+            return SolarTermNames[static_cast<std::size_t>(n - 1)];
     return " ";
 }
 

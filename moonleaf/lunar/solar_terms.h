@@ -17,6 +17,6 @@ common::OleDate SolarTermDate(int year, int n);
 
 // The name of the term that falls on the date, or " " when none does (or the date carries a
 // time of day).
-std::string SolarTermOf(common::OleDate date);
+std::string_view SolarTermOf(common::OleDate date);
 
 }  // namespace moonleaf

@@ -26,8 +26,9 @@ check dump 2020-01-01 2091-02-18
 check dump x 2020-01-01
 check cal 2020 13
 check cal abc
-check cal 1900 1
-check cal 2091 2
+check cal 1899 12
+check cal 2091 3
+check cal 2091
 check cal 2020 1 extra
 rm -f /tmp/moonleaf-err.$$
 [ "$failures" -eq 0 ] && echo "all bad calls rejected"

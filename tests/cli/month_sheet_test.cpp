@@ -22,12 +22,38 @@ TEST(MonthSheet, FirstWeekStartsOnSunday) {
     EXPECT_NE(sheet.find("\n   1       2       3"), std::string::npos) << sheet;
 }
 
-TEST(MonthSheet, OnlyMonthsThatConvertEntirely) {
-    EXPECT_FALSE(month_is_drawable(1900, 1));
-    EXPECT_TRUE(month_is_drawable(1900, 2));
-    EXPECT_TRUE(month_is_drawable(2091, 1));
-    EXPECT_FALSE(month_is_drawable(2091, 2));
+TEST(MonthSheet, MonthsWithAnyConvertibleDayShowOnlyThoseDaysCaptions) {
+    EXPECT_FALSE(month_is_drawable(1899, 12));
+    EXPECT_TRUE(month_is_drawable(1900, 1));
+    EXPECT_TRUE(month_is_drawable(2091, 2));
+    EXPECT_FALSE(month_is_drawable(2091, 3));
     EXPECT_FALSE(month_is_drawable(2020, 13));
+    // Lunar 1900 begins on January 31st: the days before it have no caption line under them.
+    const std::string sheet = month_sheet(1900, 1, first_convertible_day(1900, 1));
+    EXPECT_EQ(sheet.rfind("农历庚子年一月初一  鼠\n", 0), 0u) << sheet;
+    EXPECT_NE(sheet.find("\n   7       8       9       10      11      12      13\n\n"),
+              std::string::npos)
+        << sheet;
+    EXPECT_NE(sheet.find("   28      29      30      31\n                          春节\n"),
+              std::string::npos)
+        << sheet;
+}
+
+TEST(YearSheet, TwelveMonthsThreeAcrossEachRowEndingWithItsTerms) {
+    const std::string sheet = year_sheet(2021);
+    EXPECT_EQ(sheet.rfind(std::string(83, ' ') + "2021年\n", 0), 0u) << sheet;
+    std::size_t row_starts = 0;
+    for (const char* months : {"1月", "4月", "7月", "10月"}) {
+        const std::size_t at = sheet.find(std::string(" ") + months + " ", row_starts);
+        ASSERT_NE(at, std::string::npos) << months;
+        row_starts = at;
+    }
+    // January has six weeks, February four: the terms of both still share one line.
+    EXPECT_NE(
+        sheet.find("\n小寒：5日  大寒：20日" + std::string(37, ' ') + "立春：3日  雨水：18日"),
+        std::string::npos)
+        << sheet;
+    EXPECT_NE(sheet.find("冬至：21日\n\n"), std::string::npos);
 }
 
 }  // namespace

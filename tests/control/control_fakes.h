@@ -9,10 +9,12 @@
 
 namespace moonleaf::testing {
 
-// The order in which a new or loaded control writes its properties.
-inline const std::vector<std::string> kPropertyOrder = {
-    "BottomBackColor",    "DateBackColor",  "GridLinesColor", "SelectColor", "ShowVerticalGrid",
-    "ShowHorizontalGrid", "TitleBackColor", "WeekBackColor",  "Value",       "Big"};
+// The order in which a new or loaded control writes its properties: the table's.
+inline std::vector<std::string> property_order() {
+    std::vector<std::string> names;
+    for (const PropertyInfo& info : kProperties) names.emplace_back(info.name);
+    return names;
+}
 
 // One canvas call, with the fields that call uses.
 struct DrawCall {
@@ -95,7 +97,7 @@ class RecordingCanvas : public Canvas {
 
 class FakeHost : public ControlHost {
   public:
-    void property_changed(std::string_view name) override { changed.emplace_back(name); }
+    void property_changed(PropertyId id) override { changed.emplace_back(property_info(id).name); }
     void raise_click() override { ++clicks; }
     common::OleDate now() const override { return clock; }
     void set_spin_timer(bool running) override { timer_running = running; }

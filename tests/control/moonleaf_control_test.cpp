@@ -59,7 +59,7 @@ class MoonleafControlTest : public ::testing::Test {
 };
 
 TEST_F(MoonleafControlTest, NewInstanceShowsTodayWithDefaults) {
-    EXPECT_EQ(host.changed, testing::kPropertyOrder);
+    EXPECT_EQ(host.changed, testing::property_order());
     EXPECT_EQ(value(), OleDate::from_ymd(2020, 5, 23));
     EXPECT_EQ(control.year_list().selected, 2020 - 1901);
     EXPECT_EQ(control.month_list().selected, 4);
@@ -74,6 +74,26 @@ TEST_F(MoonleafControlTest, NewInstanceShowsTodayWithDefaults) {
     EXPECT_EQ(control.year_list().items.front(), "1901年");
     EXPECT_EQ(control.year_list().items.back(), "2090年");
     EXPECT_EQ(control.month_list().items[11], "12月");
+}
+
+// The documented defaults, in the documented order; a new instance holds them.
+TEST_F(MoonleafControlTest, PropertyTableHoldsTheDocumentedDefaultsInOrder) {
+    const std::pair<const char*, PropertyValue> documented[] = {
+        {"BottomBackColor", Colour{12632256}},
+        {"DateBackColor", Colour{14737632}},
+        {"GridLinesColor", Colour{0x800000}},
+        {"SelectColor", Colour{0xFFC0C0}},
+        {"ShowVerticalGrid", true},
+        {"ShowHorizontalGrid", true},
+        {"TitleBackColor", Colour{12632256}},
+        {"WeekBackColor", Colour{0xFFFFC0}},
+        {"Value", OleDate::from_ymd(2020, 5, 23)},
+        {"Big", std::int16_t{0}}};
+    ASSERT_EQ(std::size(documented), kProperties.size());
+    for (std::size_t i = 0; i < kProperties.size(); ++i) {
+        EXPECT_EQ(kProperties[i].name, documented[i].first);
+        EXPECT_EQ(control.get(kProperties[i].id), documented[i].second) << documented[i].first;
+    }
 }
 
 TEST_F(MoonleafControlTest, CreationDrawsFrameSeparatorsAndBoxesWithTodaysLabels) {
@@ -191,6 +211,19 @@ TEST_F(MoonleafControlTest, ValuePastTheLunarTableIsStoredAndReported) {
     EXPECT_EQ(control.GetChineseDay(OleDate::from_ymd(2020, 1, 1)).value(), "初七");
 }
 
+// The first and last days of the table are valid: their months' days outside the table are
+// drawn without lunar texts, and only the day after the last fails.
+TEST_F(MoonleafControlTest, ValuesAtTheEndsOfTheLunarTableAreNoError) {
+    for (const auto& [day, title] :
+         {std::pair{OleDate::from_ymd(1900, 1, 31), "农历庚子年一月初一"},
+          std::pair{OleDate::from_ymd(2091, 2, 17), "农历庚戌年十二月廿九"}}) {
+        EXPECT_TRUE(control.put_Value(day).ok()) << day.iso();
+        ASSERT_NE(canvas.text_at({6, 7}), nullptr);
+        EXPECT_EQ(canvas.text_at({6, 7})->text, title);
+    }
+    EXPECT_FALSE(control.put_Value(OleDate::from_ymd(2091, 2, 18)).ok());
+}
+
 TEST_F(MoonleafControlTest, MethodsAnswerForTheirDateInRangeElseForValue) {
     const OleDate leap_day = OleDate::from_ymd(2020, 5, 23);
     EXPECT_EQ(control.GetChineseDate(leap_day).value(), "农历庚子年(闰)四月初一");
@@ -227,30 +260,72 @@ TEST_F(MoonleafControlTest, PressOnADayCellSetsValueAndTheClickRaisesOnce) {
     EXPECT_EQ(host.clicks, 1);
 }
 
-TEST_F(MoonleafControlTest, AnyButtonPicksADayButOnlyTheLeftClicks) {
+TEST_F(MoonleafControlTest, AnyButtonPicksADayButOnlyALeftPressReleasedOnTheGridClicks) {
     set_value(2020, 1, 15);
-    control.mouse_down({220, 140}, MouseButton::Right);
-    control.mouse_up({220, 140}, MouseButton::Right);
+    for (MouseButton button : {MouseButton::Right, MouseButton::Middle}) {
+        control.mouse_down({220, 140}, button);
+        control.mouse_up({220, 140}, button);
+    }
     EXPECT_EQ(value(), OleDate::from_ymd(2020, 1, 24));
+    control.mouse_down({100, 140}, MouseButton::Left);  // released over the year selector
+    control.mouse_up(at_box(kYearBox, 30, 10), MouseButton::Left);
+    EXPECT_EQ(value(), OleDate::from_ymd(2020, 1, 21));
+    control.mouse_down({100, 140}, MouseButton::Left);  // the mouse was taken away
+    control.mouse_capture_lost();
+    click_at({100, 30});  // nothing of the earlier presses is left to click
     EXPECT_EQ(host.clicks, 0);
-    click_at({100, 30});  // the pending press is consumed by the next click on the surface
-    EXPECT_EQ(host.clicks, 1);
+    EXPECT_FALSE(control.click_pending());
 }
 
 TEST_F(MoonleafControlTest, PressesOutsideDayCellsChangeNothing) {
     set_value(2020, 1, 15);
-    for (Point at : {Point{10, 50},      // cell 0, empty in January 2020
-                     Point{100, 35},     // weekday header
-                     Point{100, 10},     // title band
-                     Point{100, 220},    // bottom band
-                     Point{289, 80},     // right frame edge: not the first cell of the next row
-                     Point{-1000, 100},  // outside, as a captured mouse reports it
-                     Point{100, 1 << 30}}) {
+    for (Point at :
+         {Point{10, 50},                 // cell 0, empty in January 2020
+          Point{100, 35},                // weekday header
+          Point{100, 10},                // title band
+          Point{100, 220},               // bottom band
+          Point{0, 80},                  // left frame edge: not cell 7
+          Point{1, 80}, Point{289, 80},  // right frame edge: not the first cell of the next row
+          Point{-1000, 100},             // outside, as a captured mouse reports it
+          Point{100, 1 << 30}}) {
         click_at(at);
         EXPECT_EQ(value(), OleDate::from_ymd(2020, 1, 15)) << at.x << "," << at.y;
     }
     EXPECT_EQ(host.clicks, 0);
     EXPECT_FALSE(control.click_pending());
+}
+
+// From 2020-05-23 (and the ends of the listed years): where each key moves `Value`.
+TEST_F(MoonleafControlTest, KeysMoveTheSelectedDayAndEnterClicks) {
+    const struct {
+        OleDate from;
+        Key key;
+        OleDate to;
+    } moves[] = {
+        {OleDate::from_ymd(2020, 5, 23), Key::Left, OleDate::from_ymd(2020, 5, 22)},
+        {OleDate::from_ymd(2020, 5, 23), Key::Right, OleDate::from_ymd(2020, 5, 24)},
+        {OleDate::from_ymd(2020, 5, 23), Key::Up, OleDate::from_ymd(2020, 5, 16)},
+        {OleDate::from_ymd(2020, 5, 30), Key::Down, OleDate::from_ymd(2020, 6, 6)},
+        {OleDate::from_ymd(2020, 3, 31), Key::PageUp, OleDate::from_ymd(2020, 2, 29)},
+        {OleDate::from_ymd(2019, 12, 23), Key::PageDown, OleDate::from_ymd(2020, 1, 23)},
+        {OleDate::from_ymd(2020, 5, 23), Key::Home, OleDate::from_ymd(2020, 5, 1)},
+        {OleDate::from_ymd(2020, 2, 3), Key::End, OleDate::from_ymd(2020, 2, 29)},
+        {OleDate::from_ymd(1901, 1, 1), Key::Left, OleDate::from_ymd(1901, 1, 1)},
+        {OleDate::from_ymd(2090, 12, 31), Key::PageDown, OleDate::from_ymd(2090, 12, 31)},
+    };
+    for (const auto& move : moves) {
+        ASSERT_TRUE(control.put_Value(move.from).ok());
+        forget_history();
+        EXPECT_TRUE(control.key_down(move.key));
+        EXPECT_EQ(value(), move.to) << move.from.iso() << " " << static_cast<int>(move.key);
+        EXPECT_EQ(control.year_label(), move.to.year());
+        EXPECT_EQ(control.month_label(), move.to.month());
+        EXPECT_EQ(control.month_list().selected, move.to.month() - 1);
+        EXPECT_TRUE(host.changed.empty());  // set directly, as a press on a day does
+    }
+    EXPECT_EQ(host.clicks, 0);
+    EXPECT_TRUE(control.key_down(Key::Enter));
+    EXPECT_EQ(host.clicks, 1);
 }
 
 TEST_F(MoonleafControlTest, HeldArrowStepsOnEachTickAndStopsOnRelease) {

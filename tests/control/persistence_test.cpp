@@ -82,7 +82,7 @@ TEST_F(PersistenceTest, LoadRestoresThroughTheWriteAccessorsInOrder) {
                   {"ShowVerticalGrid", false}};
     MoonleafControl control(host, canvas);
     ASSERT_TRUE(control.load(bag).ok());
-    EXPECT_EQ(host.changed, testing::kPropertyOrder);
+    EXPECT_EQ(host.changed, testing::property_order());
     EXPECT_EQ(control.get_Big(), 2);
     EXPECT_EQ(control.get_Value(), OleDate::from_ymd(2085, 6, 1));
     EXPECT_EQ(control.year_label(), 2085);
@@ -96,10 +96,10 @@ TEST_F(PersistenceTest, StrangeBagValuesGiveTheDefaults) {
     ScriptedBag bag;
     bag.stored = {{"BottomBackColor", std::string("red")},
                   {"DateBackColor", std::int64_t{0x100000000}},
-                  {"GridLinesColor", 3.5},
+                  {"GridLinesColor", std::string("3 5")},
                   {"SelectColor", BagUnsupported{}},
-                  {"ShowVerticalGrid", std::int64_t{0}},
-                  {"ShowHorizontalGrid", std::string("False")},
+                  {"ShowVerticalGrid", std::string("maybe")},
+                  {"ShowHorizontalGrid", OleDate::from_ymd(2000, 1, 1)},
                   {"TitleBackColor", true},
                   {"WeekBackColor", OleDate::from_ymd(2000, 1, 1)},
                   {"Value", OleDate(std::numeric_limits<double>::quiet_NaN())},
@@ -122,6 +122,42 @@ TEST_F(PersistenceTest, StrangeBagValuesGiveTheDefaults) {
     ASSERT_TRUE(control.load(bag).ok());
     EXPECT_EQ(control.get_Value(), OleDate::from_ymd(2020, 5, 23));
     EXPECT_EQ(control.get_Big(), -32768);
+}
+
+// Text-based bags (HTML <param> elements) give text, others integers for booleans or doubles
+// for colours: each converts to the property's type.
+TEST_F(PersistenceTest, ValuesStoredUnderAnotherTypeConvert) {
+    ScriptedBag bag;
+    bag.stored = {{"BottomBackColor", std::string("255")},
+                  {"DateBackColor", 65280.0},
+                  {"GridLinesColor", 3.5},  // to the even neighbour
+                  {"SelectColor", std::string(" -2147483643 ")},
+                  {"ShowVerticalGrid", std::string("0")},
+                  {"ShowHorizontalGrid", std::int64_t{0}},
+                  {"TitleBackColor", std::string("4.5")},
+                  {"WeekBackColor", std::int64_t{0xFFFFFFFF}},
+                  {"Value", std::string("2021-02-12")},
+                  {"Big", std::string("1")}};
+    MoonleafControl control(host, canvas);
+    ASSERT_TRUE(control.load(bag).ok());
+    EXPECT_EQ(control.get_BottomBackColor(), 255u);
+    EXPECT_EQ(control.get_DateBackColor(), 0x00FF00u);
+    EXPECT_EQ(control.get_GridLinesColor(), 4u);
+    EXPECT_EQ(control.get_SelectColor(), 0x80000005u);
+    EXPECT_FALSE(control.get_ShowVerticalGrid());
+    EXPECT_FALSE(control.get_ShowHorizontalGrid());
+    EXPECT_EQ(control.get_TitleBackColor(), 4u);
+    EXPECT_EQ(control.get_WeekBackColor(), 0xFFFFFFFFu);
+    EXPECT_EQ(control.get_Value(), OleDate::from_ymd(2021, 2, 12));
+    EXPECT_EQ(control.get_Big(), 1);
+
+    bag.stored = {{"ShowVerticalGrid", std::string("False")},
+                  {"ShowHorizontalGrid", std::string("TRUE")},
+                  {"Value", 43974.0}};
+    ASSERT_TRUE(control.load(bag).ok());
+    EXPECT_FALSE(control.get_ShowVerticalGrid());
+    EXPECT_TRUE(control.get_ShowHorizontalGrid());
+    EXPECT_EQ(control.get_Value(), OleDate::from_ymd(2020, 5, 23));
 }
 
 TEST_F(PersistenceTest, StoredValuePastTheLunarTableLoadsAndReportsTheError) {

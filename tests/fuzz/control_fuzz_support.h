@@ -23,7 +23,7 @@ class NullCanvas : public Canvas {
 // A host that lets everything happen and remembers nothing; today is fixed.
 class QuietHost : public ControlHost {
   public:
-    void property_changed(std::string_view) override {}
+    void property_changed(PropertyId) override {}
     void raise_click() override {}
     common::OleDate now() const override { return common::OleDate::from_ymd(2020, 5, 23); }
     void set_spin_timer(bool) override {}

@@ -34,8 +34,9 @@ class FuzzedBag : public PropertyBag {
                 return common::OleDate(real);
             case 4:
                 return real;
-            case 5:
-                return std::string(static_cast<std::size_t>(raw % 16), 'x');
+            case 5:  // text, as HTML <param> elements give: a number or a word
+                if (raw & 1) return std::to_string(static_cast<std::int64_t>(raw) >> 1);
+                return std::string(static_cast<std::size_t>(raw % 16), 't');
             default:
                 return BagUnsupported{};
         }

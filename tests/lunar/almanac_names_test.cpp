@@ -33,15 +33,12 @@ TEST(LunarMonthName, PlainNumeralsForEveryMonth) {
     for (int m = 1; m <= 12; ++m) EXPECT_EQ(LunarMonthName(m), expected[m - 1]) << m;
 }
 
-TEST(LunarDayName, KeepsTheCalendarsOwnSpellingOfTwentyAndThirty) {
-    EXPECT_EQ(LunarDayName(1), "初一");
-    EXPECT_EQ(LunarDayName(10), "初十");
-    EXPECT_EQ(LunarDayName(11), "十一");
-    EXPECT_EQ(LunarDayName(19), "十九");
-    EXPECT_EQ(LunarDayName(20), "廿十");
-    EXPECT_EQ(LunarDayName(21), "廿一");
-    EXPECT_EQ(LunarDayName(29), "廿九");
-    EXPECT_EQ(LunarDayName(30), "卅十");
+TEST(LunarDayName, TwentyAndThirtyAreWrittenOutTheOthersAbbreviated) {
+    const char* expected[] = {"初一", "初二", "初三", "初四", "初五", "初六", "初七", "初八",
+                              "初九", "初十", "十一", "十二", "十三", "十四", "十五", "十六",
+                              "十七", "十八", "十九", "二十", "廿一", "廿二", "廿三", "廿四",
+                              "廿五", "廿六", "廿七", "廿八", "廿九", "三十"};
+    for (int d = 1; d <= 30; ++d) EXPECT_EQ(LunarDayName(d), expected[d - 1]) << d;
 }
 
 TEST(LunarDateText, MarksLeapMonthsInTheYearText) {

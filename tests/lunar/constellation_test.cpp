@@ -5,7 +5,7 @@
 namespace moonleaf {
 namespace {
 
-std::string of(int m, int d) {
+std::string_view of(int m, int d) {
     return ConstellationOf(common::OleDate::from_ymd(2020, m, d));
 }
 

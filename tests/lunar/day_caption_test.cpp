@@ -45,7 +45,8 @@ TEST(DayCaption, NewYearsEveOnTheLastDayOfTheLunarYear) {
 
 TEST(DayCaption, PlainDaysShowTheLunarDayName) {
     EXPECT_EQ(caption(2020, 1, 7), (DayCaptionResult{"十三", false}));
-    EXPECT_EQ(caption(2020, 2, 13), (DayCaptionResult{"廿十", false}));
+    EXPECT_EQ(caption(2020, 2, 13), (DayCaptionResult{"二十", false}));
+    EXPECT_EQ(caption(2026, 12, 8), (DayCaptionResult{"三十", false}));  // the tenth month's last
     EXPECT_EQ(caption(2020, 6, 21), (DayCaptionResult{"初一", false}));
     EXPECT_EQ(caption(2020, 5, 23),
               (DayCaptionResult{"牛奶日", true}));  // leap 4-01, a Gregorian festival

@@ -52,7 +52,7 @@ ControlHost::~ControlHost() {
     if (frame_) ::DestroyWindow(frame_);
 }
 
-HRESULT ControlHost::embed(const wchar_t* progid, int left, int top) {
+HRESULT ControlHost::embed(const wchar_t* progid, int left, int top, LONG verb) {
     CLSID clsid{};
     HRESULT hr = ::CLSIDFromProgID(progid, &clsid);
     if (FAILED(hr)) return hr;
@@ -73,7 +73,13 @@ HRESULT ControlHost::embed(const wchar_t* progid, int left, int top) {
     // HIMETRIC to pixels at 96 dots per inch.
     position_ = {left, top, left + MulDiv(himetric.cx, 96, 2540),
                  top + MulDiv(himetric.cy, 96, 2540)};
-    return object->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, this, 0, frame_, &position_);
+    return object->DoVerb(verb, nullptr, this, 0, frame_, &position_);
+}
+
+void ControlHost::drop() {
+    dropped = true;
+    dispatch_.reset();
+    unknown_.reset();
 }
 
 void ControlHost::close() {

@@ -40,10 +40,19 @@ class ControlHost final : public IOleClientSite, public IOleInPlaceSite, public 
     ControlHost(const ControlHost&) = delete;
     ControlHost& operator=(const ControlHost&) = delete;
 
-    // Creates the control by ProgID, initialises it as new and activates it at (left, top).
-    HRESULT embed(const wchar_t* progid, int left, int top);
+    // Creates the control by ProgID, initialises it as new and carries out `verb` (in-place
+    // activation by default) at (left, top).
+    HRESULT embed(const wchar_t* progid, int left, int top, LONG verb = OLEIVERB_INPLACEACTIVATE);
     // Releases the control (deactivating it first), as a closing form does.
     void close();
+    // Lets go of the control without deactivating it, as a careless container does.
+    void drop();
+
+    // What the control told its site.
+    int ui_activations = 0;
+    int site_calls_after_drop = 0;
+    bool dropped = false;
+    IOleInPlaceActiveObject* active_object = nullptr;
 
     HWND frame_window() const { return frame_; }
     HWND control_window() const;
@@ -70,13 +79,16 @@ class ControlHost final : public IOleClientSite, public IOleInPlaceSite, public 
     // IOleInPlaceSite
     HRESULT STDMETHODCALLTYPE CanInPlaceActivate() override { return S_OK; }
     HRESULT STDMETHODCALLTYPE OnInPlaceActivate() override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE OnUIActivate() override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE OnUIActivate() override {
+        ++ui_activations;
+        return S_OK;
+    }
     HRESULT STDMETHODCALLTYPE GetWindowContext(IOleInPlaceFrame** frame,
                                                IOleInPlaceUIWindow** document, RECT* position,
                                                RECT* clip, OLEINPLACEFRAMEINFO* info) override;
     HRESULT STDMETHODCALLTYPE Scroll(SIZE) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE OnUIDeactivate(BOOL) override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE OnInPlaceDeactivate() override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE OnUIDeactivate(BOOL) override { return noted_call(); }
+    HRESULT STDMETHODCALLTYPE OnInPlaceDeactivate() override { return noted_call(); }
     HRESULT STDMETHODCALLTYPE DiscardUndoState() override { return S_OK; }
     HRESULT STDMETHODCALLTYPE DeactivateAndUndo() override { return S_OK; }
     HRESULT STDMETHODCALLTYPE OnPosRectChange(const RECT*) override { return S_OK; }
@@ -87,8 +99,9 @@ class ControlHost final : public IOleClientSite, public IOleInPlaceSite, public 
         return INPLACE_E_NOTOOLSPACE;
     }
     HRESULT STDMETHODCALLTYPE SetBorderSpace(const BORDERWIDTHS*) override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE SetActiveObject(IOleInPlaceActiveObject*, LPCOLESTR) override {
-        return S_OK;
+    HRESULT STDMETHODCALLTYPE SetActiveObject(IOleInPlaceActiveObject* object, LPCOLESTR) override {
+        active_object = object;  // not kept: only compared
+        return noted_call();
     }
     HRESULT STDMETHODCALLTYPE InsertMenus(HMENU, OLEMENUGROUPWIDTHS*) override { return S_OK; }
     HRESULT STDMETHODCALLTYPE SetMenu(HMENU, HOLEMENU, HWND) override { return S_OK; }
@@ -98,6 +111,11 @@ class ControlHost final : public IOleClientSite, public IOleInPlaceSite, public 
     HRESULT STDMETHODCALLTYPE TranslateAccelerator(MSG*, WORD) override { return S_FALSE; }
 
   private:
+    HRESULT noted_call() {
+        if (dropped) ++site_calls_after_drop;
+        return S_OK;
+    }
+
     HWND frame_ = nullptr;
     RECT position_{};
     ComPtr<IUnknown> unknown_;

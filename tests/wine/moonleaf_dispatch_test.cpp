@@ -105,6 +105,10 @@ TEST(MoonleafDispatch, LunarMethodsAnswerForTheDateOrFallBackToValue) {
     EXPECT_EQ(L"初一", text_of(m.get(), DISPID_MOONLEAF_GETCHINESEDAY, day));
     EXPECT_EQ(L"鼠", text_of(m.get(), DISPID_MOONLEAF_GETCHINESEANIMAL, day));
     EXPECT_EQ(L"双子座", text_of(m.get(), DISPID_MOONLEAF_GETCONSTELLATION, day));
+    // The twentieth and thirtieth days are written out in full.
+    EXPECT_EQ(L"二十", text_of(m.get(), DISPID_MOONLEAF_GETCHINESEDAY, date(2020, 2, 13)));
+    EXPECT_EQ(L"农历丙午年十月三十",
+              text_of(m.get(), DISPID_MOONLEAF_GETCHINESEDATE, date(2026, 12, 8)));
 
     ASSERT_EQ(S_OK, put_property(m.get(), DISPID_MOONLEAF_VALUE, make_date(day)));
     EXPECT_EQ(L"庚子年(闰)", text_of(m.get(), DISPID_MOONLEAF_GETCHINESEYEAR, date(1900, 12, 31)));

@@ -43,6 +43,8 @@ Check "GetChineseMonth", m.GetChineseMonth(d), "四月"
 Check "GetChineseDay", m.GetChineseDay(d), "初一"
 Check "GetChineseAnimal", m.GetChineseAnimal(d), "鼠"
 Check "GetConstellation", m.GetConstellation(d), "双子座"
+Check "GetChineseDay of the 20th", m.GetChineseDay(DateSerial(2020, 2, 13)), "二十"
+Check "GetChineseDate of the 30th", m.GetChineseDate(DateSerial(2026, 12, 8)), "农历丙午年十月三十"
 
 ' Out of range: the methods answer for Value (2020-05-23 from now on) instead.
 m.Value = d
