@@ -1,0 +1,46 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include "tockly/engine/time_text.h"
+#include "tockly/platform/win32/clock_win32.h"
+
+namespace tockly::platform {
+namespace {
+
+using common::OleDate;
+
+// The regional time text, whatever its format here, must read back as the clock's time.
+TEST(Win32Clock, TimeTextReadsBackAsTheClock) {
+    Win32Clock clock;
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        SYSTEMTIME before, after;
+        GetLocalTime(&before);
+        const std::string text = clock.time_text();
+        GetLocalTime(&after);
+        if (before.wSecond != after.wSecond) continue;  // the second turned meanwhile
+        const auto time = engine::split_time(engine::biaozhungeshi(text));
+        EXPECT_EQ(time.hour, before.wHour) << text;
+        EXPECT_EQ(time.minute, before.wMinute) << text;
+        EXPECT_EQ(time.second, before.wSecond) << text;
+        return;
+    }
+    FAIL() << "the clock never held still for a second";
+}
+
+TEST(Win32Clock, ShortDatesReadBack) {
+    Win32Clock clock;
+    for (const OleDate date : {OleDate::from_ymd(2026, 12, 7), OleDate::from_ymd(2000, 1, 31),
+                               OleDate::from_ymd(2010, 4, 5)}) {
+        EXPECT_EQ(clock.parse_short_date(clock.format_short_date(date)), date)
+            << clock.format_short_date(date);
+    }
+    EXPECT_EQ(clock.parse_short_date(clock.short_date_text()), clock.now().date_only());
+    // The time page writes its date this way.
+    EXPECT_EQ(clock.parse_short_date("2010-4-5"), OleDate::from_ymd(2010, 4, 5));
+    EXPECT_EQ(clock.parse_short_date("no date"), std::nullopt);
+    EXPECT_EQ(clock.parse_short_date(""), std::nullopt);
+}
+
+}  // namespace
+}  // namespace tockly::platform
