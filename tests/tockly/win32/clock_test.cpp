@@ -2,7 +2,11 @@
 
 #include <windows.h>
 
-#include "tockly/engine/time_text.h"
+#include <oleauto.h>
+
+#include <cmath>
+
+#include "common/win32/wide_text.h"
 #include "tockly/platform/win32/clock_win32.h"
 
 namespace tockly::platform {
@@ -10,19 +14,20 @@ namespace {
 
 using common::OleDate;
 
-// The regional time text, whatever its format here, must read back as the clock's time.
+// The regional time text, whatever its format here, reads back (as the system reads times) as
+// the clock's time.
 TEST(Win32Clock, TimeTextReadsBackAsTheClock) {
     Win32Clock clock;
     for (int attempt = 0; attempt < 3; ++attempt) {
         SYSTEMTIME before, after;
         GetLocalTime(&before);
-        const std::string text = clock.time_text();
+        std::wstring text = common::win32::utf16_from_utf8(clock.time_text());
         GetLocalTime(&after);
         if (before.wSecond != after.wSecond) continue;  // the second turned meanwhile
-        const auto time = engine::split_time(engine::biaozhungeshi(text));
-        EXPECT_EQ(time.hour, before.wHour) << text;
-        EXPECT_EQ(time.minute, before.wMinute) << text;
-        EXPECT_EQ(time.second, before.wSecond) << text;
+        DATE time = 0;
+        ASSERT_EQ(VarDateFromStr(text.data(), LOCALE_USER_DEFAULT, 0, &time), S_OK);
+        const double seconds = before.wHour * 3600 + before.wMinute * 60 + before.wSecond;
+        EXPECT_NEAR(std::fmod(time, 1.0) * 86400, seconds, 0.5);
         return;
     }
     FAIL() << "the clock never held still for a second";

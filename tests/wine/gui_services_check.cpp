@@ -1,5 +1,5 @@
-// The file dialog and the message box on the virtual display: each is opened through its
-// service and answered by a key posted to it, as a user's key would reach it.
+// The services that need a display, on the virtual one: the file dialog and the message box,
+// each answered by a key posted to it as a user's key would reach it, and the screen.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -10,6 +10,7 @@
 #include "tockly/platform/win32/file_dialog_win32.h"
 #include "tockly/platform/win32/file_system_win32.h"
 #include "tockly/platform/win32/message_box_win32.h"
+#include "tockly/platform/win32/screen_win32.h"
 
 namespace tockly::platform {
 namespace {
@@ -88,6 +89,20 @@ TEST(Dialogs, MessageBoxGivesTheAnswer) {
                   c.expected);
         EXPECT_TRUE(g_answered);
     }
+}
+
+// The virtual display is 640 x 480 at 96 dots per inch, with nothing docked.
+TEST(Screen, SizeAndWorkAreaInTwips) {
+    Win32Screen screen;
+    EXPECT_EQ(screen.twips_per_pixel_x(), 15);
+    EXPECT_EQ(screen.twips_per_pixel_y(), 15);
+    EXPECT_EQ(screen.width_twips(), 640 * 15);
+    EXPECT_EQ(screen.height_twips(), 480 * 15);
+    const TwipsRect area = screen.work_area_twips();
+    EXPECT_EQ(area.left, 0);
+    EXPECT_EQ(area.top, 0);
+    EXPECT_EQ(area.right, 640 * 15);
+    EXPECT_EQ(area.bottom, 480 * 15);
 }
 
 }  // namespace
