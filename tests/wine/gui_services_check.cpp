@@ -9,6 +9,7 @@
 #include "common/win32/wide_text.h"
 #include "tockly/platform/win32/file_dialog_win32.h"
 #include "tockly/platform/win32/file_system_win32.h"
+#include "tockly/platform/win32/keyboard_win32.h"
 #include "tockly/platform/win32/message_box_win32.h"
 #include "tockly/platform/win32/screen_win32.h"
 
@@ -89,6 +90,23 @@ TEST(Dialogs, MessageBoxGivesTheAnswer) {
                   c.expected);
         EXPECT_TRUE(g_answered);
     }
+}
+
+TEST(Keyboard, KeyIsDownWhileHeld) {
+    Win32Keyboard keyboard;
+    auto press = [](WORD key, DWORD flags) {
+        INPUT input = {};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = key;
+        input.ki.dwFlags = flags;
+        SendInput(1, &input, sizeof input);
+    };
+    EXPECT_FALSE(keyboard.key_is_down(VK_F5));
+    press(VK_F5, 0);
+    EXPECT_TRUE(keyboard.key_is_down(VK_F5));
+    EXPECT_FALSE(keyboard.key_is_down(VK_F6));
+    press(VK_F5, KEYEVENTF_KEYUP);
+    EXPECT_FALSE(keyboard.key_is_down(VK_F5));
 }
 
 // The virtual display is 640 x 480 at 96 dots per inch, with nothing docked.
