@@ -51,12 +51,14 @@ TEST(Firing, ShutdownSlotAlwaysShowsTheCountdownAndSpeaks) {
     EXPECT_EQ(h.player1.played, Paths{h.clip("sy\\ds")});
 }
 
-TEST(Firing, BuiltInSound) {
-    FiringHarness h;
-    h.set_alarm(1, 6, 45, 4);
-    h.fire_at_645();
-    EXPECT_EQ(h.player1.played, Paths{h.clip("sy\\n4")});
-    EXPECT_EQ(h.app.sound.Mp3Play1.Tag, "");
+TEST(Firing, BuiltInSounds) {
+    for (int sound : {1, 5}) {
+        FiringHarness h;
+        h.set_alarm(1, 6, 45, sound);
+        h.fire_at_645();
+        EXPECT_EQ(h.player1.played, Paths{h.clip("sy\\n" + std::to_string(sound))});
+        EXPECT_EQ(h.app.sound.Mp3Play1.Tag, "");
+    }
 }
 
 TEST(Firing, OwnFileFallsBackToTheProgramFolder) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "app_harness.h"
@@ -123,6 +124,17 @@ TEST(Shutdown, CountdownAcrossMidnightKeepsItsDistances) {
         EXPECT_NEAR(warnings[i].second - start, expected[i], 0.45) << warnings[i].first;
     }
     EXPECT_EQ(h.power.calls.back(), "exit 5");
+}
+
+TEST(Shutdown, AWarningStartedAtMidnightIsNotRepeated) {
+    AppHarness h;
+    h.app.shared.guanjiyanshi = -10.0;  // armed at 23:59:50, already moved back a day
+    h.app.shared.set_shifouguanji("准备关机");
+    h.clock.set_time(0, 0, 0);
+    h.app.shutdown.countdown_step();
+    h.clock.set_time(0, 0, 0.2);
+    h.app.shutdown.countdown_step();
+    EXPECT_EQ(std::count(h.player1.played.begin(), h.player1.played.end(), h.clip("sy\\g3")), 1);
 }
 
 TEST(Shutdown, MissingFinalClipLeavesTheCancelOnOffer) {

@@ -2,15 +2,9 @@
 
 #include <cmath>
 
+#include "tockly/model/text_functions.h"
+
 namespace tockly::platform {
-
-namespace {
-
-std::string two_digits(int n) {
-    return (n < 10 ? "0" : "") + std::to_string(n);
-}
-
-}  // namespace
 
 FakeClock::FakeClock() : day_(common::OleDate::from_ymd(2026, 1, 1).day()) {}
 
@@ -37,7 +31,8 @@ common::OleDate FakeClock::now() const {
 std::string FakeClock::time_text() const {
     const int whole = static_cast<int>(seconds_);
     const int hour = whole / 3600;
-    const std::string rest = ":" + two_digits(whole / 60 % 60) + ":" + two_digits(whole % 60);
+    const std::string rest = ":" + model::two_digit(std::to_string(whole / 60 % 60)) + ":" +
+                             model::two_digit(std::to_string(whole % 60));
     const int hour12 = hour % 12 == 0 ? 12 : hour % 12;
     switch (time_style) {
         case TimeStyle::kMarkerFirst:
@@ -53,7 +48,8 @@ std::string FakeClock::time_text() const {
 std::string FakeClock::short_date_text() const {
     const auto ymd = common::OleDate::from_day(day_).ymd();
     if (date_style == DateStyle::kDashesPadded) {
-        return std::to_string(ymd.year) + "-" + two_digits(ymd.month) + "-" + two_digits(ymd.day);
+        return std::to_string(ymd.year) + "-" + model::two_digit(std::to_string(ymd.month)) + "-" +
+               model::two_digit(std::to_string(ymd.day));
     }
     return std::to_string(ymd.year) + "/" + std::to_string(ymd.month) + "/" +
            std::to_string(ymd.day);
