@@ -8,7 +8,9 @@
 #include "tockly/platform/fakes/fake_clock.h"
 #include "tockly/platform/fakes/fake_events.h"
 #include "tockly/platform/fakes/fake_player.h"
+#include "tockly/platform/fakes/fake_popup_window_service.h"
 #include "tockly/platform/fakes/fake_services.h"
+#include "tockly/platform/fakes/fake_shell_services.h"
 #include "tockly/shell/tockly_app.h"
 
 namespace tockly::testing {
@@ -35,7 +37,7 @@ struct AppHarness {
     AppHarness() {
         clock.set(2026, 12, 7, 8, 0, 0);  // a Monday
         app.set_observer(&observer);
-        app.Form1.set_observer(&observer);
+        app.Form1.add_observer(&observer);
     }
 
     // Lets `seconds` pass in 200 ms timer steps: player events, the reminder tick and the
@@ -74,8 +76,14 @@ struct AppHarness {
     platform::FakeKeyboard keyboard;
     platform::FakeCalendarControl calendar;
     platform::FakeScreen screen;
+    platform::FakeRegistry registry;
+    platform::FakeSingleInstance single_instance;
+    platform::FakeWebBrowser browser;
+    platform::FakeKeyboardHook keyboard_hook;
+    platform::FakePopupWindowService popup_window;
     shell::TocklyApp app{{clock, player1, player2, volume, power, files, message_box, pump,
-                          keyboard, calendar, screen}};
+                          keyboard, calendar, screen, registry, single_instance, browser,
+                          keyboard_hook, popup_window}};
     RecordingObserver observer;
 };
 
