@@ -3,11 +3,13 @@
 // build/release/bench/tick_bench
 #include <benchmark/benchmark.h>
 
-#include "tockly/engine/tockly_app.h"
 #include "tockly/platform/fakes/fake_clock.h"
 #include "tockly/platform/fakes/fake_events.h"
 #include "tockly/platform/fakes/fake_player.h"
+#include "tockly/platform/fakes/fake_popup_window_service.h"
 #include "tockly/platform/fakes/fake_services.h"
+#include "tockly/platform/fakes/fake_shell_services.h"
+#include "tockly/shell/tockly_app.h"
 
 namespace {
 
@@ -15,7 +17,7 @@ using namespace tockly;
 
 void BM_Timer1_Timer_AllSlotsNoneDue(benchmark::State& state) {
     platform::FakeClock clock;
-    platform::FakeEventQueue queue;
+    platform::FakeEventQueue queue(clock);
     platform::FakePlayer player1(clock, queue);
     platform::FakePlayer player2(clock, queue);
     platform::FakeWaveVolume volume;
@@ -26,10 +28,16 @@ void BM_Timer1_Timer_AllSlotsNoneDue(benchmark::State& state) {
     platform::FakeKeyboard keyboard;
     platform::FakeCalendarControl calendar;
     platform::FakeScreen screen;
-    engine::TocklyApp app({clock, player1, player2, volume, power, files, message_box, pump,
-                           keyboard, calendar, screen});
+    platform::FakeRegistry registry;
+    platform::FakeSingleInstance single_instance;
+    platform::FakeWebBrowser browser;
+    platform::FakeKeyboardHook keyboard_hook;
+    platform::FakePopupWindowService popup_window;
+    shell::TocklyApp app({clock, player1, player2, volume, power, files, message_box, pump,
+                          keyboard, calendar, screen, registry, single_instance, browser,
+                          keyboard_hook, popup_window});
     // Every slot on at the current hour but another minute, so each one is read in full.
-    for (int i = 0; i < engine::kSlotCount; ++i) {
+    for (int i = 0; i < model::kSlotCount; ++i) {
         auto& slot = app.settings.slots[static_cast<size_t>(i)];
         slot.dingshi_shi.set_list_index(i % 2 == 0 ? 12 : 24);
         slot.dingshi_fen.set_list_index(i % 59 + 1);

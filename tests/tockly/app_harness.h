@@ -5,16 +5,18 @@
 #include <string>
 #include <vector>
 
-#include "tockly/engine/tockly_app.h"
 #include "tockly/platform/fakes/fake_clock.h"
 #include "tockly/platform/fakes/fake_events.h"
 #include "tockly/platform/fakes/fake_player.h"
+#include "tockly/platform/fakes/fake_popup_window_service.h"
 #include "tockly/platform/fakes/fake_services.h"
+#include "tockly/platform/fakes/fake_shell_services.h"
+#include "tockly/shell/tockly_app.h"
 
 namespace tockly::testing {
 
 // Records what the engine reports, one line per event.
-struct RecordingObserver : engine::EngineObserver {
+struct RecordingObserver : engine::EngineObserver, shell::MainWindowObserver {
     void alarm_fired(int number) override {
         events.push_back("fire slot " + std::to_string(number));
     }
@@ -35,25 +37,25 @@ struct AppHarness {
     AppHarness() {
         clock.set(2026, 12, 7, 8, 0, 0);  // a Monday
         app.set_observer(&observer);
+        app.Form1.add_observer(&observer);
     }
 
     // Lets `seconds` pass in 200 ms timer steps: player events, the reminder tick and the
     // prompt window's refresh, in that order, at every step.
     void run(double seconds) {
         for (int step = 0; step < static_cast<int>(seconds * 5 + 0.5); ++step) {
-            clock.advance(0.2);
-            queue.deliver_due(clock.absolute_seconds());
+            queue.deliver_until(clock.now_ms() + 200);
             app.Timer1_Timer();
             app.Form2.refresh();
         }
     }
 
-    engine::AlarmSlot& slot(int number) {
+    model::AlarmSlot& slot(int number) {
         return app.settings.slots[static_cast<size_t>(number - 1)];
     }
     // Enables slot `number` at hour:minute every day, with its default text and sound checks.
-    engine::AlarmSlot& set_alarm(int number, int hour, int minute, int sound = 0) {
-        engine::AlarmSlot& s = slot(number);
+    model::AlarmSlot& set_alarm(int number, int hour, int minute, int sound = 0) {
+        model::AlarmSlot& s = slot(number);
         s.dingshi_shi.set_list_index(hour);
         s.dingshi_fen.set_list_index(minute);
         s.dingshi_shengyin.set_list_index(sound);
@@ -63,9 +65,9 @@ struct AppHarness {
     std::string clip(const std::string& relative) const { return "C:\\Tockly\\" + relative; }
 
     platform::FakeClock clock;
-    platform::FakeEventQueue queue;
-    platform::FakePlayer player1{clock, queue};
-    platform::FakePlayer player2{clock, queue};
+    platform::FakeEventQueue queue{clock};
+    platform::FakePlayer player1{clock, queue, 1};
+    platform::FakePlayer player2{clock, queue, 2};
     platform::FakeWaveVolume volume;
     platform::FakePower power;
     platform::FakeFileSystem files;
@@ -74,8 +76,14 @@ struct AppHarness {
     platform::FakeKeyboard keyboard;
     platform::FakeCalendarControl calendar;
     platform::FakeScreen screen;
-    engine::TocklyApp app{{clock, player1, player2, volume, power, files, message_box, pump,
-                           keyboard, calendar, screen}};
+    platform::FakeRegistry registry;
+    platform::FakeSingleInstance single_instance;
+    platform::FakeWebBrowser browser;
+    platform::FakeKeyboardHook keyboard_hook;
+    platform::FakePopupWindowService popup_window;
+    shell::TocklyApp app{{clock, player1, player2, volume, power, files, message_box, pump,
+                          keyboard, calendar, screen, registry, single_instance, browser,
+                          keyboard_hook, popup_window}};
     RecordingObserver observer;
 };
 

@@ -5,44 +5,48 @@
 // reminder is due in the first 1.5 seconds of its minute; one shared 5-second stamp lets it
 // fire once (lowest slot first, alarms before the chime).
 
+#include <optional>
+
 #include "tockly/engine/engine_observer.h"
 #include "tockly/engine/firing.h"
-#include "tockly/engine/main_window.h"
-#include "tockly/engine/reminder_settings.h"
-#include "tockly/engine/shared_state.h"
+#include "tockly/engine/main_window_delegate.h"
 #include "tockly/engine/shutdown.h"
-#include "tockly/engine/time_text.h"
+#include "tockly/model/reminder_settings.h"
+#include "tockly/model/shared_state.h"
+#include "tockly/model/time_text.h"
 #include "tockly/platform/clock.h"
 #include "tockly/sound/sound_system.h"
 #include "tockly/windows/prompt_window.h"
 
 namespace tockly::engine {
 
-class ReminderTick {
+class ReminderTick : public windows::PromptWindowDelegate {
   public:
     struct Services {
         platform::Clock& clock;
-        ReminderSettings& settings;
-        SharedState& shared;
+        model::ReminderSettings& settings;
+        model::SharedState& shared;
         sound::SoundSystem& sound;
         windows::PromptWindow& prompt;
-        MainWindow& main;
+        MainWindowDelegate& main;
         Shutdown& shutdown;
         Firing& firing;
     };
     explicit ReminderTick(const Services& services) : s_(services) {}
 
     void Timer1_Timer();
+    void run_reminder_tick() override { Timer1_Timer(); }
 
-    // Moment of the last alarm or chime firing, 0 for never.
-    float fireGuardTime = 0;
+    // Moment of the last alarm or chime firing; nothing for never, so that a firing at
+    // midnight (stamp 0) still guards the seconds after it.
+    std::optional<float> fireGuardTime;
     EngineObserver* observer = nullptr;
 
   private:
     struct Now {
         float clock;
         double phase;
-        TimeOfDay time;
+        model::TimeOfDay time;
     };
     void refresh_button_and_tray();
     // True when a slot fired (the tick ends).

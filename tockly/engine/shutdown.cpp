@@ -6,12 +6,12 @@ namespace tockly::engine {
 
 void Shutdown::arm() {
     s_.shared.guanjiyanshi = s_.clock.seconds_since_midnight();
-    s_.shared.set_shifouguanji(kShutdownPending);
+    s_.shared.set_shifouguanji(model::kShutdownPending);
 }
 
-void Shutdown::warn(float& stamp, const char* kind) {
+void Shutdown::warn(std::optional<float>& stamp, const char* kind) {
     const float now = s_.clock.seconds_since_midnight();
-    if (std::fabs(now - stamp) > 5 || stamp == 0) {
+    if (!stamp || std::fabs(now - *stamp) > 5) {
         stamp = now;
         s_.announcer.bofang_shijian(kind);
     }
@@ -38,7 +38,7 @@ void Shutdown::final_action() {
     s_.prompt.hide();
     s_.main.Unload();
     qvx_guanjichuli("关机");
-    s_.shared.shifouguanbi = kQuitting;
+    s_.shared.shifouguanbi = model::kQuitting;
     s_.main.Unload();
 }
 
@@ -60,7 +60,7 @@ void Shutdown::qvx_guanjichuli(const std::string& qvxstr) {
         if (s_.power.isNtPlatform()) s_.power.enableShutdownPrivilege();
         s_.power.exitWindows(flags);
     }
-    s_.shared.shifouguanbi = kQuitting;
+    s_.shared.shifouguanbi = model::kQuitting;
     s_.main.Unload();
 }
 

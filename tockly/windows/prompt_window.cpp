@@ -3,17 +3,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "tockly/engine/time_text.h"
+#include "tockly/model/text_functions.h"
+#include "tockly/model/time_text.h"
 
 namespace tockly::windows {
-
-namespace {
-
-std::string two_digit(long long n) {
-    return (n < 10 ? "0" : "") + std::to_string(n);
-}
-
-}  // namespace
 
 PromptWindow::PromptWindow(const Services& services)
     : Label1{ui::Label(mode::kIdle), ui::Label("00:00:00"), ui::Label("00:00:00"),
@@ -67,8 +60,8 @@ void PromptWindow::refresh() {
         double left = std::floor(181 - (now - start));
         left = std::clamp(left, 0.0, 1e9);
         const auto remaining = static_cast<long long>(left);
-        minutes = two_digit(remaining / 60);
-        seconds = two_digit(remaining % 60);
+        minutes = model::two_digit(std::to_string(remaining / 60));
+        seconds = model::two_digit(std::to_string(remaining % 60));
     }
 
     const std::string status = status_text(minutes, seconds);
@@ -77,7 +70,7 @@ void PromptWindow::refresh() {
         if (observer_) observer_->status_changed(status);
     }
     Label1[0].tooltip = Label1[0].caption;
-    Label1[1].caption = engine::biaozhungeshi(clock_.time_text());
+    Label1[1].caption = model::biaozhungeshi(clock_.time_text());
     if (Width != picture_width || Height != picture_height) {
         Width = picture_width;
         Height = picture_height;
@@ -95,10 +88,10 @@ void PromptWindow::Command1_Click() {
     if (Command1.caption == kStopPlaybackCaption) {
         sound_.tingzhi_shengyin("Mp3Play1");
         sound_.tingzhi_shengyin("Mp3Play2");
-        if (run_reminder_tick) run_reminder_tick();
+        if (delegate_) delegate_->run_reminder_tick();
     } else {
         shared_.set_shifouguanji("");
-        if (run_reminder_tick) run_reminder_tick();
+        if (delegate_) delegate_->run_reminder_tick();
         announcer_.bofang_shijian(sound::announce::kShutdownCancelled);
     }
     set_Tag(mode::kIdle);
@@ -129,7 +122,7 @@ void PromptWindow::set_topmost(bool topmost) {
 void PromptWindow::shangceng_Click(int element) {
     if (element != 0 && element != 1) return;
     set_topmost(element == 0);
-    options_.Check3[engine::option::kPromptOnTop].set_value(element == 0 ? 1 : 0);
+    options_.Check3[model::option::kPromptOnTop].set_value(element == 0 ? 1 : 0);
 }
 
 std::string transparency_caption(int index) {

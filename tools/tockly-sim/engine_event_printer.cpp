@@ -19,6 +19,10 @@ void EngineEventPrinter::quit_requested() {
     quit_ = true;
 }
 
+void EngineEventPrinter::tip_changed(const std::string& tip) {
+    if (show_tip_) printer_.print("tip " + tip);
+}
+
 void EngineEventPrinter::mode_changed(const std::string& mode) {
     printer_.print("mode " + mode);
 }
@@ -37,6 +41,16 @@ void EngineEventPrinter::visibility_changed(bool visible) {
 
 void EngineEventPrinter::alpha_set(int alpha) {
     printer_.print("alpha " + std::to_string(alpha));
+}
+
+void EngineEventPrinter::player_called(int number, const std::string& call, const std::string& path,
+                                       int result) {
+    if (call == "open") {
+        printer_.print("open " + std::to_string(number) + " " + printer_.shown_path(path) + " " +
+                       std::to_string(result));
+    } else {
+        printer_.print(call + " " + std::to_string(number));
+    }
 }
 
 }  // namespace tockly::sim

@@ -5,7 +5,7 @@
 #include <set>
 
 #include "common/ole_date.h"
-#include "tools/tockly-sim/sim_clock.h"
+#include "tockly/platform/fakes/fake_clock.h"
 
 namespace tockly::sim {
 
@@ -37,7 +37,7 @@ std::optional<std::int64_t> parse_start(std::string_view text) {
     const auto date = common::parse_iso_date(text.substr(0, 10));
     const auto time = parse_time(text.substr(11));
     if (!date || !time || date->year < 1900 || date->year > 9998) return std::nullopt;
-    return SimClock::ms_of(*date, 0, 0, 0) + *time;
+    return platform::FakeClock::ms_of(*date, 0, 0, 0) + *time;
 }
 
 std::optional<std::int64_t> parse_count(std::string_view text) {
@@ -61,6 +61,11 @@ std::optional<UserAction> parse_action(std::string_view text) {
     if (text == "press-action") return UserAction::kPressAction;
     if (text == "announce-now") return UserAction::kAnnounceNow;
     if (text == "stop-custom") return UserAction::kStopCustom;
+    if (text == "tray-exit") return UserAction::kTrayExit;
+    if (text == "toggle-prompt") return UserAction::kTogglePrompt;
+    if (text == "prompt-close") return UserAction::kPromptClose;
+    if (text == "hotkey-down") return UserAction::kHotkeyDown;
+    if (text == "double-click") return UserAction::kDoubleClick;
     return std::nullopt;
 }
 
@@ -93,8 +98,12 @@ std::optional<SimArguments> parse_sim_arguments(const std::vector<std::string>& 
         const std::string& option = args[i];
         static const std::set<std::string> kOptions = {
             "--start", "--seconds",      "--settings", "--program-dir",
-            "--packs", "--clip-seconds", "--at"};
+            "--packs", "--clip-seconds", "--at",       "--show-tip"};
         if (!kOptions.count(option)) return fail("不认识的参数“" + option + "”");
+        if (option == "--show-tip") {
+            parsed.show_tip = true;
+            continue;
+        }
         const size_t values = option == "--at" ? 2 : 1;
         if (i + values >= args.size()) return fail(option + " 后面缺少参数");
         const std::string& value = args[i + 1];

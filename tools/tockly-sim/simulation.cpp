@@ -19,6 +19,15 @@ std::unique_ptr<platform::FileSystem> program_folder(const SimArguments& argumen
     return std::make_unique<VirtualProgramFolder>(arguments.packs);
 }
 
+// A file of the program folder (or any other that exists) opens and plays for `clip_ms`.
+platform::FakePlayer::ClipLength existing_files_play(platform::FileSystem& files,
+                                                     std::int64_t clip_ms) {
+    return [&files, clip_ms](const std::string& path) -> std::optional<std::int64_t> {
+        if (!files.file_exists(path)) return std::nullopt;
+        return clip_ms;
+    };
+}
+
 std::string hex_word(std::uint32_t word) {
     char text[9];
     std::snprintf(text, sizeof text, "%08X", static_cast<unsigned>(word));
@@ -36,12 +45,16 @@ Simulation::Simulation(const SimArguments& arguments, std::optional<std::string>
       printer_(clock_, out),
       folder_(program_folder(arguments)),
       files_(*folder_, std::move(settings_bytes)),
-      player1_(1, arguments.clip_ms, files_, clock_, queue_, printer_),
-      player2_(2, arguments.clip_ms, files_, clock_, queue_, printer_),
-      events_(printer_),
+      player1_(clock_, queue_, 1, existing_files_play(files_, arguments.clip_ms)),
+      player2_(clock_, queue_, 2, existing_files_play(files_, arguments.clip_ms)),
+      events_(printer_, arguments.show_tip),
       app_({clock_, player1_, player2_, volume_, power_, files_, message_box_, pump_, keyboard_,
-            calendar_, screen_}) {
+            calendar_, screen_, registry_, single_instance_, browser_, keyboard_hook_,
+            popup_window_}) {
+    clock_.date_style = platform::FakeClock::DateStyle::kDashes;
     printer_.set_program_dir(sound::programDir(files_));
+    player1_.set_listener(&events_);
+    player2_.set_listener(&events_);
     // A system volume of 80 %, so that setting and restoring can be told apart.
     volume_.word = 0xCCCCCCCC;
     volume_.on_set = [this](std::uint32_t word) { printer_.print("volume " + hex_word(word)); };
@@ -50,20 +63,11 @@ Simulation::Simulation(const SimArguments& arguments, std::optional<std::string>
     };
     app_.set_observer(&events_);
     app_.Form2.set_observer(&events_);
+    app_.Form1.add_observer(&events_);
 }
 
-// The start-up steps that matter to the reminders: the system volume is captured, the voice
-// packs are listed and the fixed lists filled before the settings file is applied to them,
-// then the prompt window is shown when its option says so.
 void Simulation::start_up() {
-    app_.sound.huoqu_shengyin();
-    sound::fillVoicePackList(files_, sound::programDir(files_),
-                             app_.settings.chime.zhengdian_shengyin_mingxing);
-    app_.settings.fill_fixed_lists();
-    shell::PromptWindowPlacement placement(app_.Form2, screen_);
-    shell::load_settings(app_.settings, placement, files_);
-    if (app_.settings.options.Check3[engine::option::kShowPromptAtStart].value() == 1)
-        app_.Form2.show();
+    app_.start_up();
 }
 
 void Simulation::perform(UserAction action) {
@@ -72,12 +76,33 @@ void Simulation::perform(UserAction action) {
             app_.Form2.Command1_Click();
             break;
         case UserAction::kAnnounceNow:
-            app_.bofang_shijian("现在时间");
+            app_.tray.wenjian1_Click(shell::tray_item::kAnnounceNow);
             break;
         case UserAction::kStopCustom:
-            app_.bofang_shijian("自定义声音报时被取消");
+            app_.tray.wenjian1_Click(shell::tray_item::kStopCustom);
+            break;
+        case UserAction::kTrayExit:
+            app_.tray.wenjian1_Click(shell::tray_item::kExit);
+            break;
+        case UserAction::kTogglePrompt:
+            app_.tray.wenjian1_Click(shell::tray_item::kPromptWindow);
+            break;
+        case UserAction::kPromptClose:
+            app_.Form2.close_request();
+            break;
+        case UserAction::kHotkeyDown:
+            hold_hotkey();
+            break;
+        case UserAction::kDoubleClick:
+            app_.options_page.background_DblClick();
             break;
     }
+}
+
+void Simulation::hold_hotkey() {
+    const int position = app_.settings.options.rejian.list_index();
+    if (position >= 0 && position < static_cast<int>(model::kHotkeyKeys.size()))
+        keyboard_.down.insert(model::kHotkeyKeys[static_cast<size_t>(position)]);
 }
 
 void Simulation::run() {
@@ -91,13 +116,16 @@ void Simulation::run() {
         if (events_.quit()) break;
         // A user's click is handled between two timer messages.
         for (size_t i = 0; i < done.size(); ++i) {
-            if (done[i] || arguments_.actions[i].ms_of_day != SimClock::ms_of_day(step)) continue;
+            if (done[i] || arguments_.actions[i].ms_of_day != platform::FakeClock::ms_of_day(step))
+                continue;
             done[i] = true;
             perform(arguments_.actions[i].action);
         }
         app_.Timer1_Timer();
         app_.Timer2_Timer();
         app_.Form2.refresh();
+        // A key held "at that moment" is let go before the next one.
+        keyboard_.down.clear();
     }
 }
 

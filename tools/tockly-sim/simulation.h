@@ -6,21 +6,24 @@
 #include <string>
 #include <vector>
 
-#include "tockly/engine/tockly_app.h"
+#include "tockly/platform/fakes/fake_clock.h"
+#include "tockly/platform/fakes/fake_events.h"
+#include "tockly/platform/fakes/fake_player.h"
+#include "tockly/platform/fakes/fake_popup_window_service.h"
 #include "tockly/platform/fakes/fake_services.h"
+#include "tockly/platform/fakes/fake_shell_services.h"
+#include "tockly/shell/tockly_app.h"
 #include "tools/tockly-sim/engine_event_printer.h"
 #include "tools/tockly-sim/event_printer.h"
 #include "tools/tockly-sim/settings_overlay.h"
 #include "tools/tockly-sim/sim_arguments.h"
-#include "tools/tockly-sim/sim_clock.h"
-#include "tools/tockly-sim/sim_events.h"
-#include "tools/tockly-sim/sim_player.h"
 
 namespace tockly::sim {
 
-// The real reminder core on simulated services: start-up as the program does it, then every
-// 200 ms the reminder tick, the display tick and the prompt window's refresh, with the users'
-// actions and the players' end reports in between.
+// The real program on simulated services: start-up as the program does it (the settings file
+// goes through the pages' and options' reactions), then every 200 ms the reminder tick, the
+// display tick and the prompt window's refresh, with the users' actions and the players' end
+// reports in between.
 class Simulation {
   public:
     // `settings_bytes` is the settings file's content, nothing for a missing file.
@@ -34,24 +37,30 @@ class Simulation {
   private:
     void start_up();
     void perform(UserAction action);
+    void hold_hotkey();
 
     SimArguments arguments_;
-    SimClock clock_;
-    SimEventQueue queue_;
-    SimMessagePump pump_;
+    platform::FakeClock clock_;
+    platform::FakeEventQueue queue_;
+    platform::FakeMessagePump pump_;
     EventPrinter printer_;
     std::unique_ptr<platform::FileSystem> folder_;
     SettingsOverlay files_;
-    SimPlayer player1_;
-    SimPlayer player2_;
+    platform::FakePlayer player1_;
+    platform::FakePlayer player2_;
     platform::FakeWaveVolume volume_;
     platform::FakePower power_;
     platform::FakeMessageBox message_box_;
     platform::FakeKeyboard keyboard_;
     platform::FakeCalendarControl calendar_;
     platform::FakeScreen screen_;
+    platform::FakeRegistry registry_;
+    platform::FakeSingleInstance single_instance_;
+    platform::FakeWebBrowser browser_;
+    platform::NoKeyboardHook keyboard_hook_;
+    platform::FakePopupWindowService popup_window_;
     EngineEventPrinter events_;
-    engine::TocklyApp app_;
+    shell::TocklyApp app_;
 };
 
 }  // namespace tockly::sim

@@ -1,6 +1,6 @@
-#include "tockly/engine/reminder_settings.h"
+#include "tockly/model/reminder_settings.h"
 
-namespace tockly::engine {
+namespace tockly::model {
 
 namespace {
 
@@ -34,15 +34,12 @@ AppOptions::AppOptions() {
     for (size_t i = 0; i < Check3.size(); ++i) {
         Check3[i] = ui::CheckBox(kOptionStartValues[i], kOptionCaptions[i]);
     }
-    // These two adjustments cannot be switched off.
-    for (int fixed : {option::kTransparency, option::kChimeVolume}) {
-        ui::CheckBox& box = Check3[static_cast<size_t>(fixed)];
-        box.on_change = [&box] { box.set_value(1); };
-    }
     refill(rejian, kHotkeyNames);
 }
 
 ReminderSettings::ReminderSettings() {
+    for (size_t i = 0; i < slots.size(); ++i)
+        slots[i].dingshi.caption = "启用定时 " + std::to_string(i + 1);
     fill_fixed_lists();
 }
 
@@ -58,4 +55,4 @@ void ReminderSettings::fill_fixed_lists() {
     }
 }
 
-}  // namespace tockly::engine
+}  // namespace tockly::model

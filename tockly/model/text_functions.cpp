@@ -1,11 +1,15 @@
-#include "tockly/engine/text_functions.h"
+#include "tockly/model/text_functions.h"
 
-namespace tockly::engine {
+namespace tockly::model {
 
 std::string_view trim_spaces(std::string_view text) {
     const size_t first = text.find_first_not_of(' ');
     if (first == std::string_view::npos) return {};
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+std::string two_digit(std::string digits) {
+    return digits.size() == 1 ? "0" + digits : digits;
 }
 
 std::string lower_ascii(std::string text) {
@@ -15,4 +19,4 @@ std::string lower_ascii(std::string text) {
     return text;
 }
 
-}  // namespace tockly::engine
+}  // namespace tockly::model

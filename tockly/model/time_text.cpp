@@ -1,10 +1,10 @@
-#include "tockly/engine/time_text.h"
+#include "tockly/model/time_text.h"
 
 #include <vector>
 
-#include "tockly/engine/text_functions.h"
+#include "tockly/model/text_functions.h"
 
-namespace tockly::engine {
+namespace tockly::model {
 
 namespace {
 
@@ -41,10 +41,6 @@ std::string join(const std::vector<std::string_view>& chars, size_t from, size_t
 std::string digits_value(const std::string& digits) {
     const size_t first = digits.find_first_not_of('0');
     return first == std::string::npos ? "0" : digits.substr(first);
-}
-
-std::string two_digit(std::string number) {
-    return number.size() == 1 ? "0" + number : number;
 }
 
 }  // namespace
@@ -89,7 +85,9 @@ std::string biaozhungeshi(std::string_view shi) {
     const std::string second_digits = read_digits();
     const std::string second = second_digits.empty() ? "0" : digits_value(second_digits);
 
-    return hour + ":" + two_digit(minute) + ":" + two_digit(second);
+    // A text without a time (the regional settings can be set to anything) still gives one.
+    if (hour.empty()) hour = "0";
+    return hour + ":" + two_digit(minute.empty() ? "0" : minute) + ":" + two_digit(second);
 }
 
 TimeOfDay split_time(std::string_view normalised) {
@@ -104,4 +102,4 @@ TimeOfDay split_time(std::string_view normalised) {
     return time;
 }
 
-}  // namespace tockly::engine
+}  // namespace tockly::model

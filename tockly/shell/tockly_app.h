@@ -1,0 +1,101 @@
+#pragma once
+
+// The whole of Tockly wired together: settings, shared variables, the players and
+// announcements, the prompt and popup windows, the main window with its tray icon and options
+// page, the two ticks, the shutdown, start-up and quit.
+// The services are injected, so tests, the simulator and the Windows program drive the same
+// object graph; observers see what the engine decides.
+
+#include "tockly/engine/display_tick.h"
+#include "tockly/engine/engine_observer.h"
+#include "tockly/engine/firing.h"
+#include "tockly/engine/reminder_tick.h"
+#include "tockly/engine/shutdown.h"
+#include "tockly/model/reminder_settings.h"
+#include "tockly/model/shared_state.h"
+#include "tockly/model/version.h"
+#include "tockly/platform/calendar_control.h"
+#include "tockly/platform/clock.h"
+#include "tockly/platform/file_system.h"
+#include "tockly/platform/keyboard.h"
+#include "tockly/platform/keyboard_hook.h"
+#include "tockly/platform/message_box.h"
+#include "tockly/platform/message_pump.h"
+#include "tockly/platform/player.h"
+#include "tockly/platform/power.h"
+#include "tockly/platform/registry.h"
+#include "tockly/platform/screen.h"
+#include "tockly/platform/single_instance.h"
+#include "tockly/platform/wave_volume.h"
+#include "tockly/platform/web_browser.h"
+#include "tockly/shell/lifecycle.h"
+#include "tockly/shell/main_window.h"
+#include "tockly/shell/news.h"
+#include "tockly/shell/options_page.h"
+#include "tockly/shell/tray.h"
+#include "tockly/sound/announcer.h"
+#include "tockly/sound/sound_system.h"
+#include "tockly/windows/popup_window.h"
+#include "tockly/windows/prompt_window.h"
+
+namespace tockly::shell {
+
+struct TocklyServices {
+    platform::Clock& clock;
+    platform::Player& player1;
+    platform::Player& player2;
+    platform::WaveVolume& wave_volume;
+    platform::Power& power;
+    platform::FileSystem& files;
+    platform::MessageBox& message_box;
+    platform::MessagePump& pump;
+    platform::Keyboard& keyboard;
+    platform::CalendarControl& Moonleaf1;
+    platform::Screen& screen;
+    platform::Registry& registry;
+    platform::SingleInstance& single_instance;
+    platform::WebBrowser& web_browser;
+    platform::KeyboardHook& keyboard_hook;
+    // The popup window's real window, as the Win32 view provides it.
+    windows::PopupWindowService& popup_window;
+};
+
+class TocklyApp {
+  public:
+    explicit TocklyApp(const TocklyServices& services, model::Version version = {});
+    TocklyApp(const TocklyApp&) = delete;
+    TocklyApp& operator=(const TocklyApp&) = delete;
+
+    void Timer1_Timer() { reminder_tick.Timer1_Timer(); }
+    void Timer2_Timer() { display_tick.Timer2_Timer(); }
+    void bofang_shijian(const std::string& xiang) { announcer.bofang_shijian(xiang); }
+
+    void set_observer(engine::EngineObserver* observer);
+
+    // Start-up as the main window's creation runs it; false when another copy already runs.
+    bool start_up() { return lifecycle.start_up(); }
+    // The main window's save button "保存设置".
+    void Command1_Click();
+
+    TocklyServices services;
+    model::ReminderSettings settings;
+    model::SharedState shared;
+    sound::SoundSystem sound;
+    sound::Announcer announcer;
+    windows::PromptWindow Form2;
+    MainWindow Form1;
+    engine::Shutdown shutdown;
+    engine::Firing firing;
+    engine::ReminderTick reminder_tick;
+    engine::DisplayTick display_tick;
+    windows::PopupWindow form_tan;
+    News news;
+    Tray tray;
+    OptionsPage options_page;
+    Lifecycle lifecycle;
+
+  private:
+    model::Version version_;
+};
+
+}  // namespace tockly::shell
