@@ -5,9 +5,9 @@
 
 namespace tockly::pages {
 
-AlarmEditor::AlarmEditor(engine::ReminderSettings& settings, SoundPreview& preview)
+AlarmEditor::AlarmEditor(model::ReminderSettings& settings, SoundPreview& preview)
     : settings_(settings), preview_(preview) {
-    for (int k = 0; k < engine::kSlotCount; ++k) {
+    for (int k = 0; k < model::kSlotCount; ++k) {
         pages[static_cast<size_t>(k)].Frame2.caption = "定时 " + std::to_string(k + 1);
         // The editing controls start as the slot's switch says.
         dingshi_Click(k);
@@ -16,7 +16,7 @@ AlarmEditor::AlarmEditor(engine::ReminderSettings& settings, SoundPreview& previ
 }
 
 void AlarmEditor::dingshi_Click(int k) {
-    engine::AlarmSlot& s = slot(k);
+    model::AlarmSlot& s = slot(k);
     SlotPage& page = pages[static_cast<size_t>(k)];
     const bool on = s.dingshi.checked();
     for (ui::ControlBase* control : std::initializer_list<ui::ControlBase*>{
@@ -29,14 +29,14 @@ void AlarmEditor::dingshi_Click(int k) {
 }
 
 void AlarmEditor::dingshi_guanji_Click(int k) {
-    engine::AlarmSlot& s = slot(k);
+    model::AlarmSlot& s = slot(k);
     if (!s.dingshi_guanji.checked()) return;
     s.dingshi_wenzi.set_value(1);
     s.dingshi_xuan_shengyin.set_value(1);
 }
 
 void AlarmEditor::dingshi_wenzi_Click(int k) {
-    engine::AlarmSlot& s = slot(k);
+    model::AlarmSlot& s = slot(k);
     if (s.dingshi_guanji.checked()) {
         s.dingshi_wenzi.set_value(1);
     } else if (!s.dingshi_wenzi.checked()) {
@@ -45,7 +45,7 @@ void AlarmEditor::dingshi_wenzi_Click(int k) {
 }
 
 void AlarmEditor::dingshi_xuan_shengyin_Click(int k) {
-    engine::AlarmSlot& s = slot(k);
+    model::AlarmSlot& s = slot(k);
     if (!s.dingshi_xuan_shengyin.checked()) s.dingshi_wenzi.set_value(1);
 }
 
@@ -61,17 +61,17 @@ void AlarmEditor::dingshi_liulan_Click(int k) {
 }
 
 void AlarmEditor::dingshi_shiting_Click(int k) {
-    engine::AlarmSlot& s = slot(k);
+    model::AlarmSlot& s = slot(k);
     preview_.preview(s.dingshi_shengyin.list_index(), s.dingshi_wenjian.text());
 }
 
 void AlarmEditor::shangxia_Click(int e) {
-    show_page(std::clamp(page_index_ + (e == 1 ? 1 : -1), 0, engine::kSlotCount - 1));
+    show_page(std::clamp(page_index_ + (e == 1 ? 1 : -1), 0, model::kSlotCount - 1));
 }
 
 void AlarmEditor::show_page(int index) {
     page_index_ = index;
-    for (int k = 0; k < engine::kSlotCount; ++k)
+    for (int k = 0; k < model::kSlotCount; ++k)
         pages[static_cast<size_t>(k)].Frame2.visible = k == index;
 }
 

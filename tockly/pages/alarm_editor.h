@@ -7,7 +7,7 @@
 
 #include <array>
 
-#include "tockly/engine/reminder_settings.h"
+#include "tockly/model/reminder_settings.h"
 #include "tockly/pages/sound_preview.h"
 #include "tockly/ui/controls.h"
 
@@ -24,7 +24,7 @@ struct SlotPage {
 
 class AlarmEditor {
   public:
-    AlarmEditor(engine::ReminderSettings& settings, SoundPreview& preview);
+    AlarmEditor(model::ReminderSettings& settings, SoundPreview& preview);
     AlarmEditor(const AlarmEditor&) = delete;
     AlarmEditor& operator=(const AlarmEditor&) = delete;
 
@@ -40,16 +40,16 @@ class AlarmEditor {
     // 0 "上一个", 1 "下一个"; no wrap-around at either end.
     void shangxia_Click(int e);
 
-    std::array<SlotPage, engine::kSlotCount> pages;
+    std::array<SlotPage, model::kSlotCount> pages;
     std::array<ui::Button, 2> shangxia{ui::Button("上一个"), ui::Button("下一个")};
     // The slot page shown, 0-49.
     int page_index() const { return page_index_; }
 
   private:
-    engine::AlarmSlot& slot(int k) { return settings_.slots[static_cast<size_t>(k)]; }
+    model::AlarmSlot& slot(int k) { return settings_.slots[static_cast<size_t>(k)]; }
     void show_page(int index);
 
-    engine::ReminderSettings& settings_;
+    model::ReminderSettings& settings_;
     SoundPreview& preview_;
     int page_index_ = 0;
 };

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <initializer_list>
 
-#include "tockly/engine/number_text.h"
-#include "tockly/engine/time_text.h"
+#include "tockly/model/number_text.h"
+#include "tockly/model/time_text.h"
 #include "tockly/sound/voice_files.h"
 
 namespace tockly::pages {
@@ -19,7 +19,7 @@ constexpr int kHours = 24;
 }  // namespace
 
 std::string whole_minutes(const std::string& interval) {
-    const double minutes = std::trunc(engine::numeric_value(interval));
+    const double minutes = std::trunc(model::numeric_value(interval));
     if (!(minutes >= 1)) return kDefaultInterval;
     // Fixed notation: a huge interval stays a plain number, never "1e+20".
     char text[400];
@@ -77,7 +77,7 @@ void ChimePage::zhengdian_shiting_Click() {
         return;
     }
     // The pack's clip of this hour, or of the next hour that has one.
-    const double now = engine::split_time(engine::biaozhungeshi(s_.clock.time_text())).hour;
+    const double now = model::split_time(model::biaozhungeshi(s_.clock.time_text())).hour;
     const int hour = now >= 0 && now < kHours ? static_cast<int>(now) : 0;
     for (int step = 0; step < kHours; ++step) {
         const std::string clip = pack_clip((hour + step) % kHours);

@@ -8,7 +8,7 @@
 #include <array>
 #include <string>
 
-#include "tockly/engine/reminder_settings.h"
+#include "tockly/model/reminder_settings.h"
 #include "tockly/pages/page_host.h"
 #include "tockly/pages/sound_preview.h"
 #include "tockly/platform/clock.h"
@@ -21,7 +21,7 @@ namespace tockly::pages {
 class ChimePage {
   public:
     struct Services {
-        engine::ReminderSettings& settings;
+        model::ReminderSettings& settings;
         SoundPreview& preview;
         platform::Clock& clock;
         platform::FileSystem& files;
@@ -58,7 +58,7 @@ class ChimePage {
     std::string pack_clip(int hour);
 
     Services s_;
-    engine::ChimeSettings& chime_;
+    model::ChimeSettings& chime_;
 };
 
 // The interval rule: the whole part of the text's leading number, written plainly; "30" when

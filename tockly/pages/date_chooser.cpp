@@ -20,7 +20,7 @@ bool contains(std::string_view text, std::string_view part) {
 
 }  // namespace
 
-DateChooser::DateChooser(engine::ReminderSettings& settings, platform::CalendarControl& Moonleaf2,
+DateChooser::DateChooser(model::ReminderSettings& settings, platform::CalendarControl& Moonleaf2,
                          platform::Clock& clock)
     : settings_(settings), Moonleaf2_(Moonleaf2), clock_(clock) {
     Frame7.visible = false;
@@ -28,9 +28,6 @@ DateChooser::DateChooser(engine::ReminderSettings& settings, platform::CalendarC
     Check1[7].visible = false;
     Check1[7].enabled = false;
     custom() = ui::CheckBox(0, "自定义日期");
-    for (int i = 0; i < 9; ++i) {
-        if (i != 7) Check1[static_cast<size_t>(i)].on_change = [this, i] { Check1_Click(i); };
-    }
 }
 
 void DateChooser::dingshi_riqi_Click(int k) {
@@ -95,7 +92,7 @@ void DateChooser::Command2_Click(int e) {
     int k = -1;
     const std::string& tag = xuanzeriqi.tag;
     std::from_chars(tag.data(), tag.data() + tag.size(), k);
-    if (k < 0 || k >= engine::kSlotCount) return;
+    if (k < 0 || k >= model::kSlotCount) return;
     settings_.slots[static_cast<size_t>(k)].dingshi_riqi.caption = xuanzeriqi.caption;
 }
 

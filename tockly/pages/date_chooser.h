@@ -8,7 +8,7 @@
 #include <array>
 #include <string>
 
-#include "tockly/engine/reminder_settings.h"
+#include "tockly/model/reminder_settings.h"
 #include "tockly/platform/calendar_control.h"
 #include "tockly/platform/clock.h"
 #include "tockly/ui/controls.h"
@@ -19,7 +19,7 @@ inline constexpr int kCustomDateBox = 8;
 
 class DateChooser {
   public:
-    DateChooser(engine::ReminderSettings& settings, platform::CalendarControl& Moonleaf2,
+    DateChooser(model::ReminderSettings& settings, platform::CalendarControl& Moonleaf2,
                 platform::Clock& clock);
     DateChooser(const DateChooser&) = delete;
     DateChooser& operator=(const DateChooser&) = delete;
@@ -48,7 +48,7 @@ class DateChooser {
     void rebuild_rule();
     std::string rule_from_boxes();
 
-    engine::ReminderSettings& settings_;
+    model::ReminderSettings& settings_;
     platform::CalendarControl& Moonleaf2_;
     platform::Clock& clock_;
     // While a slot's rule is put into the boxes, their reactions stay still: the rule shown is

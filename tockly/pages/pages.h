@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "tockly/engine/reminder_settings.h"
+#include "tockly/model/reminder_settings.h"
 #include "tockly/pages/alarm_editor.h"
 #include "tockly/pages/chime_page.h"
 #include "tockly/pages/date_chooser.h"
@@ -28,7 +28,7 @@
 namespace tockly::pages {
 
 struct PageServices {
-    engine::ReminderSettings& settings;
+    model::ReminderSettings& settings;
     sound::SoundSystem& sound;
     sound::Announcer& announcer;
     platform::Clock& clock;
@@ -59,11 +59,5 @@ class Pages {
     TextPage instructions;
     TextPage voice_collection;
 };
-
-// Lets the pages react to their controls: every change of a slot's or the chime's control,
-// by the user or by the settings file, runs the page's reaction, and the chooser's calendar
-// reports its clicks to the chooser.
-void connect_pages(engine::ReminderSettings& settings, Pages& pages,
-                   platform::CalendarControl& Moonleaf2);
 
 }  // namespace tockly::pages

@@ -1,7 +1,7 @@
 #include "tockly/pages/sound_preview.h"
 
-#include "tockly/engine/reminder_settings.h"
-#include "tockly/engine/text_functions.h"
+#include "tockly/model/reminder_settings.h"
+#include "tockly/model/text_functions.h"
 #include "tockly/sound/voice_files.h"
 
 namespace tockly::pages {
@@ -18,9 +18,9 @@ std::optional<std::string> SoundPreview::choose_sound_file() {
 }
 
 void SoundPreview::preview(int position, const std::string& own_file) {
-    if (position == engine::kSoundSpoken) {
+    if (position == model::kSoundSpoken) {
         announcer_.bofang_shijian(sound::announce::kCurrentTime);
-    } else if (position == engine::kSoundCustomFile) {
+    } else if (position == model::kSoundCustomFile) {
         play_own_file(own_file);
     } else if (position >= 1 && position <= 5) {
         play_file(announcer_.program_dir() + sound::builtin_sound(position));
@@ -35,7 +35,7 @@ void SoundPreview::play_file(const std::string& path) {
 void SoundPreview::play_own_file(const std::string& path) {
     platform::Player& player = sound_.Mp3Play2.component;
     sound_.tingzhi_shengyin(kPreviewPlayer);
-    const std::string trimmed(engine::trim_spaces(path));
+    const std::string trimmed(model::trim_spaces(path));
     int result = player.playerOpen(trimmed);
     if (result != 0) {
         // A file whose folder is gone may have been copied beside the program.

@@ -12,7 +12,7 @@ using Paths = std::vector<std::string>;
 struct AlarmEditorTest : ::testing::Test, PagesHarness {
     AlarmEditorTest() { volume.word = 0x4CCC4CCC; }
     pages::AlarmEditor& editor = pages.alarm_editor;
-    engine::AlarmSlot& s = slot(7);
+    model::AlarmSlot& s = slot(7);
     pages::SlotPage& page = editor.pages[6];
 };
 
@@ -128,7 +128,7 @@ TEST_F(AlarmEditorTest, PreviousAndNextStopAtTheFirstAndLastSlot) {
         while (editor.page_index() > 0) editor.shangxia_Click(0);
         for (int e : presses) editor.shangxia_Click(e);
         EXPECT_EQ(editor.page_index(), shown);
-        for (int k = 0; k < engine::kSlotCount; ++k)
+        for (int k = 0; k < model::kSlotCount; ++k)
             EXPECT_EQ(editor.pages[static_cast<size_t>(k)].Frame2.visible, k == shown);
     }
 }

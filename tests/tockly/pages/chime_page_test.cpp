@@ -20,7 +20,7 @@ struct ChimePageTest : ::testing::Test, PagesHarness {
     }
 
     pages::ChimePage& page = pages.chime_page;
-    engine::ChimeSettings& chime = app.settings.chime;
+    model::ChimeSettings& chime = app.settings.chime;
 };
 
 TEST_F(ChimePageTest, SwitchEnablesTheChimeControlsButNotThePackOnes) {
@@ -150,7 +150,7 @@ TEST_F(ChimePageTest, PackCheckListsTheMissingHours) {
         ASSERT_FALSE(message_box.shown.empty());
         EXPECT_EQ(message_box.shown.back().text, text);
         EXPECT_EQ(message_box.shown.back().buttons, platform::message_box::kOkOnly);
-        EXPECT_EQ(message_box.shown.back().title, "Tockly");
+        EXPECT_EQ(message_box.shown.back().title, "Tockly 1.00");
     }
 }
 

@@ -36,7 +36,7 @@ TEST_F(DateLookupTest, ButtonsLightUpUnderTheMouseAndGoBackOverTheBackground) {
     files.add_file(clip(pages::kPictureHover));
     files.add_file(clip(pages::kPicturePressed));
     pages::DateLookupPage lit(
-        {calendar, clock, files, message_box, host, pages.time_sync, "C:\\Tockly\\"});
+        {calendar, clock, files, message_box, app.page_host, pages.time_sync, "C:\\Tockly\\"});
     const auto picture = [&](int e) { return lit.anniu1_Picture1[static_cast<size_t>(e)].picture; };
     EXPECT_EQ(picture(0), clip(pages::kPictureNormal));
     EXPECT_EQ(lit.anniu1[button::kTimeSync].fore_color, ui::kRed);

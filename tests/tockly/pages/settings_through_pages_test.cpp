@@ -28,7 +28,7 @@ TEST_F(SettingsThroughPagesTest, ShutdownSlotComesBackWithItsText) {
     // Slot 3: on, shutdown on, text off, sound off.
     const int first = 9 + 8 * 2;
     load({{first, "1"}, {first + 3, "1"}, {first + 4, "0"}, {first + 5, "0"}});
-    const engine::AlarmSlot& s = slot(3);
+    const model::AlarmSlot& s = slot(3);
     EXPECT_EQ(s.dingshi_guanji.value(), 1);
     EXPECT_EQ(s.dingshi_wenzi.value(), 1);
     EXPECT_EQ(s.dingshi_xuan_shengyin.value(), 0);
@@ -38,7 +38,7 @@ TEST_F(SettingsThroughPagesTest, ShutdownSlotComesBackWithItsText) {
 
 TEST_F(SettingsThroughPagesTest, ChimeWithSoundAndPackKeepsThePackOnTheHour) {
     load({{1, "1"}, {2, "15"}, {4, "1"}, {7, "1"}});
-    const engine::ChimeSettings& chime = app.settings.chime;
+    const model::ChimeSettings& chime = app.settings.chime;
     EXPECT_EQ(chime.zhengdian_xuan_shengyin.value(), 0);
     EXPECT_EQ(chime.zhengdian_mingxing.value(), 1);
     EXPECT_EQ(chime.zhengdian_jiange.text(), "60");
