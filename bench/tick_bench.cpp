@@ -15,7 +15,7 @@ using namespace tockly;
 
 void BM_Timer1_Timer_AllSlotsNoneDue(benchmark::State& state) {
     platform::FakeClock clock;
-    platform::FakeEventQueue queue;
+    platform::FakeEventQueue queue(clock);
     platform::FakePlayer player1(clock, queue);
     platform::FakePlayer player2(clock, queue);
     platform::FakeWaveVolume volume;

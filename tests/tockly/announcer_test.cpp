@@ -36,7 +36,7 @@ TEST(Announcer, AlarmNoticeThenHourThenMinute) {
 
 TEST(Announcer, EachStepReadsTheClockWhenItStarts) {
     AppHarness h;
-    h.player1.clip_length = [](const std::string&) { return std::optional<double>(2.0); };
+    h.player1.clip_ms = [](const std::string&) { return std::optional<std::int64_t>(2000); };
     h.clock.set_time(8, 59, 57.5);
     h.app.bofang_shijian(
         "定时");  // the hour step starts at 8:59:59.5, the minute step at 9:00:01.5

@@ -59,8 +59,7 @@ struct AppHarness {
     // prompt window's refresh, in that order, at every step.
     void run(double seconds) {
         for (int step = 0; step < static_cast<int>(seconds * 5 + 0.5); ++step) {
-            clock.advance(0.2);
-            queue.deliver_due(clock.absolute_seconds());
+            queue.deliver_until(clock.now_ms() + 200);
             app.Timer1_Timer();
             app.Form2.refresh();
         }
@@ -81,9 +80,9 @@ struct AppHarness {
     std::string clip(const std::string& relative) const { return "C:\\Tockly\\" + relative; }
 
     platform::FakeClock clock;
-    platform::FakeEventQueue queue;
-    platform::FakePlayer player1{clock, queue};
-    platform::FakePlayer player2{clock, queue};
+    platform::FakeEventQueue queue{clock};
+    platform::FakePlayer player1{clock, queue, 1};
+    platform::FakePlayer player2{clock, queue, 2};
     platform::FakeWaveVolume volume;
     platform::FakePower power;
     platform::FakeFileSystem files;

@@ -56,7 +56,9 @@ TEST(ReminderSettings, StartValues) {
     model::ReminderSettings settings;
     EXPECT_EQ(settings.chime.zhengdian.value(), 0);
     EXPECT_EQ(settings.chime.zhengdian_jiange.text(), "30");
-    for (const auto& slot : settings.slots) {
+    for (size_t i = 0; i < settings.slots.size(); ++i) {
+        const auto& slot = settings.slots[i];
+        EXPECT_EQ(slot.dingshi.caption, "启用定时 " + std::to_string(i + 1));
         EXPECT_EQ(slot.dingshi.value(), 0);
         EXPECT_EQ(slot.dingshi_riqi.caption, "每天");
         EXPECT_EQ(slot.dingshi_wenzi.value(), 1);

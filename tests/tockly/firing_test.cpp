@@ -51,18 +51,20 @@ TEST(Firing, ShutdownSlotAlwaysShowsTheCountdownAndSpeaks) {
     EXPECT_EQ(h.player1.played, Paths{h.clip("sy\\ds")});
 }
 
-TEST(Firing, BuiltInSound) {
-    FiringHarness h;
-    h.set_alarm(1, 6, 45, 4);
-    h.fire_at_645();
-    EXPECT_EQ(h.player1.played, Paths{h.clip("sy\\n4")});
-    EXPECT_EQ(h.app.sound.Mp3Play1.Tag, "");
+TEST(Firing, BuiltInSounds) {
+    for (int sound : {1, 5}) {
+        FiringHarness h;
+        h.set_alarm(1, 6, 45, sound);
+        h.fire_at_645();
+        EXPECT_EQ(h.player1.played, Paths{h.clip("sy\\n" + std::to_string(sound))});
+        EXPECT_EQ(h.app.sound.Mp3Play1.Tag, "");
+    }
 }
 
 TEST(Firing, OwnFileFallsBackToTheProgramFolder) {
     FiringHarness h;
-    h.player1.clip_length = [](const std::string& path) {
-        return path == "C:\\Tockly\\wake.mp3" ? std::optional<double>(30) : std::nullopt;
+    h.player1.clip_ms = [](const std::string& path) {
+        return path == "C:\\Tockly\\wake.mp3" ? std::optional<std::int64_t>(30000) : std::nullopt;
     };
     h.set_alarm(1, 6, 45, 6).dingshi_wenjian.set_text(" D:\\music\\wake.mp3 ");
     h.fire_at_645();
@@ -82,7 +84,7 @@ TEST(Firing, OwnFileFallsBackToTheProgramFolder) {
 
 TEST(Firing, MissingOwnFileIsSilent) {
     FiringHarness h;
-    h.player1.clip_length = [](const std::string&) { return std::nullopt; };
+    h.player1.clip_ms = [](const std::string&) { return std::nullopt; };
     h.set_alarm(1, 6, 45, 6).dingshi_wenjian.set_text("wake.mp3");
     h.fire_at_645();
     EXPECT_EQ(h.player1.log, (Paths{"stop", "open wake.mp3 277", "open C:\\Tockly\\wake.mp3 277"}));
@@ -143,9 +145,9 @@ TEST(Firing, CelebrityOptionWithoutAPackKeepsTheChimeSound) {
 // user's own volume.
 TEST(Firing, MissingBuiltInSoundLeavesTheSystemVolumeAlone) {
     ChimeHarness h;
-    h.player1.clip_length = [&h](const std::string& path) -> std::optional<double> {
+    h.player1.clip_ms = [&h](const std::string& path) -> std::optional<std::int64_t> {
         if (path == h.clip("sy\\n2")) return std::nullopt;
-        return 1.0;
+        return 1000;
     };
     h.volume.word = 0x4CCC4CCC;
     auto& chime = h.app.settings.chime;

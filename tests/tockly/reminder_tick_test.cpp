@@ -23,6 +23,30 @@ TEST(ReminderTick, NoTickInsideTheWindowMeansTheAlarmIsMissed) {
     EXPECT_TRUE(h.observer.events.empty());
 }
 
+TEST(ReminderTick, DueWindowEndsAtOneAndAHalfSeconds) {
+    for (const auto& [second, fires] : {std::pair{1.45, true}, {1.55, false}}) {
+        AppHarness h;
+        h.set_alarm(1, 7, 30);
+        h.clock.set_time(7, 30, second);
+        h.app.Timer1_Timer();
+        EXPECT_EQ(h.observer.count("fire slot 1"), fires ? 1 : 0) << second;
+    }
+}
+
+TEST(ReminderTick, ARemindersDueAtMidnightFireOnce) {
+    AppHarness alarm;
+    alarm.set_alarm(1, 0, 0);
+    alarm.clock.set(2026, 12, 7, 23, 59, 59.8);
+    alarm.run(3);
+    EXPECT_EQ(alarm.observer.count("fire slot 1"), 1);
+
+    AppHarness chime;
+    chime.app.settings.chime.zhengdian.set_value(1);
+    chime.clock.set(2026, 12, 7, 23, 59, 59.8);
+    chime.run(3);
+    EXPECT_EQ(chime.observer.count("fire chime"), 1);
+}
+
 TEST(ReminderTick, LowestDueSlotFiresAndTheLastDueTextWins) {
     AppHarness h;
     h.set_alarm(4, 9, 0);
@@ -85,7 +109,7 @@ TEST(ReminderTick, DayRulesDecideTheDay) {
         h.observer.events.clear();
         h.clock.set(2026, 12, day, 6, 44, 59.9);
         h.run(2);
-        h.app.reminder_tick.fireGuardTime = 0;  // each day on its own
+        h.app.reminder_tick.fireGuardTime.reset();  // each day on its own
         fired_per_day.push_back(h.observer.events.empty() ? "-" : h.observer.events.front());
     }
     EXPECT_EQ(fired_per_day, (std::vector<std::string>{"-", "-", "fire slot 3", "-", "-",
@@ -110,7 +134,7 @@ TEST(ReminderTick, ChimeIntervals) {
         for (int minute = 0; minute < 60; ++minute) {
             h.observer.events.clear();
             h.clock.set_time(minute == 0 ? 10 : 11, minute, 0.1);
-            h.app.reminder_tick.fireGuardTime = 0;
+            h.app.reminder_tick.fireGuardTime.reset();
             h.run(0.2);
             if (!h.observer.events.empty()) chimed.push_back(minute);
         }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "app_harness.h"
@@ -13,30 +14,27 @@ struct ShutdownHarness : AppHarness {
         set_alarm(3, 22, 0).dingshi_guanji.set_value(1);
         clock.set_time(21, 59, 59.9);
     }
-    // Seconds after 22:00:00 at which each clip started playing.
-    std::vector<std::pair<std::string, int>> heard;
-    void listen() {
-        player1.on_log = [this](const std::string& line) {
-            if (line == "play") {
-                heard.emplace_back(
-                    player1.loaded_path(),
-                    static_cast<int>(std::floor(clock.seconds_since_midnight() - 79200)));
-            }
-        };
+    // Each clip heard and the whole seconds after 22:00:00 at which it started.
+    std::vector<std::pair<std::string, int>> heard() const {
+        std::vector<std::pair<std::string, int>> out;
+        const std::int64_t ten_pm = platform::FakeClock::ms_of({2026, 12, 7}, 22, 0, 0);
+        for (size_t i = 0; i < player1.played.size(); ++i)
+            out.emplace_back(player1.played[i],
+                             static_cast<int>((player1.played_at_ms[i] - ten_pm) / 1000));
+        return out;
     }
 };
 
 TEST(Shutdown, WarningsComeOnceEachAndTheComputerSwitchesOff) {
     ShutdownHarness h;
-    h.listen();
     h.run(175);
     using Heard = std::vector<std::pair<std::string, int>>;
-    EXPECT_EQ(h.heard, (Heard{{h.clip("sy\\ds"), 0},
-                              {h.clip("sy\\s22z"), 1},
-                              {h.clip("sy\\g3"), 9},
-                              {h.clip("sy\\g2"), 60},
-                              {h.clip("sy\\g1"), 120},
-                              {h.clip("sy\\g0"), 166}}));
+    EXPECT_EQ(h.heard(), (Heard{{h.clip("sy\\ds"), 0},
+                                {h.clip("sy\\s22z"), 1},
+                                {h.clip("sy\\g3"), 9},
+                                {h.clip("sy\\g2"), 60},
+                                {h.clip("sy\\g1"), 120},
+                                {h.clip("sy\\g0"), 166}}));
     EXPECT_EQ(h.app.Form2.Tag(), "剩余3分钟");
     EXPECT_EQ(h.app.Form2.alpha(), 255);
     EXPECT_EQ(h.power.calls, (std::vector<std::string>{"privilege", "exit 5"}));
@@ -48,8 +46,8 @@ TEST(Shutdown, WarningsComeOnceEachAndTheComputerSwitchesOff) {
 
 TEST(Shutdown, FinalWarningSilencesEveryOtherAnnouncement) {
     ShutdownHarness h;
-    h.player1.clip_length = [](const std::string& path) {
-        return std::optional<double>(path.ends_with("g0") ? 30.0 : 1.0);
+    h.player1.clip_ms = [](const std::string& path) {
+        return std::optional<std::int64_t>(path.ends_with("g0") ? 30000 : 1000);
     };
     h.run(168);
     ASSERT_EQ(h.app.shared.shifouguanji(), "真正关机");
@@ -107,15 +105,14 @@ TEST(Shutdown, CountdownAcrossMidnightKeepsItsDistances) {
     AppHarness h;
     h.set_alarm(1, 23, 59).dingshi_guanji.set_value(1);
     h.clock.set_time(23, 58, 59.9);
-    std::vector<std::pair<std::string, double>> warnings;
-    h.player1.on_log = [&](const std::string& line) {
-        const std::string& path = h.player1.loaded_path();
-        if (line == "play" && path.find("sy\\g") != std::string::npos) {
-            warnings.emplace_back(path.substr(path.size() - 2), h.clock.absolute_seconds());
-        }
-    };
     const double start = h.clock.absolute_seconds() + 0.1;
     h.run(175);
+    std::vector<std::pair<std::string, double>> warnings;
+    for (size_t i = 0; i < h.player1.played.size(); ++i) {
+        const std::string& path = h.player1.played[i];
+        if (path.find("sy\\g") != std::string::npos)
+            warnings.emplace_back(path.substr(path.size() - 2), h.player1.played_at_ms[i] / 1000.0);
+    }
     ASSERT_EQ(warnings.size(), 4u);
     const double expected[] = {9.5, 60, 120, 166};
     // Within two ticks: the tick that meets the midnight jump only corrects the start.
@@ -125,10 +122,21 @@ TEST(Shutdown, CountdownAcrossMidnightKeepsItsDistances) {
     EXPECT_EQ(h.power.calls.back(), "exit 5");
 }
 
+TEST(Shutdown, AWarningStartedAtMidnightIsNotRepeated) {
+    AppHarness h;
+    h.app.shared.guanjiyanshi = -10.0;  // armed at 23:59:50, already moved back a day
+    h.app.shared.set_shifouguanji("准备关机");
+    h.clock.set_time(0, 0, 0);
+    h.app.shutdown.countdown_step();
+    h.clock.set_time(0, 0, 0.2);
+    h.app.shutdown.countdown_step();
+    EXPECT_EQ(std::count(h.player1.played.begin(), h.player1.played.end(), h.clip("sy\\g3")), 1);
+}
+
 TEST(Shutdown, MissingFinalClipLeavesTheCancelOnOffer) {
     ShutdownHarness h;
-    h.player1.clip_length = [](const std::string& path) {
-        return path.ends_with("g0") ? std::nullopt : std::optional<double>(1.0);
+    h.player1.clip_ms = [](const std::string& path) {
+        return path.ends_with("g0") ? std::nullopt : std::optional<std::int64_t>(1000);
     };
     h.run(200);
     EXPECT_EQ(h.app.shared.shifouguanji(), "真正关机");

@@ -27,8 +27,7 @@ TEST(Biaozhungeshi, PadsMinuteAndSecondButNotTheHour) {
 
 TEST(Biaozhungeshi, TextWithoutATimeReadsAsMidnight) {
     for (const char* text : {"", "abc", "::", "下午", "\xff\xfe"}) {
-        const TimeOfDay t = split_time(biaozhungeshi(text));
-        EXPECT_EQ(t.hour + t.minute + t.second, 0) << text;
+        EXPECT_EQ(biaozhungeshi(text), "0:00:00") << text;
     }
     // An hour too long for any number is left as it is rather than converted.
     EXPECT_EQ(biaozhungeshi("下午 99999999999999999999:1:2"), "99999999999999999999:01:02");

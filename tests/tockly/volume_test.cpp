@@ -72,6 +72,19 @@ TEST(PlaybackVolume, NoCaptureWhileTheOtherPlayerPlays) {
     EXPECT_EQ(h.volume.word, 0x4CCC4CCCu);
 }
 
+TEST(PlaybackVolume, EndOfAPreviewRestoresTheVolumeAndClearsItsCustomTag) {
+    AppHarness h;
+    h.volume.word = 0x4CCC4CCC;
+    h.app.sound.huoqu_shengyin();
+    h.player2.playerOpen("D:\\own.mp3");
+    h.app.sound.Mp3Play2.Tag = "自定义";
+    h.app.sound.shezhi_shengyin("播放");
+    h.player2.playerPlay();
+    h.run(2);
+    EXPECT_EQ(h.app.sound.Mp3Play2.Tag, "");
+    EXPECT_EQ(h.volume.word, 0x4CCC4CCCu);
+}
+
 TEST(PlaybackVolume, StopWaitsForTheEndReportAtMostOneSecond) {
     AppHarness h;
     h.player1.playerOpen("x");

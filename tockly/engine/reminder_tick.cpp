@@ -42,7 +42,7 @@ void ReminderTick::refresh_button_and_tray() {
 }
 
 bool ReminderTick::guard_lets_fire(float clock) const {
-    return std::fabs(clock - fireGuardTime) > 5 || fireGuardTime == 0;
+    return !fireGuardTime || std::fabs(clock - *fireGuardTime) > 5;
 }
 
 bool ReminderTick::scan_alarms(const Now& now) {

@@ -5,6 +5,8 @@
 // reminder is due in the first 1.5 seconds of its minute; one shared 5-second stamp lets it
 // fire once (lowest slot first, alarms before the chime).
 
+#include <optional>
+
 #include "tockly/engine/engine_observer.h"
 #include "tockly/engine/firing.h"
 #include "tockly/engine/main_window_delegate.h"
@@ -35,8 +37,9 @@ class ReminderTick : public windows::PromptWindowDelegate {
     void Timer1_Timer();
     void run_reminder_tick() override { Timer1_Timer(); }
 
-    // Moment of the last alarm or chime firing, 0 for never.
-    float fireGuardTime = 0;
+    // Moment of the last alarm or chime firing; nothing for never, so that a firing at
+    // midnight (stamp 0) still guards the seconds after it.
+    std::optional<float> fireGuardTime;
     EngineObserver* observer = nullptr;
 
   private:

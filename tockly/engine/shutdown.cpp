@@ -9,9 +9,9 @@ void Shutdown::arm() {
     s_.shared.set_shifouguanji(model::kShutdownPending);
 }
 
-void Shutdown::warn(float& stamp, const char* kind) {
+void Shutdown::warn(std::optional<float>& stamp, const char* kind) {
     const float now = s_.clock.seconds_since_midnight();
-    if (std::fabs(now - stamp) > 5 || stamp == 0) {
+    if (!stamp || std::fabs(now - *stamp) > 5) {
         stamp = now;
         s_.announcer.bofang_shijian(kind);
     }

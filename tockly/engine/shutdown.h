@@ -3,6 +3,7 @@
 // The scheduled shutdown: three minutes after an alarm that carries it, with spoken warnings
 // at fixed points, then the windows close and the system is asked to switch off.
 
+#include <optional>
 #include <string>
 
 #include "tockly/engine/main_window_delegate.h"
@@ -36,14 +37,14 @@ class Shutdown : public sound::FinalWarningListener {
     // "关机", "重启" or "注销"; any other text only closes the program.
     void qvx_guanjichuli(const std::string& qvxstr);
 
-    // When each warning was last started, 0 for never.
-    float warnGuardTime3m = 0;
-    float warnGuardTime2m = 0;
-    float warnGuardTime1m = 0;
-    float warnGuardTime13s = 0;
+    // When each warning was last started; nothing for never (0 is a stamp taken at midnight).
+    std::optional<float> warnGuardTime3m;
+    std::optional<float> warnGuardTime2m;
+    std::optional<float> warnGuardTime1m;
+    std::optional<float> warnGuardTime13s;
 
   private:
-    void warn(float& stamp, const char* kind);
+    void warn(std::optional<float>& stamp, const char* kind);
 
     Services s_;
 };

@@ -43,6 +43,8 @@ AppOptions::AppOptions() {
 }
 
 ReminderSettings::ReminderSettings() {
+    for (size_t i = 0; i < slots.size(); ++i)
+        slots[i].dingshi.caption = "启用定时 " + std::to_string(i + 1);
     fill_fixed_lists();
 }
 

@@ -8,6 +8,10 @@ std::string_view trim_spaces(std::string_view text) {
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
+std::string two_digit(std::string digits) {
+    return digits.size() == 1 ? "0" + digits : digits;
+}
+
 std::string lower_ascii(std::string text) {
     for (char& c : text) {
         if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');

@@ -10,6 +10,10 @@ namespace tockly::model {
 // Without leading and trailing blanks (spaces only, as the controls' texts are trimmed).
 std::string_view trim_spaces(std::string_view text);
 
+// A number's digits with a leading "0" when there is only one ("7" -> "07"); longer texts stay
+// as they are. Minutes and seconds are written this way everywhere.
+std::string two_digit(std::string digits);
+
 // ASCII letters lowered; other bytes, Chinese characters included, stay as they are.
 std::string lower_ascii(std::string text);
 

@@ -43,10 +43,6 @@ std::string digits_value(const std::string& digits) {
     return first == std::string::npos ? "0" : digits.substr(first);
 }
 
-std::string two_digit(std::string number) {
-    return number.size() == 1 ? "0" + number : number;
-}
-
 }  // namespace
 
 std::string biaozhungeshi(std::string_view shi) {
@@ -89,7 +85,9 @@ std::string biaozhungeshi(std::string_view shi) {
     const std::string second_digits = read_digits();
     const std::string second = second_digits.empty() ? "0" : digits_value(second_digits);
 
-    return hour + ":" + two_digit(minute) + ":" + two_digit(second);
+    // A text without a time (the regional settings can be set to anything) still gives one.
+    if (hour.empty()) hour = "0";
+    return hour + ":" + two_digit(minute.empty() ? "0" : minute) + ":" + two_digit(second);
 }
 
 TimeOfDay split_time(std::string_view normalised) {

@@ -126,9 +126,11 @@ void add_prompt_window_fields(std::vector<SettingsField>& fields, model::AppOpti
     ui::Slider& opacity = options.Slider1;
     fields.push_back({416, [&opacity] { return std::to_string(opacity.value()); },
                       [&opacity, &prompt](const std::string& text) {
-                          const int value = rounded(numeric_value(text));
+                          // The range is checked on the value as written: 24.6 is out of it.
+                          const double written = numeric_value(text);
+                          const int value = written < 25 || written > 255 ? 255 : rounded(written);
                           prompt.touming(value);
-                          opacity.set_value(value < 25 || value > 255 ? 255 : value);
+                          opacity.set_value(value);
                       }});
     ui::CheckBox& on_top = options.Check3[option::kPromptOnTop];
     fields.push_back({417, [&on_top] { return std::to_string(on_top.value()); },
@@ -172,8 +174,8 @@ std::vector<SettingsField> settings_fields(model::ReminderSettings& settings,
     ui::Slider& volume = options.Slider2;
     fields.push_back({518, [&volume] { return std::to_string(volume.value()); },
                       [&volume](const std::string& text) {
-                          const int value = rounded(numeric_value(text));
-                          volume.set_value(value < 1 ? 100 : value);
+                          const double written = numeric_value(text);
+                          volume.set_value(written < 1 ? 100 : rounded(written));
                       }});
     ui::CheckBox& news = options.Check3[option::kShowNews];
     fields.push_back(

@@ -36,8 +36,11 @@ std::optional<long> whole_number(std::string_view text) {
 
 std::string shortest_decimal(double value) {
     if (value == 0) return "0";  // also for -0, which has no place in the file
-    char buffer[32];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    // Fixed notation: the file holds plain decimals, never "1e+20". The largest double has
+    // 309 digits before the point.
+    char buffer[400];
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
     return std::string(buffer, result.ptr);
 }
 

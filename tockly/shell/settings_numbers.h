@@ -14,8 +14,8 @@ namespace tockly::shell {
 // number: the field that reads it keeps its value.
 std::optional<long> whole_number(std::string_view text);
 
-// The shortest decimal text that reads back as the same value, a fraction only when the value
-// has one ("30", "1234.5").
+// The shortest plain decimal text that reads back as the same value, a fraction only when the
+// value has one ("30", "1234.5", "100000000000000000000"; never an exponent).
 std::string shortest_decimal(double value);
 
 }  // namespace tockly::shell

@@ -3,17 +3,10 @@
 #include <algorithm>
 #include <cmath>
 
+#include "tockly/model/text_functions.h"
 #include "tockly/model/time_text.h"
 
 namespace tockly::windows {
-
-namespace {
-
-std::string two_digit(long long n) {
-    return (n < 10 ? "0" : "") + std::to_string(n);
-}
-
-}  // namespace
 
 PromptWindow::PromptWindow(const Services& services)
     : Label1{ui::Label(mode::kIdle), ui::Label("00:00:00"), ui::Label("00:00:00"),
@@ -67,8 +60,8 @@ void PromptWindow::refresh() {
         double left = std::floor(181 - (now - start));
         left = std::clamp(left, 0.0, 1e9);
         const auto remaining = static_cast<long long>(left);
-        minutes = two_digit(remaining / 60);
-        seconds = two_digit(remaining % 60);
+        minutes = model::two_digit(std::to_string(remaining / 60));
+        seconds = model::two_digit(std::to_string(remaining % 60));
     }
 
     const std::string status = status_text(minutes, seconds);

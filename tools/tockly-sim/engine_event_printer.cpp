@@ -39,4 +39,14 @@ void EngineEventPrinter::alpha_set(int alpha) {
     printer_.print("alpha " + std::to_string(alpha));
 }
 
+void EngineEventPrinter::player_called(int number, const std::string& call, const std::string& path,
+                                       int result) {
+    if (call == "open") {
+        printer_.print("open " + std::to_string(number) + " " + printer_.shown_path(path) + " " +
+                       std::to_string(result));
+    } else {
+        printer_.print(call + " " + std::to_string(number));
+    }
+}
+
 }  // namespace tockly::sim

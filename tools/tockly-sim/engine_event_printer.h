@@ -3,16 +3,18 @@
 #include <string>
 
 #include "tockly/engine/engine_observer.h"
+#include "tockly/platform/fakes/fake_player.h"
 #include "tockly/shell/main_window.h"
 #include "tockly/windows/prompt_window.h"
 #include "tools/tockly-sim/event_printer.h"
 
 namespace tockly::sim {
 
-// Prints what the engine decides and what the prompt window shows.
+// Prints what the engine decides, what the prompt window shows and what the players are told.
 class EngineEventPrinter : public engine::EngineObserver,
                            public windows::PromptWindowObserver,
-                           public shell::MainWindowObserver {
+                           public shell::MainWindowObserver,
+                           public platform::FakePlayerListener {
   public:
     explicit EngineEventPrinter(EventPrinter& printer) : printer_(printer) {}
 
@@ -26,6 +28,9 @@ class EngineEventPrinter : public engine::EngineObserver,
     void status_changed(const std::string& status) override;
     void visibility_changed(bool visible) override;
     void alpha_set(int alpha) override;
+
+    void player_called(int number, const std::string& call, const std::string& path,
+                       int result) override;
 
     bool quit() const { return quit_; }
 

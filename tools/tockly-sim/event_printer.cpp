@@ -1,9 +1,19 @@
 #include "tools/tockly-sim/event_printer.h"
 
+#include <cstdint>
+
 namespace tockly::sim {
 
+std::string EventPrinter::stamp() const {
+    const std::int64_t ms = platform::FakeClock::ms_of_day(clock_.now_ms());
+    char text[16];
+    std::snprintf(text, sizeof text, "%02d:%02d:%02d.%03d", int(ms / 3'600'000),
+                  int(ms / 60'000 % 60), int(ms / 1000 % 60), int(ms % 1000));
+    return text;
+}
+
 void EventPrinter::print(const std::string& event) {
-    const std::string line = clock_.stamp() + " " + event + "\n";
+    const std::string line = stamp() + " " + event + "\n";
     std::fwrite(line.data(), 1, line.size(), out_);
 }
 

@@ -5,7 +5,7 @@
 #include <set>
 
 #include "common/ole_date.h"
-#include "tools/tockly-sim/sim_clock.h"
+#include "tockly/platform/fakes/fake_clock.h"
 
 namespace tockly::sim {
 
@@ -37,7 +37,7 @@ std::optional<std::int64_t> parse_start(std::string_view text) {
     const auto date = common::parse_iso_date(text.substr(0, 10));
     const auto time = parse_time(text.substr(11));
     if (!date || !time || date->year < 1900 || date->year > 9998) return std::nullopt;
-    return SimClock::ms_of(*date, 0, 0, 0) + *time;
+    return platform::FakeClock::ms_of(*date, 0, 0, 0) + *time;
 }
 
 std::optional<std::int64_t> parse_count(std::string_view text) {

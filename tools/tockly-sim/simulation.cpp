@@ -19,6 +19,15 @@ std::unique_ptr<platform::FileSystem> program_folder(const SimArguments& argumen
     return std::make_unique<VirtualProgramFolder>(arguments.packs);
 }
 
+// A file of the program folder (or any other that exists) opens and plays for `clip_ms`.
+platform::FakePlayer::ClipLength existing_files_play(platform::FileSystem& files,
+                                                     std::int64_t clip_ms) {
+    return [&files, clip_ms](const std::string& path) -> std::optional<std::int64_t> {
+        if (!files.file_exists(path)) return std::nullopt;
+        return clip_ms;
+    };
+}
+
 std::string hex_word(std::uint32_t word) {
     char text[9];
     std::snprintf(text, sizeof text, "%08X", static_cast<unsigned>(word));
@@ -36,12 +45,15 @@ Simulation::Simulation(const SimArguments& arguments, std::optional<std::string>
       printer_(clock_, out),
       folder_(program_folder(arguments)),
       files_(*folder_, std::move(settings_bytes)),
-      player1_(1, arguments.clip_ms, files_, clock_, queue_, printer_),
-      player2_(2, arguments.clip_ms, files_, clock_, queue_, printer_),
+      player1_(clock_, queue_, 1, existing_files_play(files_, arguments.clip_ms)),
+      player2_(clock_, queue_, 2, existing_files_play(files_, arguments.clip_ms)),
       events_(printer_),
       app_({clock_, player1_, player2_, volume_, power_, files_, message_box_, pump_, keyboard_,
             calendar_, screen_, file_dialog_, http_, system_time_, Moonleaf2_}) {
+    clock_.date_style = platform::FakeClock::DateStyle::kDashes;
     printer_.set_program_dir(sound::programDir(files_));
+    player1_.set_listener(&events_);
+    player2_.set_listener(&events_);
     // A system volume of 80 %, so that setting and restoring can be told apart.
     volume_.word = 0xCCCCCCCC;
     volume_.on_set = [this](std::uint32_t word) { printer_.print("volume " + hex_word(word)); };
@@ -92,7 +104,8 @@ void Simulation::run() {
         if (events_.quit()) break;
         // A user's click is handled between two timer messages.
         for (size_t i = 0; i < done.size(); ++i) {
-            if (done[i] || arguments_.actions[i].ms_of_day != SimClock::ms_of_day(step)) continue;
+            if (done[i] || arguments_.actions[i].ms_of_day != platform::FakeClock::ms_of_day(step))
+                continue;
             done[i] = true;
             perform(arguments_.actions[i].action);
         }

@@ -6,15 +6,15 @@
 #include <string>
 #include <vector>
 
+#include "tockly/platform/fakes/fake_clock.h"
+#include "tockly/platform/fakes/fake_events.h"
+#include "tockly/platform/fakes/fake_player.h"
 #include "tockly/platform/fakes/fake_services.h"
 #include "tockly/shell/tockly_app.h"
 #include "tools/tockly-sim/engine_event_printer.h"
 #include "tools/tockly-sim/event_printer.h"
 #include "tools/tockly-sim/settings_overlay.h"
 #include "tools/tockly-sim/sim_arguments.h"
-#include "tools/tockly-sim/sim_clock.h"
-#include "tools/tockly-sim/sim_events.h"
-#include "tools/tockly-sim/sim_player.h"
 
 namespace tockly::sim {
 
@@ -36,14 +36,14 @@ class Simulation {
     void perform(UserAction action);
 
     SimArguments arguments_;
-    SimClock clock_;
-    SimEventQueue queue_;
-    SimMessagePump pump_;
+    platform::FakeClock clock_;
+    platform::FakeEventQueue queue_;
+    platform::FakeMessagePump pump_;
     EventPrinter printer_;
     std::unique_ptr<platform::FileSystem> folder_;
     SettingsOverlay files_;
-    SimPlayer player1_;
-    SimPlayer player2_;
+    platform::FakePlayer player1_;
+    platform::FakePlayer player2_;
     platform::FakeWaveVolume volume_;
     platform::FakePower power_;
     platform::FakeMessageBox message_box_;

@@ -101,8 +101,8 @@ TEST_F(AlarmEditorTest, PreviewPlaysTheChosenSound) {
 }
 
 TEST_F(AlarmEditorTest, OwnFilePreviewFallsBackToTheProgramFolderAndMarksThePlayer) {
-    player2.clip_length = [](const std::string& path) {
-        return path == "C:\\Tockly\\wake.mp3" ? std::optional<double>(30) : std::nullopt;
+    player2.clip_ms = [](const std::string& path) {
+        return path == "C:\\Tockly\\wake.mp3" ? std::optional<std::int64_t>(30000) : std::nullopt;
     };
     s.dingshi_shengyin.set_list_index(6);
     s.dingshi_wenjian.set_text(" D:\\gone\\wake.mp3 ");

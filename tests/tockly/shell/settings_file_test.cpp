@@ -205,7 +205,7 @@ TEST_F(SettingsFileTest, ValuesOutsideAControlsRangeAreRefusedLikeTheControlRefu
 
 TEST_F(SettingsFileTest, LoadingRepairsIntervalDayRulesPromptTextsAndPacks) {
     load(
-        file_with({{2, "0.5"}, {8, "5"}, {418, "   "}, {419, ""}, {420, "星期6,日"}, {421, "早"}}));
+        file_with({{2, "0.5"}, {8, "2"}, {418, "   "}, {419, ""}, {420, "星期6,日"}, {421, "早"}}));
     EXPECT_EQ(settings.chime.zhengdian_jiange.text(), "30");
     EXPECT_EQ(settings.chime.zhengdian_shengyin_mingxing.list_index(), 0);
     EXPECT_EQ(settings.slots[0].dingshi_riqi.caption, "每天");
@@ -232,7 +232,7 @@ TEST_F(SettingsFileTest, PromptWindowIsBroughtBackOntoTheScreen) {
 
 TEST_F(SettingsFileTest, OpacityGoesToTheWindowFirstAndIsStoredWithinItsRange) {
     load(file_with({{416, "300"}, {417, "1"}}));
-    EXPECT_EQ(prompt.calls[prompt.calls.size() - 2], "touming 300");
+    EXPECT_EQ(prompt.calls[prompt.calls.size() - 2], "touming 255");
     EXPECT_EQ(prompt.calls.back(), "shangceng_Click 0");
     EXPECT_EQ(settings.options.Slider1.value(), 255);
     EXPECT_EQ(settings.options.Check3[model::option::kPromptOnTop].value(), 1);
@@ -242,6 +242,13 @@ TEST_F(SettingsFileTest, OpacityGoesToTheWindowFirstAndIsStoredWithinItsRange) {
     load(file_with({{416, "25"}, {519, "7"}}));
     EXPECT_EQ(settings.options.Slider1.value(), 25);
     EXPECT_EQ(settings.options.Check3[model::option::kShowNews].value(), 1);
+}
+
+TEST_F(SettingsFileTest, RangesAreCheckedBeforeRounding) {
+    load(file_with({{416, "24.6"}, {518, "0.6"}}));
+    EXPECT_EQ(prompt.calls[prompt.calls.size() - 2], "touming 255");
+    EXPECT_EQ(settings.options.Slider1.value(), 255);
+    EXPECT_EQ(settings.options.Slider2.value(), 100);
 }
 
 TEST_F(SettingsFileTest, ChangeReactionsRunInLineOrderAndAFailingOneSkipsOnlyItsLine) {

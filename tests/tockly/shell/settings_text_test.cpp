@@ -72,6 +72,7 @@ TEST(SettingsNumbers, ShortestDecimalWritesAFractionOnlyWhenThereIsOne) {
     EXPECT_EQ(shortest_decimal(-0.0), "0");
     EXPECT_EQ(shortest_decimal(-1000), "-1000");
     EXPECT_EQ(shortest_decimal(1234.5), "1234.5");
+    EXPECT_EQ(shortest_decimal(1e20), "100000000000000000000");
     for (double value : {0.1, 14392.5, 1.0 / 3, 123456789.0})
         EXPECT_EQ(model::numeric_value(shortest_decimal(value)), value);
 }

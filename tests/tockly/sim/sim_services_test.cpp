@@ -4,24 +4,32 @@
 #include <string>
 #include <vector>
 
+#include "tockly/platform/fakes/fake_clock.h"
+#include "tockly/platform/fakes/fake_events.h"
+#include "tockly/platform/fakes/fake_player.h"
+#include "tools/tockly-sim/engine_event_printer.h"
+#include "tools/tockly-sim/event_printer.h"
 #include "tools/tockly-sim/sim_arguments.h"
-#include "tools/tockly-sim/sim_clock.h"
-#include "tools/tockly-sim/sim_events.h"
-#include "tools/tockly-sim/sim_player.h"
 #include "tools/tockly-sim/virtual_program_folder.h"
 
 namespace tockly::sim {
 namespace {
 
+using platform::FakeClock;
+using platform::FakeEventQueue;
+using platform::FakeMessagePump;
+using platform::FakePlayer;
+
 std::int64_t at(int hour, int minute, int second, int ms = 0) {
-    return SimClock::ms_of({2010, 5, 1}, hour, minute, second) + ms;
+    return FakeClock::ms_of({2010, 5, 1}, hour, minute, second) + ms;
 }
 
-TEST(SimClock, RegionalTextsAndStamps) {
-    SimClock clock(at(6, 4, 5, 200));
+TEST(FakeClock, RegionalTextsAndStamps) {
+    FakeClock clock(at(6, 4, 5, 200));
+    clock.date_style = FakeClock::DateStyle::kDashes;
     EXPECT_EQ(clock.time_text(), "6:04:05");
     EXPECT_EQ(clock.short_date_text(), "2010-5-1");
-    EXPECT_EQ(clock.stamp(), "06:04:05.200");
+    EXPECT_EQ(EventPrinter(clock, stdout).stamp(), "06:04:05.200");
     EXPECT_FLOAT_EQ(clock.seconds_since_midnight(), 6 * 3600 + 4 * 60 + 5.2f);
     EXPECT_EQ(clock.now().weekday(), 6);  // a Saturday
     clock.set_ms(at(23, 59, 59, 999) + 1);
@@ -29,15 +37,16 @@ TEST(SimClock, RegionalTextsAndStamps) {
     EXPECT_EQ(clock.time_text(), "0:00:00");
 }
 
-TEST(SimEventQueue, DeliversInTimeOrderWithTheClockAtEachEvent) {
-    SimClock clock(at(8, 0, 0));
-    SimEventQueue queue(clock);
+TEST(FakeEventQueue, DeliversInTimeOrderWithTheClockAtEachEvent) {
+    FakeClock clock(at(8, 0, 0));
+    EventPrinter printer(clock, stdout);
+    FakeEventQueue queue(clock);
     std::vector<std::string> seen;
     queue.post(at(8, 0, 1), [&] {
-        seen.push_back("b " + clock.stamp());
-        queue.post(clock.now_ms(), [&] { seen.push_back("c " + clock.stamp()); });
+        seen.push_back("b " + printer.stamp());
+        queue.post(clock.now_ms(), [&] { seen.push_back("c " + printer.stamp()); });
     });
-    queue.post(at(8, 0, 0, 500), [&] { seen.push_back("a " + clock.stamp()); });
+    queue.post(at(8, 0, 0, 500), [&] { seen.push_back("a " + printer.stamp()); });
     queue.post(at(8, 0, 2), [&] { seen.push_back("late"); });
     queue.deliver_until(at(8, 0, 1));
     EXPECT_EQ(seen,
@@ -52,10 +61,11 @@ class RecordingEvents : public platform::PlayerEvents {
     std::vector<std::string> log;
 };
 
-class SimPlayerTest : public testing::Test {
+class FakePlayerTest : public testing::Test {
   protected:
-    SimPlayerTest() {
+    FakePlayerTest() {
         player.set_events(&events);
+        player.set_listener(&printed);
         printer.set_program_dir("C:\\Tockly\\");
     }
     std::string output() {
@@ -66,17 +76,21 @@ class SimPlayerTest : public testing::Test {
         return text;
     }
 
-    SimClock clock{at(6, 45, 0)};
-    SimEventQueue queue{clock};
-    SimMessagePump pump{clock, queue};
+    FakeClock clock{at(6, 45, 0)};
+    FakeEventQueue queue{clock};
+    FakeMessagePump pump{clock, queue};
     std::FILE* out = std::tmpfile();
     EventPrinter printer{clock, out};
+    EngineEventPrinter printed{printer};
     VirtualProgramFolder folder{{}};
-    SimPlayer player{1, 1500, folder, clock, queue, printer};
+    FakePlayer player{clock, queue, 1, [this](const std::string& path) {
+                          return folder.file_exists(path) ? std::optional<std::int64_t>(1500)
+                                                          : std::nullopt;
+                      }};
     RecordingEvents events;
 };
 
-TEST_F(SimPlayerTest, AClipEndsExactlyAfterItsLength) {
+TEST_F(FakePlayerTest, AClipEndsExactlyAfterItsLength) {
     EXPECT_EQ(player.playerOpen("C:\\Tockly\\sy\\ds"), 0);
     player.playerPlay();
     queue.deliver_until(at(6, 45, 1, 400));
@@ -86,7 +100,7 @@ TEST_F(SimPlayerTest, AClipEndsExactlyAfterItsLength) {
     EXPECT_EQ(events.log, (std::vector<std::string>{"started", "ended"}));
 }
 
-TEST_F(SimPlayerTest, StopReportsTheEndInsideTheWaitAndOnlyWhenPlaying) {
+TEST_F(FakePlayerTest, StopReportsTheEndInsideTheWaitAndOnlyWhenPlaying) {
     player.playerStop();
     pump.process_pending_messages();
     EXPECT_TRUE(events.log.empty());
@@ -101,7 +115,7 @@ TEST_F(SimPlayerTest, StopReportsTheEndInsideTheWaitAndOnlyWhenPlaying) {
     EXPECT_EQ(clock.now_ms(), at(6, 45, 5));
 }
 
-TEST_F(SimPlayerTest, AMissingFileFailsToOpenAndPlaysNothing) {
+TEST_F(FakePlayerTest, AMissingFileFailsToOpenAndPlaysNothing) {
     EXPECT_NE(player.playerOpen("D:\\music\\wake.mp3"), 0);
     player.playerPlay();
     queue.deliver_until(at(6, 45, 10));

@@ -3,43 +3,57 @@
 #include <charconv>
 #include <cmath>
 
+#include "tockly/model/text_functions.h"
+
 namespace tockly::platform {
 
 namespace {
 
-std::string two_digits(int n) {
-    return (n < 10 ? "0" : "") + std::to_string(n);
+constexpr std::int64_t kMsPerDay = 86'400'000;
+
+std::string two_digit(std::int64_t n) {
+    return model::two_digit(std::to_string(n));
 }
 
 }  // namespace
 
-FakeClock::FakeClock() : day_(common::OleDate::from_ymd(2026, 1, 1).day()) {}
+FakeClock::FakeClock() : now_ms_(ms_of({2026, 1, 1}, 0, 0, 0)) {}
+
+std::int64_t FakeClock::ms_of(const common::YearMonthDay& date, int hour, int minute, int second) {
+    const std::int64_t day = common::OleDate::from_ymd(date).day();
+    return day * kMsPerDay + ((hour * 60 + minute) * 60 + second) * std::int64_t{1000};
+}
+
+std::int64_t FakeClock::ms_of_day(std::int64_t ms) {
+    const std::int64_t rest = ms % kMsPerDay;
+    return rest < 0 ? rest + kMsPerDay : rest;
+}
 
 void FakeClock::set(int year, int month, int day, int hour, int minute, double second) {
-    day_ = common::OleDate::from_ymd(year, month, day).day();
+    now_ms_ = ms_of({year, month, day}, 0, 0, 0);
     set_time(hour, minute, second);
 }
 
 void FakeClock::set_time(int hour, int minute, double second) {
-    seconds_ = hour * 3600.0 + minute * 60.0 + second;
+    now_ms_ = now_ms_ - ms_of_day(now_ms_) +
+              std::llround((hour * 3600.0 + minute * 60.0 + second) * 1000);
 }
 
-void FakeClock::advance(double seconds) {
-    seconds_ += seconds;
-    const double whole_days = std::floor(seconds_ / 86400.0);
-    day_ += static_cast<long>(whole_days);
-    seconds_ -= whole_days * 86400.0;
+float FakeClock::seconds_since_midnight() const {
+    return static_cast<float>(static_cast<double>(ms_of_day(now_ms_)) / 1000.0);
 }
 
 common::OleDate FakeClock::now() const {
-    return common::OleDate(static_cast<double>(day_) + seconds_ / 86400.0);
+    const std::int64_t day = (now_ms_ - ms_of_day(now_ms_)) / kMsPerDay;
+    return common::OleDate(static_cast<double>(day) +
+                           static_cast<double>(ms_of_day(now_ms_)) / kMsPerDay);
 }
 
 std::string FakeClock::time_text() const {
-    const int whole = static_cast<int>(seconds_);
-    const int hour = whole / 3600;
-    const std::string rest = ":" + two_digits(whole / 60 % 60) + ":" + two_digits(whole % 60);
-    const int hour12 = hour % 12 == 0 ? 12 : hour % 12;
+    const std::int64_t whole = ms_of_day(now_ms_) / 1000;
+    const std::int64_t hour = whole / 3600;
+    const std::string rest = ":" + two_digit(whole / 60 % 60) + ":" + two_digit(whole % 60);
+    const std::int64_t hour12 = hour % 12 == 0 ? 12 : hour % 12;
     switch (time_style) {
         case TimeStyle::kMarkerFirst:
             return std::string(hour < 12 ? "上午 " : "下午 ") + std::to_string(hour12) + rest;
@@ -53,15 +67,21 @@ std::string FakeClock::time_text() const {
 
 std::string FakeClock::format_short_date(common::OleDate date) const {
     const auto ymd = date.ymd();
-    if (date_style == DateStyle::kDashesPadded) {
-        return std::to_string(ymd.year) + "-" + two_digits(ymd.month) + "-" + two_digits(ymd.day);
+    switch (date_style) {
+        case DateStyle::kDashesPadded:
+            return std::to_string(ymd.year) + "-" + two_digit(ymd.month) + "-" + two_digit(ymd.day);
+        case DateStyle::kDashes:
+            return std::to_string(ymd.year) + "-" + std::to_string(ymd.month) + "-" +
+                   std::to_string(ymd.day);
+        case DateStyle::kSlashes:
+            break;
     }
     return std::to_string(ymd.year) + "/" + std::to_string(ymd.month) + "/" +
            std::to_string(ymd.day);
 }
 
 std::optional<common::OleDate> FakeClock::parse_short_date(std::string_view text) const {
-    return parse_numeric_date(text, date_style == DateStyle::kDashesPadded ? '-' : '/');
+    return parse_numeric_date(text, date_style == DateStyle::kSlashes ? '/' : '-');
 }
 
 std::optional<common::OleDate> parse_numeric_date(std::string_view text, char separator) {
