@@ -6,7 +6,9 @@
 #include "tockly/platform/fakes/fake_clock.h"
 #include "tockly/platform/fakes/fake_events.h"
 #include "tockly/platform/fakes/fake_player.h"
+#include "tockly/platform/fakes/fake_popup_window_service.h"
 #include "tockly/platform/fakes/fake_services.h"
+#include "tockly/platform/fakes/fake_shell_services.h"
 #include "tockly/shell/tockly_app.h"
 
 namespace {
@@ -26,12 +28,19 @@ void BM_Timer1_Timer_AllSlotsNoneDue(benchmark::State& state) {
     platform::FakeKeyboard keyboard;
     platform::FakeCalendarControl calendar;
     platform::FakeScreen screen;
+    platform::FakeRegistry registry;
+    platform::FakeSingleInstance single_instance;
+    platform::FakeWebBrowser browser;
+    platform::FakeKeyboardHook keyboard_hook;
+    platform::FakePopupWindowService popup_window;
     platform::FakeFileDialog dialog;
     platform::FakeHttp http;
     platform::FakeSystemTime system_time;
     platform::FakeCalendarControl Moonleaf2;
-    shell::TocklyApp app({clock, player1, player2, volume, power, files, message_box, pump,
-                          keyboard, calendar, screen, dialog, http, system_time, Moonleaf2});
+    shell::TocklyApp app({clock,           player1,  player2,       volume,       power,  files,
+                          message_box,     pump,     keyboard,      calendar,     screen, registry,
+                          single_instance, browser,  keyboard_hook, popup_window, dialog, http,
+                          system_time,     Moonleaf2});
     // Every slot on at the current hour but another minute, so each one is read in full.
     for (int i = 0; i < model::kSlotCount; ++i) {
         auto& slot = app.settings.slots[static_cast<size_t>(i)];

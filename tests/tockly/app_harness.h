@@ -8,12 +8,12 @@
 #include "tockly/platform/fakes/fake_clock.h"
 #include "tockly/platform/fakes/fake_events.h"
 #include "tockly/platform/fakes/fake_player.h"
+#include "tockly/platform/fakes/fake_popup_window_service.h"
 #include "tockly/platform/fakes/fake_services.h"
+#include "tockly/platform/fakes/fake_shell_services.h"
 #include "tockly/shell/tockly_app.h"
 
 namespace tockly::testing {
-
-inline constexpr const char* kTimePage = "https://www.tockly.test/time";
 
 // Records what the engine reports, one line per event.
 struct RecordingObserver : engine::EngineObserver, shell::MainWindowObserver {
@@ -52,7 +52,7 @@ struct AppHarness {
     AppHarness() {
         clock.set(2026, 12, 7, 8, 0, 0);  // a Monday
         app.set_observer(&observer);
-        app.Form1.set_observer(&observer);
+        app.Form1.add_observer(&observer);
     }
 
     // Lets `seconds` pass in 200 ms timer steps: player events, the reminder tick and the
@@ -91,14 +91,19 @@ struct AppHarness {
     platform::FakeKeyboard keyboard;
     platform::FakeCalendarControl calendar;
     platform::FakeScreen screen;
+    platform::FakeRegistry registry;
+    platform::FakeSingleInstance single_instance;
+    platform::FakeWebBrowser browser;
+    platform::FakeKeyboardHook keyboard_hook;
+    platform::FakePopupWindowService popup_window;
     platform::FakeFileDialog dialog;
     platform::FakeHttp http;
     platform::FakeSystemTime system_time;
     platform::FakeCalendarControl Moonleaf2;
-    shell::TocklyApp app{{clock, player1, player2, volume, power, files, message_box, pump,
-                          keyboard, calendar, screen, dialog, http, system_time, Moonleaf2},
-                         {},
-                         kTimePage};
+    shell::TocklyApp app{{clock,           player1,  player2,       volume,       power,  files,
+                          message_box,     pump,     keyboard,      calendar,     screen, registry,
+                          single_instance, browser,  keyboard_hook, popup_window, dialog, http,
+                          system_time,     Moonleaf2}};
     RecordingObserver observer;
 };
 

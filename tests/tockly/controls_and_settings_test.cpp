@@ -88,14 +88,6 @@ TEST(ReminderSettings, FixedListContents) {
     EXPECT_EQ(settings.options.rejian.item(13), "Break");
 }
 
-TEST(ReminderSettings, AdjustmentOptionsCannotBeSwitchedOff) {
-    model::ReminderSettings settings;
-    settings.options.Check3[model::option::kTransparency].set_value(0);
-    settings.options.Check3[model::option::kChimeVolume].set_value(0);
-    EXPECT_EQ(settings.options.Check3[4].value(), 1);
-    EXPECT_EQ(settings.options.Check3[6].value(), 1);
-}
-
 TEST(ReminderSettings, RefillingListsDropsChoices) {
     model::ReminderSettings settings;
     settings.slots[3].dingshi_fen.set_list_index(30);

@@ -34,11 +34,6 @@ AppOptions::AppOptions() {
     for (size_t i = 0; i < Check3.size(); ++i) {
         Check3[i] = ui::CheckBox(kOptionStartValues[i], kOptionCaptions[i]);
     }
-    // These two adjustments cannot be switched off.
-    for (int fixed : {option::kTransparency, option::kChimeVolume}) {
-        ui::CheckBox& box = Check3[static_cast<size_t>(fixed)];
-        box.on_change = [&box] { box.set_value(1); };
-    }
     refill(rejian, kHotkeyNames);
 }
 

@@ -1,10 +1,13 @@
 #pragma once
 
-// The main window (Form1) as a model: its caption, its tag (the tray tip text), the today label
-// and the tray menu items, plus the close rule that separates hiding from quitting.
+// The main window (Form1) as a model: its caption and tag (the tray tip text), the today label,
+// the tab strip with its five page frames, the save button, the menu whose items serve as the
+// tray menu, and the window state with the close rule that separates hiding from quitting.
+// The pages put their own controls on the page frames.
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "tockly/engine/main_window_delegate.h"
 #include "tockly/model/shared_state.h"
@@ -13,6 +16,19 @@
 namespace tockly::shell {
 
 inline constexpr int kTrayPromptItem = 2;
+
+// Window states as the window reports them.
+enum WindowState : short { kNormal = 0, kMinimised = 1, kMaximised = 2 };
+
+// Page frames (Frame3 elements) in tab order.
+namespace page {
+inline constexpr int kDateLookup = 0;
+inline constexpr int kAlarms = 1;
+inline constexpr int kOptions = 2;
+inline constexpr int kInstructions = 3;
+inline constexpr int kVoiceCollection = 4;
+inline constexpr int kCount = 5;
+}  // namespace page
 
 // What the main window reports to whoever follows it (the tray icon, the simulator).
 class MainWindowObserver {
@@ -23,6 +39,13 @@ class MainWindowObserver {
     virtual void quit_requested() {}
 };
 
+// Carries out a close request that is a quit: hook, tray icon and prompt window go first.
+class QuitHandler {
+  public:
+    virtual ~QuitHandler() = default;
+    virtual void quit() = 0;
+};
+
 class MainWindow : public engine::MainWindowDelegate {
   public:
     explicit MainWindow(model::SharedState& shared);
@@ -31,10 +54,35 @@ class MainWindow : public engine::MainWindowDelegate {
     // The tray tip text.
     const std::string& Tag() const { return tag_; }
     ui::Label today_label;
-    // The tray menu, elements 0-14.
+    // The menu bar entry "文件", hidden at start-up: its items are the tray menu (0-14).
+    ui::MenuItem wenjian{"文件"};
     std::array<ui::MenuItem, 15> wenjian1;
 
-    bool visible = true;
+    ui::TabStrip TabStrip1;
+    std::array<ui::Frame, page::kCount> Frame3;
+    ui::Button Command1{"保存设置"};
+    // Two frames without caption; a double-click on them announces the time like the window's
+    // background.
+    ui::Frame Frame4;
+    ui::Frame Frame5;
+    // The news picture panel, shown while the news option is on.
+    ui::Frame gg_Picture2;
+
+    // The window state to restore from the tray, recorded once at the end of start-up.
+    short LastState = kNormal;
+    bool visible = false;
+    bool focused = false;
+    short WindowState() const { return window_state_; }
+    // A minimised window hides: only the tray icon remains.
+    void set_WindowState(short state);
+    // Back from the tray: the state recorded at start-up, shown, with the focus.
+    void restore();
+
+    // Selects tab `index` (0-4) and shows its page frame alone.
+    void TabStrip1_Click(int index);
+
+    // The reminder and display timers run from the end of start-up until the program quits.
+    bool timers_enabled = false;
     bool quitting() const { return quitting_; }
 
     void set_Caption(std::string caption) override { Caption = std::move(caption); }
@@ -44,16 +92,19 @@ class MainWindow : public engine::MainWindowDelegate {
         wenjian1[kTrayPromptItem].caption = std::move(caption);
     }
     // A close request: with the quit marker "关闭" set the program quits (once), otherwise the
-    // window is only hidden.
+    // close is cancelled and the window minimised, which hides it.
     void Unload() override;
 
-    void set_observer(MainWindowObserver* observer) { observer_ = observer; }
+    void add_observer(MainWindowObserver* observer) { observers_.push_back(observer); }
+    void set_quit_handler(QuitHandler* handler) { quit_handler_ = handler; }
 
   private:
     model::SharedState& shared_;
     std::string tag_;
+    short window_state_ = kNormal;
     bool quitting_ = false;
-    MainWindowObserver* observer_ = nullptr;
+    std::vector<MainWindowObserver*> observers_;
+    QuitHandler* quit_handler_ = nullptr;
 };
 
 }  // namespace tockly::shell

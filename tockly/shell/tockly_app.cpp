@@ -1,10 +1,13 @@
 #include "tockly/shell/tockly_app.h"
 
+#include "tockly/shell/prompt_window_placement.h"
+#include "tockly/shell/settings_file.h"
+#include "tockly/shell/site.h"
 #include "tockly/sound/voice_files.h"
 
 namespace tockly::shell {
 
-TocklyApp::TocklyApp(const TocklyServices& s, model::Version version, std::string time_page)
+TocklyApp::TocklyApp(const TocklyServices& s, model::Version version)
     : services(s),
       sound({s.player1, s.player2, s.wave_volume, s.clock, s.pump}, settings.options.Slider2),
       announcer(sound, s.clock, shared, sound::programDir(s.files)),
@@ -14,14 +17,34 @@ TocklyApp::TocklyApp(const TocklyServices& s, model::Version version, std::strin
       firing({s.clock, s.files, settings, shared, sound, announcer, Form2}),
       reminder_tick({s.clock, settings, shared, sound, Form2, Form1, shutdown, firing}),
       display_tick({s.clock, s.keyboard, s.Moonleaf1, settings, announcer, Form2, Form1}, version),
+      form_tan(s.screen, s.popup_window),
+      news(form_tan),
+      tray({Form1, shared, Form2, announcer, s.web_browser, news}),
+      options_page({settings.options, Form1, Form2, announcer, s.registry, s.files, news}),
+      lifecycle({Form1, settings, sound, Form2, tray, s.clock, s.files, s.screen, s.Moonleaf1,
+                 s.single_instance, s.keyboard_hook},
+                version),
       page_host(Form1, version),
       pages({settings, sound, announcer, s.clock, s.files, s.file_dialog, s.message_box, s.http,
-             s.system_time, s.Moonleaf1, s.Moonleaf2, page_host, std::move(time_page)}) {
+             s.system_time, s.Moonleaf1, s.Moonleaf2, page_host, site::time_page()}),
+      tray_time_sync(pages.time_sync),
+      version_(version) {
     // Every connection between the objects is made here, and only here.
     sound.Mp3Play1.set_end_listener(&announcer);
     sound.Mp3Play2.set_end_listener(&sound);
     announcer.set_final_warning_listener(&shutdown);
     Form2.set_delegate(&reminder_tick);
+    Form1.add_observer(&tray);
+    Form1.set_quit_handler(&lifecycle);
+    // An option changed by the user or by the settings file runs its reaction. The opacity
+    // slider reacts to the user's scrolling only (the view calls Slider1_Scroll), not to a value
+    // set from code.
+    for (int i = 0; i < static_cast<int>(settings.options.Check3.size()); ++i) {
+        settings.options.Check3[static_cast<size_t>(i)].on_change = [this, i] {
+            options_page.Check3_Click(i);
+        };
+    }
+    tray.set_time_sync(&tray_time_sync);
     connect_pages();
 }
 
@@ -56,6 +79,12 @@ void TocklyApp::connect_pages() {
 void TocklyApp::set_observer(engine::EngineObserver* observer) {
     shared.set_observer(observer);
     reminder_tick.observer = observer;
+}
+
+void TocklyApp::Command1_Click() {
+    PromptWindowPlacement placement(Form2, services.screen);
+    save_settings(settings, placement, services.files, services.message_box,
+                  model::program_title(version_));
 }
 
 }  // namespace tockly::shell

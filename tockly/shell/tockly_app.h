@@ -1,7 +1,8 @@
 #pragma once
 
-// The whole reminder side of Tockly wired together: settings, shared variables, the players and
-// announcements, the prompt window, the main window's state, the two ticks and the shutdown.
+// The whole of Tockly wired together: settings, shared variables, the players and
+// announcements, the prompt and popup windows, the main window with its tray icon and options
+// page, the two ticks, the shutdown, start-up and quit.
 // The services are injected, so tests, the simulator and the Windows program drive the same
 // object graph; observers see what the engine decides.
 
@@ -20,17 +21,26 @@
 #include "tockly/platform/file_system.h"
 #include "tockly/platform/http.h"
 #include "tockly/platform/keyboard.h"
+#include "tockly/platform/keyboard_hook.h"
 #include "tockly/platform/message_box.h"
 #include "tockly/platform/message_pump.h"
 #include "tockly/platform/player.h"
 #include "tockly/platform/power.h"
+#include "tockly/platform/registry.h"
 #include "tockly/platform/screen.h"
+#include "tockly/platform/single_instance.h"
 #include "tockly/platform/system_time.h"
 #include "tockly/platform/wave_volume.h"
+#include "tockly/platform/web_browser.h"
+#include "tockly/shell/lifecycle.h"
 #include "tockly/shell/main_window.h"
 #include "tockly/shell/main_window_page_host.h"
+#include "tockly/shell/news.h"
+#include "tockly/shell/options_page.h"
+#include "tockly/shell/tray.h"
 #include "tockly/sound/announcer.h"
 #include "tockly/sound/sound_system.h"
+#include "tockly/windows/popup_window.h"
 #include "tockly/windows/prompt_window.h"
 
 namespace tockly::shell {
@@ -47,6 +57,12 @@ struct TocklyServices {
     platform::Keyboard& keyboard;
     platform::CalendarControl& Moonleaf1;
     platform::Screen& screen;
+    platform::Registry& registry;
+    platform::SingleInstance& single_instance;
+    platform::WebBrowser& web_browser;
+    platform::KeyboardHook& keyboard_hook;
+    // The popup window's real window, as the Win32 view provides it.
+    windows::PopupWindowService& popup_window;
     platform::FileDialog& file_dialog;
     platform::Http& http;
     platform::SystemTime& system_time;
@@ -56,9 +72,7 @@ struct TocklyServices {
 
 class TocklyApp {
   public:
-    // `time_page` is the HTTPS address of the program's time page.
-    explicit TocklyApp(const TocklyServices& services, model::Version version = {},
-                       std::string time_page = {});
+    explicit TocklyApp(const TocklyServices& services, model::Version version = {});
     TocklyApp(const TocklyApp&) = delete;
     TocklyApp& operator=(const TocklyApp&) = delete;
 
@@ -67,6 +81,11 @@ class TocklyApp {
     void bofang_shijian(const std::string& xiang) { announcer.bofang_shijian(xiang); }
 
     void set_observer(engine::EngineObserver* observer);
+
+    // Start-up as the main window's creation runs it; false when another copy already runs.
+    bool start_up() { return lifecycle.start_up(); }
+    // The main window's save button "保存设置".
+    void Command1_Click();
 
     TocklyServices services;
     model::ReminderSettings settings;
@@ -79,13 +98,21 @@ class TocklyApp {
     engine::Firing firing;
     engine::ReminderTick reminder_tick;
     engine::DisplayTick display_tick;
+    windows::PopupWindow form_tan;
+    News news;
+    Tray tray;
+    OptionsPage options_page;
+    Lifecycle lifecycle;
     MainWindowPageHost page_host;
     pages::Pages pages;
+    PagesTimeSync tray_time_sync;
 
   private:
     // Every change of a page's controls, by the user or by the settings file, runs the page's
     // reaction.
     void connect_pages();
+
+    model::Version version_;
 };
 
 }  // namespace tockly::shell

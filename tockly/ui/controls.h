@@ -127,4 +127,24 @@ class Slider : public ControlBase {
     int value_;
 };
 
+// A frame (a group of controls, or a panel): its caption and its place in twips.
+struct Frame : ControlBase {
+    explicit Frame(std::string caption = {}) : caption(std::move(caption)) {}
+    std::string caption;
+    double Left = 0;
+    double Top = 0;
+};
+
+// One tab of a tab strip: what it shows and the key the program tells it by.
+struct Tab {
+    std::string caption;
+    std::string key;
+};
+
+// A row of tabs, one of them selected.
+struct TabStrip : ControlBase {
+    std::vector<Tab> tabs;
+    int selected = 0;
+};
+
 }  // namespace tockly::ui

@@ -19,6 +19,10 @@ void EngineEventPrinter::quit_requested() {
     quit_ = true;
 }
 
+void EngineEventPrinter::tip_changed(const std::string& tip) {
+    if (show_tip_) printer_.print("tip " + tip);
+}
+
 void EngineEventPrinter::mode_changed(const std::string& mode) {
     printer_.print("mode " + mode);
 }

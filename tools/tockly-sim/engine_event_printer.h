@@ -16,12 +16,15 @@ class EngineEventPrinter : public engine::EngineObserver,
                            public shell::MainWindowObserver,
                            public platform::FakePlayerListener {
   public:
-    explicit EngineEventPrinter(EventPrinter& printer) : printer_(printer) {}
+    // `show_tip`: also print each new tray tip.
+    explicit EngineEventPrinter(EventPrinter& printer, bool show_tip = false)
+        : printer_(printer), show_tip_(show_tip) {}
 
     void alarm_fired(int number) override;
     void chime_fired() override;
     void shutdown_state_changed(const std::string& state) override;
     void quit_requested() override;
+    void tip_changed(const std::string& tip) override;
 
     void mode_changed(const std::string& mode) override;
     void message_changed(const std::string& message) override;
@@ -36,6 +39,7 @@ class EngineEventPrinter : public engine::EngineObserver,
 
   private:
     EventPrinter& printer_;
+    bool show_tip_;
     bool quit_ = false;
 };
 

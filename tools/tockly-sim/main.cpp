@@ -15,12 +15,12 @@ namespace {
 constexpr int kBadArguments = 2;
 
 int fail(const std::string& why) {
-    std::fprintf(
-        stderr,
-        "tockly-sim: %s。用法：tockly-sim --start \"YYYY-MM-DD HH:MM:SS\" --seconds N "
-        "[--settings 文件] [--program-dir 文件夹] [--packs 名称,...] "
-        "[--clip-seconds 秒] [--at \"HH:MM:SS\" press-action|announce-now|stop-custom]...\n",
-        why.c_str());
+    std::fprintf(stderr,
+                 "tockly-sim: %s。用法：tockly-sim --start \"YYYY-MM-DD HH:MM:SS\" --seconds N "
+                 "[--settings 文件] [--program-dir 文件夹] [--packs 名称,...] "
+                 "[--clip-seconds 秒] [--show-tip] [--at \"HH:MM:SS\" press-action|announce-now|"
+                 "stop-custom|tray-exit|toggle-prompt|prompt-close|hotkey-down|double-click]...\n",
+                 why.c_str());
     return kBadArguments;
 }
 

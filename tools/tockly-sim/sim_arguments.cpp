@@ -61,6 +61,11 @@ std::optional<UserAction> parse_action(std::string_view text) {
     if (text == "press-action") return UserAction::kPressAction;
     if (text == "announce-now") return UserAction::kAnnounceNow;
     if (text == "stop-custom") return UserAction::kStopCustom;
+    if (text == "tray-exit") return UserAction::kTrayExit;
+    if (text == "toggle-prompt") return UserAction::kTogglePrompt;
+    if (text == "prompt-close") return UserAction::kPromptClose;
+    if (text == "hotkey-down") return UserAction::kHotkeyDown;
+    if (text == "double-click") return UserAction::kDoubleClick;
     return std::nullopt;
 }
 
@@ -93,8 +98,12 @@ std::optional<SimArguments> parse_sim_arguments(const std::vector<std::string>& 
         const std::string& option = args[i];
         static const std::set<std::string> kOptions = {
             "--start", "--seconds",      "--settings", "--program-dir",
-            "--packs", "--clip-seconds", "--at"};
+            "--packs", "--clip-seconds", "--at",       "--show-tip"};
         if (!kOptions.count(option)) return fail("不认识的参数“" + option + "”");
+        if (option == "--show-tip") {
+            parsed.show_tip = true;
+            continue;
+        }
         const size_t values = option == "--at" ? 2 : 1;
         if (i + values >= args.size()) return fail(option + " 后面缺少参数");
         const std::string& value = args[i + 1];

@@ -7,11 +7,16 @@
 
 namespace tockly::sim {
 
-// What the user asks the prompt window or the tray menu to do at a moment of the run.
+// What the user does at a moment of the run.
 enum class UserAction {
-    kPressAction,  // the prompt window's action button
-    kAnnounceNow,  // tray "现在报时(&B)"
-    kStopCustom,   // tray "停止播放自定义MP3(&T)"
+    kPressAction,   // the prompt window's action button
+    kAnnounceNow,   // tray "现在报时(&B)"
+    kStopCustom,    // tray "停止播放自定义MP3(&T)"
+    kTrayExit,      // tray "退出(&T)"
+    kTogglePrompt,  // tray "显示提示窗口(&K)"
+    kPromptClose,   // a double-click on the prompt window
+    kHotkeyDown,    // the chosen hotkey is held at that moment
+    kDoubleClick,   // a double-click on the main window's background
 };
 
 struct TimedAction {
@@ -27,6 +32,8 @@ struct SimArguments {
     std::vector<std::string> packs;
     std::int64_t clip_ms = 1000;
     std::vector<TimedAction> actions;
+    // Also print "tip TEXT" each time the tray tip changes.
+    bool show_tip = false;
 };
 
 // The command line, or a one-line explanation in `error` of what is wrong with it.

@@ -47,9 +47,11 @@ Simulation::Simulation(const SimArguments& arguments, std::optional<std::string>
       files_(*folder_, std::move(settings_bytes)),
       player1_(clock_, queue_, 1, existing_files_play(files_, arguments.clip_ms)),
       player2_(clock_, queue_, 2, existing_files_play(files_, arguments.clip_ms)),
-      events_(printer_),
-      app_({clock_, player1_, player2_, volume_, power_, files_, message_box_, pump_, keyboard_,
-            calendar_, screen_, file_dialog_, http_, system_time_, Moonleaf2_}) {
+      events_(printer_, arguments.show_tip),
+      app_({clock_,           player1_,  player2_,       volume_,       power_,       files_,
+            message_box_,     pump_,     keyboard_,      calendar_,     screen_,      registry_,
+            single_instance_, browser_,  keyboard_hook_, popup_window_, file_dialog_, http_,
+            system_time_,     Moonleaf2_}) {
     clock_.date_style = platform::FakeClock::DateStyle::kDashes;
     printer_.set_program_dir(sound::programDir(files_));
     player1_.set_listener(&events_);
@@ -62,21 +64,11 @@ Simulation::Simulation(const SimArguments& arguments, std::optional<std::string>
     };
     app_.set_observer(&events_);
     app_.Form2.set_observer(&events_);
-    app_.Form1.set_observer(&events_);
+    app_.Form1.add_observer(&events_);
 }
 
-// The start-up steps that matter to the reminders: the system volume is captured, the voice
-// packs are listed and the fixed lists filled before the settings file is applied to them,
-// then the prompt window is shown when its option says so.
 void Simulation::start_up() {
-    app_.sound.huoqu_shengyin();
-    sound::fillVoicePackList(files_, sound::programDir(files_),
-                             app_.settings.chime.zhengdian_shengyin_mingxing);
-    app_.settings.fill_fixed_lists();
-    shell::PromptWindowPlacement placement(app_.Form2, screen_);
-    shell::load_settings(app_.settings, placement, files_);
-    if (app_.settings.options.Check3[model::option::kShowPromptAtStart].value() == 1)
-        app_.Form2.show();
+    app_.start_up();
 }
 
 void Simulation::perform(UserAction action) {
@@ -85,12 +77,33 @@ void Simulation::perform(UserAction action) {
             app_.Form2.Command1_Click();
             break;
         case UserAction::kAnnounceNow:
-            app_.bofang_shijian("现在时间");
+            app_.tray.wenjian1_Click(shell::tray_item::kAnnounceNow);
             break;
         case UserAction::kStopCustom:
-            app_.bofang_shijian("自定义声音报时被取消");
+            app_.tray.wenjian1_Click(shell::tray_item::kStopCustom);
+            break;
+        case UserAction::kTrayExit:
+            app_.tray.wenjian1_Click(shell::tray_item::kExit);
+            break;
+        case UserAction::kTogglePrompt:
+            app_.tray.wenjian1_Click(shell::tray_item::kPromptWindow);
+            break;
+        case UserAction::kPromptClose:
+            app_.Form2.close_request();
+            break;
+        case UserAction::kHotkeyDown:
+            hold_hotkey();
+            break;
+        case UserAction::kDoubleClick:
+            app_.options_page.background_DblClick();
             break;
     }
+}
+
+void Simulation::hold_hotkey() {
+    const int position = app_.settings.options.rejian.list_index();
+    if (position >= 0 && position < static_cast<int>(model::kHotkeyKeys.size()))
+        keyboard_.down.insert(model::kHotkeyKeys[static_cast<size_t>(position)]);
 }
 
 void Simulation::run() {
@@ -112,6 +125,8 @@ void Simulation::run() {
         app_.Timer1_Timer();
         app_.Timer2_Timer();
         app_.Form2.refresh();
+        // A key held "at that moment" is let go before the next one.
+        keyboard_.down.clear();
     }
 }
 

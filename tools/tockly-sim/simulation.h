@@ -9,7 +9,9 @@
 #include "tockly/platform/fakes/fake_clock.h"
 #include "tockly/platform/fakes/fake_events.h"
 #include "tockly/platform/fakes/fake_player.h"
+#include "tockly/platform/fakes/fake_popup_window_service.h"
 #include "tockly/platform/fakes/fake_services.h"
+#include "tockly/platform/fakes/fake_shell_services.h"
 #include "tockly/shell/tockly_app.h"
 #include "tools/tockly-sim/engine_event_printer.h"
 #include "tools/tockly-sim/event_printer.h"
@@ -18,9 +20,10 @@
 
 namespace tockly::sim {
 
-// The real reminder core on simulated services: start-up as the program does it, then every
-// 200 ms the reminder tick, the display tick and the prompt window's refresh, with the users'
-// actions and the players' end reports in between.
+// The real program on simulated services: start-up as the program does it (the settings file
+// goes through the pages' and options' reactions), then every 200 ms the reminder tick, the
+// display tick and the prompt window's refresh, with the users' actions and the players' end
+// reports in between.
 class Simulation {
   public:
     // `settings_bytes` is the settings file's content, nothing for a missing file.
@@ -34,6 +37,7 @@ class Simulation {
   private:
     void start_up();
     void perform(UserAction action);
+    void hold_hotkey();
 
     SimArguments arguments_;
     platform::FakeClock clock_;
@@ -55,6 +59,11 @@ class Simulation {
     platform::FakeCalendarControl Moonleaf2_;
     platform::FakeCalendarControl calendar_;
     platform::FakeScreen screen_;
+    platform::FakeRegistry registry_;
+    platform::FakeSingleInstance single_instance_;
+    platform::FakeWebBrowser browser_;
+    platform::NoKeyboardHook keyboard_hook_;
+    platform::FakePopupWindowService popup_window_;
     EngineEventPrinter events_;
     shell::TocklyApp app_;
 };

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/tockly/pages/pages_harness.h"
+#include "tockly/shell/site.h"
 
 namespace tockly::testing {
 namespace {
@@ -74,7 +75,8 @@ TEST_F(DateLookupTest, TimeSyncSetsTheClockFromTheTimePageReply) {
     calendar.value = OleDate::from_ymd(2000, 1, 1);
     http.reply.body = "2010-4-5|11:42:51\r\n";
     page.anniu1_Click(button::kTimeSync);
-    EXPECT_EQ(http.requests, std::vector<std::string>{kTimePage});
+    EXPECT_EQ(http.requests, std::vector<std::string>{shell::site::time_page()});
+    EXPECT_EQ(http.requests[0].rfind("https://", 0), 0u);
     ASSERT_EQ(system_time.sets.size(), 1u);
     const platform::LocalDateTime& set = system_time.sets[0];
     EXPECT_EQ((std::array<int, 6>{set.year, set.month, set.day, set.hour, set.minute, set.second}),
@@ -128,6 +130,11 @@ TEST_F(DateLookupTest, TimeSyncReportsAFailedFetchAndAClockThatCannotBeSet) {
     EXPECT_NE(told.find("管理员权限"), std::string::npos);
     EXPECT_NE(told.find("2010-4-5 11:42:51"), std::string::npos);
     EXPECT_EQ(calendar.value, OleDate::from_ymd(2000, 1, 1));
+}
+
+TEST_F(DateLookupTest, TrayItemRunsTheSameSynchronisation) {
+    app.tray.wenjian1_Click(7);
+    EXPECT_EQ(system_time.sets.size(), 1u);
 }
 
 TEST_F(DateLookupTest, AnsweringNoMakesNoRequest) {

@@ -159,4 +159,30 @@ cat >"$work/chime.expected" <<'LINES'
 LINES
 expect "chime with a celebrity pack from a real folder" "$work/chime.expected" "$work/chime.out"
 
+# The tray and the main window: the prompt window toggled from the tray and closed by its
+# double-click, the held hotkey and a double-click announcing the time, then the tray's exit.
+make_settings "$work/tray" 411=1 412=7
+"$sim" --start "2010-05-03 08:00:58" --seconds 10 --settings "$work/tray" \
+  --at 08:00:59 toggle-prompt --at 08:01:00 prompt-close --at 08:01:01 hotkey-down \
+  --at 08:01:03 double-click --at 08:01:05 tray-exit >"$work/tray.out"
+grep -E ' (show|hide) prompt$| open | quit$' "$work/tray.out" >"$work/tray.events"
+cat >"$work/tray.expected" <<'LINES'
+08:00:59.000 show prompt
+08:01:00.000 hide prompt
+08:01:01.000 open 1 sy\s8 0
+08:01:02.000 open 1 sy\f1 0
+08:01:03.000 open 1 sy\s8 0
+08:01:04.000 open 1 sy\f1 0
+08:01:05.000 quit
+LINES
+expect "tray, hotkey and double-click actions" "$work/tray.expected" "$work/tray.events"
+
+# The tray tip is printed only when asked for.
+"$sim" --start "2010-05-03 08:00:00" --seconds 1 >"$work/quiet.out"
+"$sim" --start "2010-05-03 08:00:00" --seconds 1 --show-tip >"$work/tip.out"
+grep -c ' tip ' "$work/quiet.out" >"$work/tips"
+grep -c ' tip 2010年5月3日 8:00:01 星期一 ' "$work/tip.out" >>"$work/tips"
+printf '0\n1\n' >"$work/tips.expected"
+expect "tray tip with --show-tip only" "$work/tips.expected" "$work/tips"
+
 exit "$failures"

@@ -1,0 +1,144 @@
+#include <gtest/gtest.h>
+
+#include "app_harness.h"
+#include "tockly/shell/ansi_codec.h"
+
+namespace tockly::testing {
+namespace {
+
+using shell::kMinimised;
+
+// A settings file whose lines are all empty except the ones given.
+void write_settings(AppHarness& h, std::initializer_list<std::pair<int, std::string>> lines) {
+    std::string text;
+    for (int line = 1; line <= 519; ++line) {
+        for (const auto& [number, value] : lines)
+            if (number == line) text += value;
+        text += "\r\n";
+    }
+    h.files.add_file(h.files.folder + "\\数据库", shell::utf8_to_ansi(text));
+}
+
+TEST(StartUp, AnotherCopyEndsAtOnceWithNothingReadAndNoIcon) {
+    AppHarness h;
+    write_settings(h, {{1, "1"}});
+    h.single_instance.another = true;
+    EXPECT_FALSE(h.app.start_up());
+    EXPECT_EQ(h.app.Form1.Caption, "Tockly 1.00");
+    EXPECT_EQ(h.app.settings.chime.zhengdian.value(), 0);
+    EXPECT_FALSE(h.app.tray.installed());
+    EXPECT_FALSE(h.app.Form1.visible);
+}
+
+TEST(StartUp, LeavesTheDateLookupPageAloneInFrontAndTheIconWithTheTip) {
+    AppHarness h;
+    h.app.Form1.Frame3[1].Left = 120;
+    h.app.Form1.Frame3[1].Top = 480;
+    h.app.Timer2_Timer();
+    ASSERT_TRUE(h.app.start_up());
+    for (size_t i = 0; i < 5; ++i) {
+        EXPECT_EQ(h.app.Form1.Frame3[i].visible, i == 0) << i;
+        EXPECT_EQ(std::pair(h.app.Form1.Frame3[i].Left, h.app.Form1.Frame3[i].Top),
+                  std::pair(120.0, 480.0));
+    }
+    EXPECT_FALSE(h.app.Form1.wenjian.visible);
+    EXPECT_TRUE(h.app.tray.installed());
+    EXPECT_EQ(h.app.tray.tip(), h.app.Form1.Tag());
+    EXPECT_EQ(h.calendar.value, common::OleDate::from_ymd(2026, 12, 7));
+    EXPECT_TRUE(h.app.Form1.timers_enabled);
+}
+
+TEST(StartUp, MinimisedAndPromptOptions) {
+    struct Case {
+        const char* minimised;
+        const char* prompt;
+        bool window_shown;
+        bool prompt_shown;
+    };
+    for (const Case& c :
+         {Case{"0", "0", true, false}, Case{"1", "1", false, true}, Case{"1", "0", false, false}}) {
+        AppHarness h;
+        write_settings(h, {{410, c.minimised}, {413, c.prompt}});
+        h.app.start_up();
+        EXPECT_EQ(h.app.Form1.visible, c.window_shown) << c.minimised;
+        EXPECT_EQ(h.app.Form2.visible(), c.prompt_shown) << c.prompt;
+        EXPECT_EQ(h.app.Form1.LastState, shell::kNormal) << c.minimised;
+        EXPECT_TRUE(h.app.tray.installed());
+    }
+}
+
+TEST(StartUp, RecordsAMaximisedWindowAsTheStateToComeBackTo) {
+    AppHarness h;
+    h.app.Form1.set_WindowState(shell::kMaximised);
+    h.app.start_up();
+    h.app.Form1.set_WindowState(kMinimised);
+    h.app.tray.handle_message(shell::kTrayMessage, shell::kLeftButtonUp);
+    EXPECT_EQ(h.app.Form1.WindowState(), shell::kMaximised);
+}
+
+TEST(StartUp, LoadingTheAutoStartOptionWritesTheRunValueAgain) {
+    AppHarness h;
+    h.files.folder = "D:\\Moved\\Tockly";
+    write_settings(h, {{409, "1"}});
+    h.app.start_up();
+    const std::pair<std::string, std::string> run_value{shell::kRunKey, "Tockly"};
+    EXPECT_EQ(h.registry.values[run_value], "\"D:\\Moved\\Tockly\\Tockly.exe\"");
+}
+
+TEST(Closing, TheCloseButtonOnlyHidesAndRemindersGoOn) {
+    AppHarness h;
+    h.app.start_up();
+    h.app.Form1.Unload();
+    EXPECT_FALSE(h.app.Form1.visible);
+    EXPECT_EQ(h.app.Form1.WindowState(), kMinimised);
+    EXPECT_FALSE(h.app.Form1.quitting());
+    EXPECT_TRUE(h.app.tray.installed());
+    h.set_alarm(1, 8, 1);
+    h.run(61);
+    EXPECT_EQ(h.observer.count("fire slot 1"), 1);
+}
+
+TEST(Closing, QuitRemovesTheIconClosesThePromptAndReleasesTheHookWithTheHotkeyOption) {
+    for (int hotkey : {0, 1}) {
+        AppHarness h;
+        h.app.start_up();
+        h.app.settings.options.Check3[model::option::kHotkeyActive].set_value(hotkey);
+        h.app.Form2.show();
+        h.app.tray.wenjian1_Click(shell::tray_item::kExit);
+        EXPECT_EQ(h.keyboard_hook.releases, hotkey);
+        EXPECT_FALSE(h.app.tray.installed());
+        EXPECT_FALSE(h.app.Form2.visible());
+        EXPECT_FALSE(h.app.Form1.timers_enabled);
+        EXPECT_EQ(h.observer.events, std::vector<std::string>{"quit"});
+    }
+}
+
+}  // namespace
+}  // namespace tockly::testing
+
+namespace tockly::testing {
+namespace {
+
+TEST(MainWindow, EachTabShowsItsOwnPageAlone) {
+    AppHarness h;
+    const char* captions[] = {"日期查询", "闹钟定时", "设置选项", "使用说明", "声音征集"};
+    for (int tab = 0; tab < 5; ++tab) {
+        EXPECT_EQ(h.app.Form1.TabStrip1.tabs[tab].caption, captions[tab]);
+        EXPECT_EQ(h.app.Form1.TabStrip1.tabs[tab].key, "xuanxiang" + std::to_string(tab + 1));
+        h.app.Form1.TabStrip1_Click(tab);
+        for (int frame = 0; frame < 5; ++frame)
+            EXPECT_EQ(h.app.Form1.Frame3[frame].visible, frame == tab) << tab;
+    }
+}
+
+TEST(MainWindow, SaveButtonSavesUnderTheProgramsTitle) {
+    AppHarness h;
+    EXPECT_EQ(h.app.Form1.Command1.caption, "保存设置");
+    h.app.Command1_Click();
+    ASSERT_EQ(h.message_box.shown.size(), 2u);
+    EXPECT_EQ(h.message_box.shown[0].title, "Tockly 1.00");
+    EXPECT_TRUE(h.files.files.count("C:\\Tockly\\数据库"));
+}
+
+}  // namespace
+}  // namespace tockly::testing

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "tockly/windows/popup_window.h"
+
+namespace tockly::shell {
+
+// The least of the news that the rest of the program asks for: the tray item
+// "显示新闻资讯(&X)" and the news option bring up the popup window with the site's news page.
+class News {
+  public:
+    explicit News(windows::PopupWindow& popup) : popup_(popup) {}
+
+    // Loads the news page into the popup's browser unless it already shows a page of the
+    // program's site, then shows the popup.
+    void show_news();
+
+  private:
+    windows::PopupWindow& popup_;
+};
+
+}  // namespace tockly::shell

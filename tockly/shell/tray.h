@@ -1,0 +1,92 @@
+#pragma once
+
+// The notification-area icon and its menu: the icon's state and tip, the rules of its
+// notification message, and what each item of the main window's menu "文件" does from there.
+
+#include <string>
+
+#include "tockly/platform/web_browser.h"
+#include "tockly/shell/main_window.h"
+#include "tockly/shell/news.h"
+#include "tockly/sound/announcer.h"
+#include "tockly/windows/prompt_window.h"
+
+namespace tockly::shell {
+
+// The icon's notification message and the mouse events it carries.
+inline constexpr int kTrayMessage = 2025;
+inline constexpr int kLeftButtonUp = 514;
+inline constexpr int kRightButtonUp = 517;
+
+// Tray menu items (wenjian1 elements) that do something.
+namespace tray_item {
+inline constexpr int kAnnounceNow = 0;
+inline constexpr int kPromptWindow = 2;
+inline constexpr int kUpgrade = 3;
+inline constexpr int kSettings = 5;
+inline constexpr int kTimeSync = 7;
+inline constexpr int kStopCustom = 9;
+inline constexpr int kNews = 11;
+inline constexpr int kNothing = 12;
+inline constexpr int kExit = 14;
+}  // namespace tray_item
+
+// What the Win32 view does with the icon.
+class TrayIconObserver {
+  public:
+    virtual ~TrayIconObserver() = default;
+    // The icon was added (`installed`) or removed; its tip is `tip`.
+    virtual void icon_changed(bool installed, const std::string& tip) {
+        (void)installed;
+        (void)tip;
+    }
+    // Make the main window the foreground window, then pop up the menu at the mouse.
+    virtual void menu_requested() {}
+};
+
+// The one menu action that lives on a page: the date lookup page's time synchronisation.
+class TimeSyncAction {
+  public:
+    virtual ~TimeSyncAction() = default;
+    virtual void synchronise_time() = 0;
+};
+
+class Tray : public MainWindowObserver {
+  public:
+    struct Services {
+        MainWindow& main;
+        model::SharedState& shared;
+        windows::PromptWindow& prompt;
+        sound::Announcer& announcer;
+        platform::WebBrowser& browser;
+        News& news;
+    };
+    explicit Tray(const Services& services) : s_(services) {}
+
+    // Adds the icon with the main window's tag as its tip.
+    void install();
+    void remove();
+    bool installed() const { return installed_; }
+    const std::string& tip() const { return tip_; }
+
+    // The notification message handler: true when the message was handled here, false when it
+    // goes on to the main window's previous window procedure.
+    bool handle_message(int message, int mouse_event);
+    // An item of the menu chosen.
+    void wenjian1_Click(int index);
+
+    void set_observer(TrayIconObserver* observer) { observer_ = observer; }
+    void set_time_sync(TimeSyncAction* action) { time_sync_ = action; }
+
+    // The main window's tag is the tip.
+    void tip_changed(const std::string& tip) override;
+
+  private:
+    Services s_;
+    bool installed_ = false;
+    std::string tip_;
+    TrayIconObserver* observer_ = nullptr;
+    TimeSyncAction* time_sync_ = nullptr;
+};
+
+}  // namespace tockly::shell
