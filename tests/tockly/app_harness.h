@@ -33,6 +33,21 @@ struct RecordingObserver : engine::EngineObserver, shell::MainWindowObserver {
     std::vector<std::string> events;
 };
 
+// Sets a control without running its reaction: the engine must cope with any combination,
+// even those the pages never let a user make.
+inline void set_quietly(ui::CheckBox& box, int value) {
+    auto reaction = std::move(box.on_change);
+    box.on_change = nullptr;
+    box.set_value(value);
+    box.on_change = std::move(reaction);
+}
+inline void set_quietly(ui::TextBox& box, std::string text) {
+    auto reaction = std::move(box.on_change);
+    box.on_change = nullptr;
+    box.set_text(std::move(text));
+    box.on_change = std::move(reaction);
+}
+
 struct AppHarness {
     AppHarness() {
         clock.set(2026, 12, 7, 8, 0, 0);  // a Monday
@@ -81,9 +96,14 @@ struct AppHarness {
     platform::FakeWebBrowser browser;
     platform::FakeKeyboardHook keyboard_hook;
     platform::FakePopupWindowService popup_window;
-    shell::TocklyApp app{{clock, player1, player2, volume, power, files, message_box, pump,
-                          keyboard, calendar, screen, registry, single_instance, browser,
-                          keyboard_hook, popup_window}};
+    platform::FakeFileDialog dialog;
+    platform::FakeHttp http;
+    platform::FakeSystemTime system_time;
+    platform::FakeCalendarControl Moonleaf2;
+    shell::TocklyApp app{{clock,           player1,  player2,       volume,       power,  files,
+                          message_box,     pump,     keyboard,      calendar,     screen, registry,
+                          single_instance, browser,  keyboard_hook, popup_window, dialog, http,
+                          system_time,     Moonleaf2}};
     RecordingObserver observer;
 };
 

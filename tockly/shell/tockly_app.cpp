@@ -2,6 +2,7 @@
 
 #include "tockly/shell/prompt_window_placement.h"
 #include "tockly/shell/settings_file.h"
+#include "tockly/shell/site.h"
 #include "tockly/sound/voice_files.h"
 
 namespace tockly::shell {
@@ -23,6 +24,10 @@ TocklyApp::TocklyApp(const TocklyServices& s, model::Version version)
       lifecycle({Form1, settings, sound, Form2, tray, s.clock, s.files, s.screen, s.Moonleaf1,
                  s.single_instance, s.keyboard_hook},
                 version),
+      page_host(Form1, version),
+      pages({settings, sound, announcer, s.clock, s.files, s.file_dialog, s.message_box, s.http,
+             s.system_time, s.Moonleaf1, s.Moonleaf2, page_host, site::time_page()}),
+      tray_time_sync(pages.time_sync),
       version_(version) {
     // Every connection between the objects is made here, and only here.
     sound.Mp3Play1.set_end_listener(&announcer);
@@ -39,6 +44,36 @@ TocklyApp::TocklyApp(const TocklyServices& s, model::Version version)
             options_page.Check3_Click(i);
         };
     }
+    tray.set_time_sync(&tray_time_sync);
+    connect_pages();
+}
+
+void TocklyApp::connect_pages() {
+    pages::AlarmEditor& editor = pages.alarm_editor;
+    for (int k = 0; k < model::kSlotCount; ++k) {
+        model::AlarmSlot& slot = settings.slots[static_cast<size_t>(k)];
+        slot.dingshi.on_change = [&editor, k] { editor.dingshi_Click(k); };
+        slot.dingshi_guanji.on_change = [&editor, k] { editor.dingshi_guanji_Click(k); };
+        slot.dingshi_wenzi.on_change = [&editor, k] { editor.dingshi_wenzi_Click(k); };
+        slot.dingshi_xuan_shengyin.on_change = [&editor, k] {
+            editor.dingshi_xuan_shengyin_Click(k);
+        };
+        slot.dingshi_shi.on_change = [&editor, k] { editor.dingshi_shi_Change(k); };
+    }
+    pages::DateChooser& chooser = pages.date_chooser;
+    for (int i : {0, 1, 2, 3, 4, 5, 6, pages::kCustomDateBox})
+        chooser.Check1[static_cast<size_t>(i)].on_change = [&chooser, i] {
+            chooser.Check1_Click(i);
+        };
+    services.Moonleaf2.Click = [&chooser] { chooser.Moonleaf2_Click(); };
+
+    pages::ChimePage& page = pages.chime_page;
+    model::ChimeSettings& chime = settings.chime;
+    chime.zhengdian.on_change = [&page] { page.zhengdian_Click(); };
+    chime.zhengdian_jiange.on_change = [&page] { page.zhengdian_jiange_Change(); };
+    chime.zhengdian_wenzi.on_change = [&page] { page.zhengdian_wenzi_Click(); };
+    chime.zhengdian_xuan_shengyin.on_change = [&page] { page.zhengdian_xuan_shengyin_Click(); };
+    chime.zhengdian_mingxing.on_change = [&page] { page.zhengdian_mingxing_Click(); };
 }
 
 void TocklyApp::set_observer(engine::EngineObserver* observer) {

@@ -14,9 +14,12 @@
 #include "tockly/model/reminder_settings.h"
 #include "tockly/model/shared_state.h"
 #include "tockly/model/version.h"
+#include "tockly/pages/pages.h"
 #include "tockly/platform/calendar_control.h"
 #include "tockly/platform/clock.h"
+#include "tockly/platform/file_dialog.h"
 #include "tockly/platform/file_system.h"
+#include "tockly/platform/http.h"
 #include "tockly/platform/keyboard.h"
 #include "tockly/platform/keyboard_hook.h"
 #include "tockly/platform/message_box.h"
@@ -26,10 +29,12 @@
 #include "tockly/platform/registry.h"
 #include "tockly/platform/screen.h"
 #include "tockly/platform/single_instance.h"
+#include "tockly/platform/system_time.h"
 #include "tockly/platform/wave_volume.h"
 #include "tockly/platform/web_browser.h"
 #include "tockly/shell/lifecycle.h"
 #include "tockly/shell/main_window.h"
+#include "tockly/shell/main_window_page_host.h"
 #include "tockly/shell/news.h"
 #include "tockly/shell/options_page.h"
 #include "tockly/shell/tray.h"
@@ -58,6 +63,11 @@ struct TocklyServices {
     platform::KeyboardHook& keyboard_hook;
     // The popup window's real window, as the Win32 view provides it.
     windows::PopupWindowService& popup_window;
+    platform::FileDialog& file_dialog;
+    platform::Http& http;
+    platform::SystemTime& system_time;
+    // The calendar of the alarm date chooser.
+    platform::CalendarControl& Moonleaf2;
 };
 
 class TocklyApp {
@@ -93,8 +103,15 @@ class TocklyApp {
     Tray tray;
     OptionsPage options_page;
     Lifecycle lifecycle;
+    MainWindowPageHost page_host;
+    pages::Pages pages;
+    PagesTimeSync tray_time_sync;
 
   private:
+    // Every change of a page's controls, by the user or by the settings file, runs the page's
+    // reaction.
+    void connect_pages();
+
     model::Version version_;
 };
 
