@@ -55,15 +55,24 @@ inline void window(HWND window) {
 inline void kernel_object(HANDLE handle) {
     ::CloseHandle(handle);
 }
+inline void menu(HMENU menu) {
+    ::DestroyMenu(menu);
+}
+inline void icon(HICON icon) {
+    ::DestroyIcon(icon);
+}
 }  // namespace close_fn
 
 using UniqueBrush = UniqueHandle<HBRUSH, close_fn::gdi_object>;
 using UniquePen = UniqueHandle<HPEN, close_fn::gdi_object>;
 using UniqueFont = UniqueHandle<HFONT, close_fn::gdi_object>;
 using UniqueBitmap = UniqueHandle<HBITMAP, close_fn::gdi_object>;
+using UniqueRegion = UniqueHandle<HRGN, close_fn::gdi_object>;
 using UniqueDc = UniqueHandle<HDC, close_fn::dc>;
 using UniqueHkey = UniqueHandle<HKEY, close_fn::hkey>;
 using UniqueWindow = UniqueHandle<HWND, close_fn::window>;
+using UniqueMenu = UniqueHandle<HMENU, close_fn::menu>;
+using UniqueIcon = UniqueHandle<HICON, close_fn::icon>;
 // Process tokens, mutexes, events: what CloseHandle closes.
 using UniqueKernelHandle = UniqueHandle<HANDLE, close_fn::kernel_object>;
 
