@@ -1,8 +1,7 @@
-// The real Windows services the program runs on, built once by wWinMain.
+// The real Windows services the program runs on, built once by wWinMain after COM is
+// initialised (the calendars are created at once).
 #pragma once
 
-#include "common/ole_date.h"
-#include "tockly/platform/calendar_control.h"
 #include "tockly/platform/win32/clock_win32.h"
 #include "tockly/platform/win32/file_dialog_win32.h"
 #include "tockly/platform/win32/file_system_win32.h"
@@ -17,26 +16,10 @@
 #include "tockly/platform/win32/system_time_win32.h"
 #include "tockly/platform/win32/wave_volume_win32.h"
 #include "tockly/platform/win32/web_browser_win32.h"
+#include "tockly/win32/calendar/moonleaf_calendar.h"
 #include "tockly/win32/message_pump_win32.h"
 
 namespace tockly::win32 {
-
-// The two calendar places until the hosted control is wired in: a calendar that keeps its date
-// and knows no lunar texts, which is what the program shows when the control is missing.
-class MissingCalendar : public platform::CalendarControl {
-  public:
-    common::OleDate Value() const override { return value_; }
-    void set_Value(common::OleDate value) override { value_ = value; }
-    std::string GetChineseDate(common::OleDate) override { return {}; }
-    std::string GetChineseYear(common::OleDate) override { return {}; }
-    std::string GetChineseMonth(common::OleDate) override { return {}; }
-    std::string GetChineseDay(common::OleDate) override { return {}; }
-    std::string GetChineseAnimal(common::OleDate) override { return {}; }
-    std::string GetConstellation(common::OleDate) override { return {}; }
-
-  private:
-    common::OleDate value_;
-};
 
 struct Win32Services {
     platform::Win32Clock clock;
@@ -55,8 +38,9 @@ struct Win32Services {
     platform::Win32WebBrowser browser;
     platform::Win32Http http;
     platform::Win32SystemTime system_time;
-    MissingCalendar Moonleaf1;
-    MissingCalendar Moonleaf2;
+    // The date lookup page's calendar and the date chooser's.
+    MoonleafCalendar Moonleaf1;
+    MoonleafCalendar Moonleaf2;
 };
 
 }  // namespace tockly::win32

@@ -13,6 +13,9 @@ constexpr UINT_PTR kReminderTimer = 1;  // Timer1
 constexpr UINT_PTR kDisplayTimer = 2;   // Timer2
 constexpr UINT kTickMs = 200;
 constexpr const char* kTitle = "Tockly";
+// Where the date lookup page's calendar sits, at 96 DPI.
+constexpr int kCalendarLeft = 12;
+constexpr int kCalendarTop = 12;
 
 namespace page {
 constexpr int kDateLookup = 0;
@@ -64,6 +67,7 @@ bool TocklyProgram::start_up() {
         app_.Form2.show();
     main_->show_page(page::kDateLookup);
     main_->layout();
+    place_calendars();
     LastState = 0;
 
     tray_ = std::make_unique<TrayIcon>(
@@ -88,8 +92,6 @@ bool TocklyProgram::start_up() {
 }
 
 void TocklyProgram::build_pages() {
-    main_->page(page::kDateLookup)
-        .add<LabelBinding>({10, 10, 290, 235}, calendar_place_, SS_CENTER | SS_SUNKEN);
     alarm_page_ = std::make_unique<AlarmPageView>(main_->page(page::kAlarms), app_.settings);
     build_options_page(main_->page(page::kOptions), app_.settings.options);
 
@@ -100,9 +102,19 @@ void TocklyProgram::build_pages() {
     });
 }
 
+void TocklyProgram::place_calendars() {
+    const UINT dpi = window_dpi(main_->hwnd());
+    const SIZE size = s_.Moonleaf1.natural_size();
+    const int left = scaled(kCalendarLeft, dpi);
+    const int top = scaled(kCalendarTop, dpi);
+    s_.Moonleaf1.place(main_->page(page::kDateLookup).hwnd(),
+                       RECT{left, top, left + size.cx, top + size.cy});
+}
+
 int TocklyProgram::run_message_loop() {
     MSG message;
     while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (main_ && main_->handle_tab_key(message)) continue;
         // Tab, the arrow keys and mnemonics move between the controls as in a dialog.
         if (main_ && ::IsDialogMessageW(main_->hwnd(), &message)) continue;
         ::TranslateMessage(&message);

@@ -30,6 +30,7 @@ class TocklyProgram : private engine::EngineObserver {
   private:
     void quit_requested() override;
     void build_pages();
+    void place_calendars();
     void sync();
     void timer(UINT_PTR timer);
     bool main_window_message(UINT message, WPARAM wparam, LPARAM lparam);
@@ -47,7 +48,6 @@ class TocklyProgram : private engine::EngineObserver {
     std::unique_ptr<TrayIcon> tray_;
     std::unique_ptr<AlarmPageView> alarm_page_;
     ui::Button save_button_{"保存设置"};
-    ui::Label calendar_place_{"日历控件"};
     // The window state the tray restores: 0 normal, 2 maximised.
     int LastState = 0;
     bool timers_running_ = false;

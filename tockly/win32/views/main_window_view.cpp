@@ -137,6 +137,22 @@ void MainWindowView::show_page(int index) {
     for (int i = 0; i < kPageCount; ++i) pages_[static_cast<size_t>(i)]->set_visible(i == index);
 }
 
+bool MainWindowView::handle_tab_key(const MSG& message) {
+    if (message.message != WM_KEYDOWN || ::GetKeyState(VK_CONTROL) >= 0) return false;
+    if (message.hwnd != hwnd() && !::IsChild(hwnd(), message.hwnd)) return false;
+    int step = 0;
+    if (message.wParam == VK_TAB) step = ::GetKeyState(VK_SHIFT) < 0 ? -1 : 1;
+    if (message.wParam == VK_NEXT) step = 1;
+    if (message.wParam == VK_PRIOR) step = -1;
+    if (step == 0) return false;
+    const int current = static_cast<int>(::SendMessageW(tabs_, TCM_GETCURSEL, 0, 0));
+    const int next = (current + step + kPageCount) % kPageCount;
+    ::SendMessageW(tabs_, TCM_SETCURSEL, static_cast<WPARAM>(next), 0);
+    if (handlers_.tab_selected) handlers_.tab_selected(next);
+    if (handlers_.after_input) handlers_.after_input();
+    return true;
+}
+
 void MainWindowView::restore(int state) {
     ::ShowWindow(hwnd(), state == 2 ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
     ::SetForegroundWindow(hwnd());

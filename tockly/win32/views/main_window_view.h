@@ -39,6 +39,9 @@ class MainWindowView {
     Panel& footer() { return *footer_; }
 
     void show_page(int index);
+    // Ctrl+Tab, Ctrl+Shift+Tab, Ctrl+PgDn and Ctrl+PgUp step through the pages, as in every
+    // tabbed window; true when `message` was one of them.
+    bool handle_tab_key(const MSG& message);
     // Shows the window in its recorded state and gives it the focus.
     void restore(int state);
     void hide();
