@@ -18,6 +18,6 @@ test:
 
 run:
 	bash scripts/bootstrap.sh
-	cmake --preset native >/dev/null
-	cmake --build --preset native --target moonleaf
-	./build/native/moonleaf/cli/moonleaf cal
+	cmake --preset windows >/dev/null
+	cmake --build --preset windows --target tockly_exe moonleaf_ocx
+	bash scripts/run-tockly.sh
