@@ -82,7 +82,19 @@ WORD virtual_key(const std::wstring& name) {
 }  // namespace
 
 std::wstring click(HWND control) {
+    if (!is_class(control, L"Button")) {
+        RECT place{};
+        ::GetClientRect(control, &place);
+        return click_at(control, place.right / 2, place.bottom / 2);
+    }
     ::PostMessageW(control, BM_CLICK, 0, 0);
+    ::Sleep(100);
+    return {};
+}
+
+std::wstring click_at(HWND control, int x, int y) {
+    ::PostMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    ::PostMessageW(control, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
     ::Sleep(100);
     return {};
 }
@@ -152,38 +164,41 @@ std::wstring press_key(const std::wstring& name) {
     return {};
 }
 
-std::wstring pick_tray_menu_item(HWND owner, const std::wstring& item) {
+HWND open_menu() {
+    const HWND menu = find_top_level(parse_selector(L"class:#32768"));
+    return menu && ::IsWindowVisible(menu) ? menu : nullptr;
+}
+
+std::wstring open_tray_menu(HWND owner) {
     ::PostMessageW(owner, kTrayMessage, 0, WM_RBUTTONUP);
-    HWND menu_window = nullptr;
-    for (int waited = 0; !menu_window && waited < 5000; waited += 50) {
-        menu_window = find_top_level(parse_selector(L"class:#32768"));
-        if (menu_window && !::IsWindowVisible(menu_window)) menu_window = nullptr;
-        if (!menu_window) ::Sleep(50);
+    for (int waited = 0; waited < 5000; waited += 50) {
+        if (open_menu()) return {};
+        ::Sleep(50);
     }
-    if (!menu_window) return L"no menu opened";
+    return L"no menu opened";
+}
+
+std::wstring pick_menu_item(const std::wstring& item) {
+    const HWND menu_window = open_menu();
+    if (!menu_window) return L"no menu is open";
     const auto menu = reinterpret_cast<HMENU>(::SendMessageW(menu_window, kMenuGetHmenu, 0, 0));
     const int count = menu ? ::GetMenuItemCount(menu) : -1;
-    if (count < 0) {
-        press_key(L"escape");
-        return L"the menu's items cannot be read from another process";
-    }
+    if (count < 0) return L"the menu's items cannot be read from this process";
     // The arrow keys walk the items that are not separators; the first press selects the first.
     int steps = 0;
     for (int i = 0; i < count; ++i) {
-        wchar_t caption[256] = {};
         MENUITEMINFOW info{};
         info.cbSize = sizeof info;
         info.fMask = MIIM_FTYPE;
         ::GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info);
         if (info.fType & MFT_SEPARATOR) continue;
         ++steps;
+        wchar_t caption[256] = {};
         ::GetMenuStringW(menu, static_cast<UINT>(i), caption, 256, MF_BYPOSITION);
         if (item != caption) continue;
         for (int step = 0; step < steps; ++step) press_key(L"down");
-        press_key(L"enter");
-        return {};
+        return press_key(L"enter");
     }
-    press_key(L"escape");
     return L"no menu item \"" + item + L"\"";
 }
 

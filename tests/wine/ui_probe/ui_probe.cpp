@@ -1,13 +1,15 @@
 // Drives a running Windows program from outside, as a UI-automation tool does, for the black-box
 // checks of Tockly.exe. Commands follow each other on the command line; each prints one line
 // (UTF-8) and the first that fails ends the run with status 1 (2 for a bad command line).
-//   window SEL | wait-window SEL MS | wait-no-window SEL MS | activate | close | windows
-//   text SEL | state SEL | items SEL | wait-text SEL TEXT MS | list
-//   click SEL | mouse-click SEL | check SEL 0|1 | select SEL ITEM | type SEL TEXT
-//   key NAME | command ID | tray-menu ITEM | sleep MS
+//   window SEL | wait-window SEL MS | within SEL | wait-no-window SEL MS | activate | close |
+//   windows text SEL | state SEL | items SEL | wait-text SEL TEXT MS | list click SEL | click-at
+//   SEL X Y | mouse-click SEL | check SEL 0|1 | select SEL ITEM | type SEL TEXT key NAME | command
+//   ID | tray-menu ITEM | sleep MS
 // SEL is a selector (window_finder.h); window commands pick the top-level window that the
-// control commands search.
+// control commands search, `within SEL` narrows the search to one control's descendants.
 #include <windows.h>
+// GetProcessMemoryInfo comes after windows.h.
+#include <psapi.h>
 
 #include <cstdio>
 #include <functional>
@@ -17,6 +19,7 @@
 
 #include "common/command_line.h"
 #include "common/console_output.h"
+#include "common/win32/unique_handle.h"
 #include "common/win32/wide_text.h"
 #include "tests/wine/ui_probe/actions.h"
 #include "tests/wine/ui_probe/window_finder.h"
@@ -49,6 +52,22 @@ int milliseconds(const std::wstring& text) {
     return std::stoi(text);
 }
 
+// What the process that owns `window` reports of its memory, in bytes.
+Outcome memory_of(HWND window) {
+    DWORD process_id = 0;
+    ::GetWindowThreadProcessId(window, &process_id);
+    const common::win32::UniqueKernelHandle process(
+        ::OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, process_id));
+    PROCESS_MEMORY_COUNTERS_EX counters{};
+    counters.cb = sizeof counters;
+    if (!process ||
+        !::GetProcessMemoryInfo(
+            process.get(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof counters))
+        return fail(L"the process's memory cannot be read");
+    return ok(L"memory private=" + std::to_wstring(counters.PrivateUsage) + L" working-set=" +
+              std::to_wstring(counters.WorkingSetSize));
+}
+
 class Probe {
   public:
     Outcome run(const std::wstring& command, const Arguments& a);
@@ -65,12 +84,13 @@ class Probe {
     }
     Outcome with_control(const std::wstring& selector, const std::function<Outcome(HWND)>& use) {
         if (!window_) return fail(L"no window chosen");
-        const HWND control = find_control(window_, parse_selector(selector));
+        const HWND control = find_control(scope_, parse_selector(selector));
         if (!control) return fail(L"no control " + quoted(selector));
         return use(control);
     }
 
     HWND window_ = nullptr;
+    HWND scope_ = nullptr;
 };
 
 int Probe::arity(const std::wstring& command) {
@@ -78,8 +98,9 @@ int Probe::arity(const std::wstring& command) {
         {L"window", 1},      {L"wait-window", 2}, {L"wait-no-window", 2}, {L"activate", 0},
         {L"close", 0},       {L"windows", 0},     {L"text", 1},           {L"state", 1},
         {L"items", 1},       {L"wait-text", 3},   {L"list", 0},           {L"click", 1},
-        {L"mouse-click", 1}, {L"check", 2},       {L"select", 2},         {L"type", 2},
-        {L"key", 1},         {L"command", 1},     {L"tray-menu", 1},      {L"sleep", 1}};
+        {L"mouse-click", 1}, {L"click-at", 3},    {L"check", 2},          {L"select", 2},
+        {L"type", 2},        {L"key", 1},         {L"command", 1},        {L"tray-open", 0},
+        {L"menu-pick", 1},   {L"sleep", 1},       {L"memory", 0},         {L"within", 1}};
     const auto found = kArity.find(command);
     return found == kArity.end() ? -1 : found->second;
 }
@@ -87,8 +108,15 @@ int Probe::arity(const std::wstring& command) {
 Outcome Probe::run(const std::wstring& command, const Arguments& a) {
     if (command == L"window" || command == L"wait-window") {
         const Selector selector = parse_selector(a[0]);
-        window_ = wait_for([&] { return find_top_level(selector); },
-                           command == L"window" ? 0 : milliseconds(a[1]));
+        // Waiting is for a window to appear; a hidden one may still be chosen to be driven.
+        const bool shown = command == L"wait-window";
+        window_ = wait_for(
+            [&]() -> HWND {
+                const HWND window = find_top_level(selector);
+                return window && (!shown || ::IsWindowVisible(window)) ? window : nullptr;
+            },
+            shown ? milliseconds(a[1]) : 0);
+        scope_ = window_;
         if (!window_) return fail(L"no window " + quoted(a[0]));
         return ok(L"window " + quoted(window_text(window_)));
     }
@@ -117,7 +145,7 @@ Outcome Probe::run(const std::wstring& command, const Arguments& a) {
     if (command == L"list") {
         if (!window_) return fail(L"no window chosen");
         std::wstring line = L"list";
-        for (HWND control : descendants(window_))
+        for (HWND control : descendants(scope_))
             if (::IsWindowVisible(control))
                 line += L" " + class_name(control) + L":" + quoted(window_text(control));
         return ok(line);
@@ -132,6 +160,13 @@ Outcome Probe::run(const std::wstring& command, const Arguments& a) {
         ::SetForegroundWindow(window_);
         return ok(L"activated");
     }
+    if (command == L"memory") return memory_of(window_);
+    if (command == L"within") {
+        const HWND control = find_control(window_, parse_selector(a[0]));
+        if (!control) return fail(L"no control " + quoted(a[0]));
+        scope_ = control;
+        return ok(L"within " + quoted(a[0]));
+    }
     if (command == L"close") {
         ::PostMessageW(window_, WM_CLOSE, 0, 0);
         return ok(L"closed");
@@ -140,13 +175,14 @@ Outcome Probe::run(const std::wstring& command, const Arguments& a) {
         ::PostMessageW(window_, WM_COMMAND, MAKEWPARAM(std::stoi(a[0]), 0), 0);
         return ok(L"command " + a[0]);
     }
-    if (command == L"tray-menu") return done(pick_tray_menu_item(window_, a[0]), L"picked " + a[0]);
+    if (command == L"tray-open") return done(open_tray_menu(window_), L"menu open");
+    if (command == L"menu-pick") return done(pick_menu_item(a[0]), L"picked " + quoted(a[0]));
     if (command == L"wait-text") {
         const Selector selector = parse_selector(a[0]);
         HWND last = nullptr;
         const HWND found = wait_for(
             [&]() -> HWND {
-                last = find_control(window_, selector);
+                last = find_control(scope_, selector);
                 return last && shown_text(last).find(a[1]) != std::wstring::npos ? last : nullptr;
             },
             milliseconds(a[2]));
@@ -163,6 +199,9 @@ Outcome Probe::run(const std::wstring& command, const Arguments& a) {
             return ok(line);
         }
         if (command == L"click") return done(click(control), L"clicked " + quoted(a[0]));
+        if (command == L"click-at")
+            return done(click_at(control, std::stoi(a[1]), std::stoi(a[2])),
+                        L"clicked " + quoted(a[0]) + L" at " + a[1] + L"," + a[2]);
         if (command == L"mouse-click")
             return done(mouse_click(control), L"clicked " + quoted(a[0]));
         if (command == L"check")

@@ -53,7 +53,7 @@ HWND pick(const std::vector<HWND>& windows, const Selector& selector) {
                 match = ::GetDlgCtrlID(window) == selector.id;
                 break;
             case Selector::Kind::label:
-                if (is_label(window) && caption_matches(window_text(window), selector)) {
+                if (caption_matches(window_text(window), selector)) {
                     for (size_t j = i + 1; j < windows.size(); ++j)
                         if (!is_label(windows[j]) &&
                             ::GetParent(windows[j]) == ::GetParent(window)) {

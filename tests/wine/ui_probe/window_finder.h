@@ -3,7 +3,8 @@
 //   TEXT            the caption, exactly ("&" mnemonics may be left out)
 //   TEXT*           the caption begins with TEXT
 //   class:NAME      the window class (ComboBox, Button, #32770, ...)
-//   label:TEXT      the control that follows the label TEXT (how a screen reader names it)
+//   label:TEXT      the control after the label (or check box) TEXT, not itself a label: how
+//                   a screen reader names a control
 //   id:N            the control identifier
 // A trailing "#N" takes the N-th match (from 1). Visible windows are preferred; hidden ones
 // match only when no visible one does.
