@@ -21,8 +21,8 @@ cp "$exe" "$ocx" "$run/"
 now=$(date +%s)
 first=$(( (now + 15) / 60 * 60 + 60 ))
 second=$(( first + 60 ))
-settings=$(for _ in $(seq 519); do echo; done)
-set_line() { settings=$(awk -v n="$1" -v v="$2" 'NR == n { print v; next } { print }' <<<"$settings"); }
+declare -A lines
+set_line() { lines[$1]=$2; }
 slot_alarm() {  # slot index, time, shutdown, text
   local first_line=$(( 9 + 8 * $1 ))
   set_line "$first_line" 1
@@ -37,7 +37,7 @@ slot_alarm() {  # slot index, time, shutdown, text
 slot_alarm 2 "$first" 0 "该起来活动一下了"
 slot_alarm 3 "$second" 1 ""
 set_line 413 1
-printf '%s\n' "$settings" | sed 's/$/\r/' | iconv -f UTF-8 -t GBK >"$run/数据库"
+for n in $(seq 519); do printf '%s\r\n' "${lines[$n]:-}"; done | iconv -f UTF-8 -t GBK >"$run/数据库"
 
 WINE_TIMEOUT=280 "$gui" run "$session" "$run/Tockly.exe" &
 main=
@@ -47,6 +47,10 @@ for _ in $(seq 150); do
 done
 [ -n "$main" ] || { echo "Tockly's main window did not appear" >&2; exit 1; }
 sleep 1
+# Without a window manager the keyboard goes where the mouse clicked: the footer's label.
+eval "$(xdotool getwindowgeometry --shell "$main")"
+xdotool mousemove $((X + 20)) $((Y + HEIGHT - 10)) click 1
+sleep 0.5
 for page in 1 2 3 4 5; do
   import -window "$main" "$out/tockly_page${page}_${dpi}dpi.png"
   xdotool key ctrl+Tab

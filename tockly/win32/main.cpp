@@ -1,11 +1,10 @@
 // Tockly.exe: the user-interface thread initialises COM for the embedded controls, builds the
 // services and the program, and runs the message loop until the program quits.
-#include <windows.h>
+#include "tockly/win32/services.h"
 
 #include <commctrl.h>
 #include <ole2.h>
 
-#include "tockly/win32/services.h"
 #include "tockly/win32/tockly_program.h"
 
 namespace {

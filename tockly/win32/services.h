@@ -2,6 +2,11 @@
 // initialised (the calendars are created at once).
 #pragma once
 
+#include <windows.h>
+// The core's message box service shares its name with a macro of the Windows header, which
+// would rename the class in the files that include both.
+#undef MessageBox
+
 #include "tockly/platform/win32/clock_win32.h"
 #include "tockly/platform/win32/file_dialog_win32.h"
 #include "tockly/platform/win32/file_system_win32.h"

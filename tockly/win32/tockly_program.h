@@ -3,13 +3,12 @@
 // brings every window up to date with the models.
 #pragma once
 
-#include <windows.h>
+#include "tockly/win32/services.h"
 
 #include <memory>
 
 #include "tockly/engine/tockly_app.h"
 #include "tockly/shell/prompt_window_placement.h"
-#include "tockly/win32/services.h"
 #include "tockly/win32/views/alarm_page.h"
 #include "tockly/win32/views/main_window_view.h"
 #include "tockly/win32/views/prompt_window_view.h"

@@ -56,6 +56,13 @@ LRESULT Panel::handle(UINT message, WPARAM wparam, LPARAM lparam) {
             ::SetBkColor(reinterpret_cast<HDC>(wparam), ::GetSysColor(COLOR_WINDOW));
             ::SetTextColor(reinterpret_cast<HDC>(wparam), ::GetSysColor(COLOR_WINDOWTEXT));
             return reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_WINDOW));
+        case WM_PRINTCLIENT: {
+            // Themed frames and check boxes ask their parent to draw what lies behind them.
+            RECT area{};
+            ::GetClientRect(hwnd(), &area);
+            ::FillRect(reinterpret_cast<HDC>(wparam), &area, ::GetSysColorBrush(COLOR_WINDOW));
+            return 0;
+        }
         case WM_LBUTTONDBLCLK:
             if (on_double_click) {
                 on_double_click();
