@@ -155,6 +155,7 @@ Outcome Probe::run(const std::wstring& command, const Arguments& a) {
         return ok(L"slept");
     }
     if (command == L"key") return done(press_key(a[0]), L"pressed " + a[0]);
+    if (command == L"menu-pick") return done(pick_menu_item(a[0]), L"picked " + quoted(a[0]));
     if (!window_) return fail(L"no window chosen");
     if (command == L"activate") {
         ::SetForegroundWindow(window_);
@@ -176,7 +177,6 @@ Outcome Probe::run(const std::wstring& command, const Arguments& a) {
         return ok(L"command " + a[0]);
     }
     if (command == L"tray-open") return done(open_tray_menu(window_), L"menu open");
-    if (command == L"menu-pick") return done(pick_menu_item(a[0]), L"picked " + quoted(a[0]));
     if (command == L"wait-text") {
         const Selector selector = parse_selector(a[0]);
         HWND last = nullptr;

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <cwchar>
+#include <utility>
 
 #include "tests/wine/ui_probe/remote_memory.h"
 
@@ -119,27 +120,28 @@ int selected_index(HWND control) {
 Selector parse_selector(const std::wstring& text) {
     Selector selector;
     std::wstring body = text;
+    for (const auto& [prefix, kind] :
+         {std::pair{L"class:", Selector::Kind::window_class},
+          std::pair{L"label:", Selector::Kind::label}, std::pair{L"id:", Selector::Kind::id}}) {
+        if (body.rfind(prefix, 0) != 0) continue;
+        selector.kind = kind;
+        body.erase(0, std::wcslen(prefix));
+        break;
+    }
+    // "#N" after a name, so that a class such as "#32770" is a name and not a count.
     const size_t hash = body.rfind(L'#');
-    if (hash != std::wstring::npos && hash + 1 < body.size() && hash > 0 &&
+    if (hash != std::wstring::npos && hash > 0 && hash + 1 < body.size() &&
         body.find_first_not_of(L"0123456789", hash + 1) == std::wstring::npos) {
         selector.nth = std::wcstol(body.c_str() + hash + 1, nullptr, 10);
         body.resize(hash);
     }
-    if (body.rfind(L"class:", 0) == 0) {
-        selector.kind = Selector::Kind::window_class;
-        selector.text = body.substr(6);
-    } else if (body.rfind(L"label:", 0) == 0) {
-        selector.kind = Selector::Kind::label;
-        selector.text = body.substr(6);
-    } else if (body.rfind(L"id:", 0) == 0) {
-        selector.kind = Selector::Kind::id;
-        selector.id = std::wcstol(body.c_str() + 3, nullptr, 10);
-    } else if (!body.empty() && body.back() == L'*') {
+    if (selector.kind == Selector::Kind::id) {
+        selector.id = std::wcstol(body.c_str(), nullptr, 10);
+    } else if (selector.kind == Selector::Kind::caption && !body.empty() && body.back() == L'*') {
         selector.kind = Selector::Kind::caption_prefix;
-        selector.text = body.substr(0, body.size() - 1);
-    } else {
-        selector.text = body;
+        body.pop_back();
     }
+    selector.text = body;
     return selector;
 }
 
