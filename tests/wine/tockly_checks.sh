@@ -76,7 +76,7 @@ editing)
   text="早上好，该起床了！"
   start_tockly
   probe "${main_window[@]}" select class:SysTabControl32 "闹钟定时" check "启用定时 1" 1 \
-    select "label:时间:" "  7" select "label:时" " 30" type "label: 文字提示" "$text" \
+    select "label:时间:" "  7" select "label:时" " 30" type "label: 文字提示#2" "$text" \
     click "每天" wait-text "label:定时日期选择" "每天" 5000 \
     check "星期一" 0 check "星期二" 0 check "星期三" 0 check "星期四" 0 check "星期五" 0 \
     check "星期六" 1 check "星期日" 1 click "确  定" wait-text "label:日期:" "星期6,日" 5000 \
@@ -92,7 +92,7 @@ editing)
 
   start_tockly
   out=$(probe "${main_window[@]}" select class:SysTabControl32 "闹钟定时" state "启用定时 1" \
-    text "label:时间:" text "label:时" text "label: 文字提示" text "label:日期:")
+    text "label:时间:" text "label:时" text "label: 文字提示#2" text "label:日期:")
   expected=$(printf '%s\n' "selected \"闹钟定时\"" "state checked=1 enabled=1 visible=1" \
     'text "  7"' 'text " 30"' "text \"$text\"" 'text "星期6,日"')
   [ "$out" = "$expected" ] || fail "after a restart slot 1 shows:"$'\n'"$out"
@@ -126,11 +126,13 @@ alarm)
   read -r hour minute < <(date -d '+1 minute' '+%-H %-M')
   probe "${main_window[@]}" select class:SysTabControl32 "闹钟定时" check "启用定时 1" 1 \
     select "label:时间:" "$(printf '%3d' "$hour")" select "label:时" "$(printf '%3d' "$minute")" \
-    type "label: 文字提示" "$text" >/dev/null || fail "setting the alarm failed"
-  probe wait-window class:TocklyForm2 80000 wait-text "定时1*" "定时1" 5000 \
-    wait-text "$text" "$text" 5000 >/dev/null || fail "the prompt window did not show 定时1 with the text"
+    check " 文字提示#2" 1 type "label: 文字提示#2" "$text" >/dev/null ||
+    fail "setting the alarm failed"
+  # The status line is the prompt window's first text.
+  probe wait-window class:TocklyForm2 80000 wait-text class:Static "*定时1* $text" 5000 \
+    >/dev/null || fail "the prompt window did not show *定时1* with the text"
   quit_through_tray
-  echo "ok: the alarm for $hour:$minute fired in the running program"
+  echo "ok: the alarm for $(printf "%d:%02d" "$hour" "$minute") fired in the running program"
   ;;
 without-control)
   rm "$(basename "$ocx")"

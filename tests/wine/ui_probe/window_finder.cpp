@@ -25,7 +25,7 @@ bool same_class(HWND window, const wchar_t* name) {
 }
 
 bool caption_matches(const std::wstring& caption, const Selector& selector) {
-    if (selector.kind == Selector::Kind::caption)
+    if (!selector.prefix)
         return caption == selector.text || without_mnemonics(caption) == selector.text;
     return caption.compare(0, selector.text.size(), selector.text) == 0 ||
            without_mnemonics(caption).compare(0, selector.text.size(), selector.text) == 0;
@@ -44,7 +44,6 @@ HWND pick(const std::vector<HWND>& windows, const Selector& selector) {
         bool match = false;
         switch (selector.kind) {
             case Selector::Kind::caption:
-            case Selector::Kind::caption_prefix:
                 match = caption_matches(window_text(window), selector);
                 break;
             case Selector::Kind::window_class:
@@ -137,8 +136,9 @@ Selector parse_selector(const std::wstring& text) {
     }
     if (selector.kind == Selector::Kind::id) {
         selector.id = std::wcstol(body.c_str(), nullptr, 10);
-    } else if (selector.kind == Selector::Kind::caption && !body.empty() && body.back() == L'*') {
-        selector.kind = Selector::Kind::caption_prefix;
+    } else if (selector.kind != Selector::Kind::window_class && !body.empty() &&
+               body.back() == L'*') {
+        selector.prefix = true;
         body.pop_back();
     }
     selector.text = body;

@@ -3,7 +3,7 @@
 //   TEXT            the caption, exactly ("&" mnemonics may be left out)
 //   TEXT*           the caption begins with TEXT
 //   class:NAME      the window class (ComboBox, Button, #32770, ...)
-//   label:TEXT      the control after the label (or check box) TEXT, not itself a label: how
+//   label:TEXT[*]   the control after the label (or check box) TEXT, not itself a label: how
 //                   a screen reader names a control
 //   id:N            the control identifier
 // A trailing "#N" takes the N-th match (from 1). Visible windows are preferred; hidden ones
@@ -18,9 +18,10 @@
 namespace ui_probe {
 
 struct Selector {
-    enum class Kind { caption, caption_prefix, window_class, label, id };
+    enum class Kind { caption, window_class, label, id };
     Kind kind = Kind::caption;
     std::wstring text;
+    bool prefix = false;  // a caption or label given with a trailing "*"
     int id = 0;
     int nth = 1;
 };
