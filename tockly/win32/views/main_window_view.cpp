@@ -127,8 +127,13 @@ void MainWindowView::layout() {
     ::SetWindowPos(tabs_, HWND_BOTTOM, scaled(kTabs.x, dpi), scaled(kTabs.y, dpi),
                    scaled(kTabs.width, dpi), scaled(kTabs.height, dpi), SWP_NOACTIVATE);
     ::SendMessageW(tabs_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
-    for (auto& page : pages_) page->layout(dpi, font_.get());
-    overlay_->layout(dpi, font_.get());
+    // The pages fill the tab strip's display area, whatever height its headers take.
+    RECT display{};
+    ::GetWindowRect(tabs_, &display);
+    ::MapWindowPoints(nullptr, hwnd(), reinterpret_cast<POINT*>(&display), 2);
+    ::SendMessageW(tabs_, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
+    for (auto& page : pages_) page->layout(dpi, font_.get(), &display);
+    overlay_->layout(dpi, font_.get(), &display);
     footer_->layout(dpi, font_.get());
 }
 
