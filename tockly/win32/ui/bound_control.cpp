@@ -107,15 +107,15 @@ void ListBinding::layout(UINT dpi, HFONT font) {
     BoundControl::layout(dpi, font);
     // The height given to a combo box is that of its open list; the closed box follows the
     // font, and is centred in its row.
-    ::SetWindowPos(hwnd(), nullptr, 0, 0, scaled(place().width, dpi),
-                   scaled(kDropDownHeight, dpi), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ::SetWindowPos(hwnd(), nullptr, 0, 0, scaled(place().width, dpi), scaled(kDropDownHeight, dpi),
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     RECT closed{};
     ::GetWindowRect(hwnd(), &closed);
     const int height = closed.bottom - closed.top;
     const int row = scaled(place().height, dpi);
-    ::SetWindowPos(hwnd(), nullptr, scaled(place().x, dpi), scaled(place().y, dpi) + (row - height) / 2,
-                   scaled(place().width, dpi), scaled(kDropDownHeight, dpi),
-                   SWP_NOZORDER | SWP_NOACTIVATE);
+    ::SetWindowPos(hwnd(), nullptr, scaled(place().x, dpi),
+                   scaled(place().y, dpi) + (row - height) / 2, scaled(place().width, dpi),
+                   scaled(kDropDownHeight, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void ListBinding::sync() {

@@ -40,7 +40,7 @@ const wchar_t* MainWindowView::window_class() {
     return kClassName;
 }
 
-MainWindowView::MainWindowView(engine::MainWindow& model, Handlers handlers)
+MainWindowView::MainWindowView(shell::MainWindow& model, Handlers handlers)
     : model_(model), handlers_(std::move(handlers)) {
     window_.reset(::CreateWindowExW(WS_EX_CONTROLPARENT, window_class(), L"Tockly", kStyle,
                                     CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr, nullptr,
