@@ -36,7 +36,11 @@ slot_alarm() {  # slot index, time, shutdown, text
 }
 slot_alarm 2 "$first" 0 "该起来活动一下了"
 slot_alarm 3 "$second" 1 ""
+# Shown at start, kept on top (so that the main window does not cover it), near the right edge.
 set_line 413 1
+set_line 414 4500
+set_line 415 1500
+set_line 417 1
 for n in $(seq 519); do printf '%s\r\n' "${lines[$n]:-}"; done | iconv -f UTF-8 -t GBK >"$run/数据库"
 
 WINE_TIMEOUT=280 "$gui" run "$session" "$run/Tockly.exe" &

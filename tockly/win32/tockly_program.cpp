@@ -12,10 +12,11 @@ namespace {
 constexpr UINT_PTR kReminderTimer = 1;  // Timer1
 constexpr UINT_PTR kDisplayTimer = 2;   // Timer2
 constexpr UINT kTickMs = 200;
-constexpr const char* kTitle = "Tockly";
 // Where the date lookup page's calendar sits, at 96 DPI.
 constexpr int kCalendarLeft = 12;
 constexpr int kCalendarTop = 12;
+
+constexpr model::Version kVersion{};
 
 namespace page {
 constexpr int kDateLookup = 0;
@@ -23,7 +24,7 @@ constexpr int kAlarms = 1;
 constexpr int kOptions = 2;
 }  // namespace page
 
-engine::TocklyServices core_services(Win32Services& s) {
+shell::TocklyServices core_services(Win32Services& s) {
     return {s.clock,       s.player1, s.player2,  s.wave_volume, s.power, s.files,
             s.message_box, s.pump,    s.keyboard, s.Moonleaf1,   s.screen};
 }
@@ -31,12 +32,14 @@ engine::TocklyServices core_services(Win32Services& s) {
 }  // namespace
 
 TocklyProgram::TocklyProgram(Win32Services& services)
-    : s_(services), app_(core_services(services)), placement_(app_.Form2, services.screen) {
-    app_.set_observer(this);
+    : s_(services),
+      app_(core_services(services), kVersion),
+      placement_(app_.Form2, services.screen) {
+    app_.Form1.set_observer(this);
 }
 
 bool TocklyProgram::start_up() {
-    app_.Form1.Caption = "Tockly 1.00";
+    app_.Form1.Caption = model::program_title(kVersion);
     if (s_.single_instance.another_instance_running()) return false;
 
     const auto after_input = [this] { sync(); };
@@ -62,8 +65,8 @@ bool TocklyProgram::start_up() {
     shell::load_settings(app_.settings, placement_, s_.files);
 
     const bool start_minimised =
-        app_.settings.options.Check3[engine::option::kStartMinimised].checked();
-    if (app_.settings.options.Check3[engine::option::kShowPromptAtStart].checked())
+        app_.settings.options.Check3[model::option::kStartMinimised].checked();
+    if (app_.settings.options.Check3[model::option::kShowPromptAtStart].checked())
         app_.Form2.show();
     main_->show_page(page::kDateLookup);
     main_->layout();
@@ -98,7 +101,8 @@ void TocklyProgram::build_pages() {
     Panel& footer = main_->footer();
     footer.add<LabelBinding>({12, 8, 470, 24}, app_.Form1.today_label);
     footer.add<ButtonBinding>({496, 6, 96, 28}, save_button_, [this] {
-        shell::save_settings(app_.settings, placement_, s_.files, s_.message_box, kTitle);
+        shell::save_settings(app_.settings, placement_, s_.files, s_.message_box,
+                             model::program_title(kVersion));
     });
 }
 
@@ -139,7 +143,7 @@ void TocklyProgram::timer(UINT_PTR timer_id) {
 bool TocklyProgram::main_window_message(UINT message, WPARAM wparam, LPARAM lparam) {
     if (message == WM_ENDSESSION && wparam) {
         // Windows is ending the session: that is a real quit, not a hide.
-        app_.shared.shifouguanbi = engine::kQuitting;
+        app_.shared.shifouguanbi = model::kQuitting;
         app_.Form1.Unload();
         return true;
     }
@@ -153,7 +157,7 @@ void TocklyProgram::tray_menu_chosen(int element) {
         case 0:
             announce_now();
             break;
-        case engine::kTrayPromptItem:
+        case shell::kTrayPromptItem:
             if (app_.Form2.visible()) {
                 app_.Form2.close_request();
             } else {
@@ -167,7 +171,7 @@ void TocklyProgram::tray_menu_chosen(int element) {
             app_.bofang_shijian(sound::announce::kCustomCancelled);
             break;
         case 14:
-            app_.shared.shifouguanbi = engine::kQuitting;
+            app_.shared.shifouguanbi = model::kQuitting;
             app_.Form1.Unload();
             break;
         default:

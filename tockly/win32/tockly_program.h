@@ -7,8 +7,8 @@
 
 #include <memory>
 
-#include "tockly/engine/tockly_app.h"
 #include "tockly/shell/prompt_window_placement.h"
+#include "tockly/shell/tockly_app.h"
 #include "tockly/win32/views/alarm_page.h"
 #include "tockly/win32/views/main_window_view.h"
 #include "tockly/win32/views/prompt_window_view.h"
@@ -16,7 +16,7 @@
 
 namespace tockly::win32 {
 
-class TocklyProgram : private engine::EngineObserver {
+class TocklyProgram : private shell::MainWindowObserver {
   public:
     explicit TocklyProgram(Win32Services& services);
     TocklyProgram(const TocklyProgram&) = delete;
@@ -40,7 +40,7 @@ class TocklyProgram : private engine::EngineObserver {
     void announce_now();
 
     Win32Services& s_;
-    engine::TocklyApp app_;
+    shell::TocklyApp app_;
     shell::PromptWindowPlacement placement_;
     std::unique_ptr<MainWindowView> main_;
     std::unique_ptr<PromptWindowView> prompt_;

@@ -37,10 +37,17 @@ BoundControl* BoundControl::of(HWND window) {
 }
 
 void BoundControl::layout(UINT dpi, HFONT font) {
+    ::SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
     ::SetWindowPos(hwnd(), nullptr, scaled(place_.x, dpi), scaled(place_.y, dpi),
                    scaled(place_.width, dpi), scaled(place_.height, dpi),
                    SWP_NOZORDER | SWP_NOACTIVATE);
-    ::SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+}
+
+void BoundControl::center_in_row(int height, UINT dpi) {
+    const int row = scaled(place_.height, dpi);
+    ::SetWindowPos(hwnd(), nullptr, scaled(place_.x, dpi),
+                   scaled(place_.y, dpi) + (row - height) / 2, scaled(place_.width, dpi), height,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void BoundControl::sync_state(const ui::ControlBase& model) {
@@ -98,13 +105,17 @@ ListBinding::ListBinding(HWND parent, LogicalRect place, ui::ListBox& model)
 
 void ListBinding::layout(UINT dpi, HFONT font) {
     BoundControl::layout(dpi, font);
-    // The height of a combo box is that of its open list; the closed box follows the font.
-    RECT box{};
-    ::GetWindowRect(hwnd(), &box);
-    ::SetWindowPos(hwnd(), nullptr, 0, 0, box.right - box.left, scaled(kDropDownHeight, dpi),
+    // The height given to a combo box is that of its open list; the closed box follows the
+    // font, and is centred in its row.
+    ::SetWindowPos(hwnd(), nullptr, 0, 0, scaled(place().width, dpi), scaled(kDropDownHeight, dpi),
                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    ::SendMessageW(hwnd(), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1),
-                   scaled(place().height, dpi) - 6);
+    RECT closed{};
+    ::GetWindowRect(hwnd(), &closed);
+    const int height = closed.bottom - closed.top;
+    const int row = scaled(place().height, dpi);
+    ::SetWindowPos(hwnd(), nullptr, scaled(place().x, dpi),
+                   scaled(place().y, dpi) + (row - height) / 2, scaled(place().width, dpi),
+                   scaled(kDropDownHeight, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void ListBinding::sync() {
@@ -144,6 +155,17 @@ TextBinding::TextBinding(HWND parent, LogicalRect place, ui::TextBox& model, DWO
     : BoundControl(parent, WC_EDITW, ES_AUTOHSCROLL | WS_TABSTOP | extra_style, WS_EX_CLIENTEDGE,
                    place),
       model_(&model) {}
+
+void TextBinding::layout(UINT dpi, HFONT font) {
+    BoundControl::layout(dpi, font);
+    if (::GetWindowLongPtrW(hwnd(), GWL_STYLE) & ES_MULTILINE) return;
+    // One line of text with the edge and a little air, like a dialog's edit box.
+    common::win32::WindowDc dc(hwnd());
+    common::win32::SelectGuard select(dc.get(), font);
+    TEXTMETRICW metrics{};
+    ::GetTextMetricsW(dc.get(), &metrics);
+    center_in_row(metrics.tmHeight + scaled(8, dpi), dpi);
+}
 
 void TextBinding::sync() {
     sync_state(*model_);

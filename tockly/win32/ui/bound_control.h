@@ -38,6 +38,8 @@ class BoundControl {
     // Forgets what was shown, so that the next sync writes everything (a new model behind).
     void forget_shown();
     const LogicalRect& place() const { return place_; }
+    // Gives the control `height` pixels, centred in the height of its place.
+    void center_in_row(int height, UINT dpi);
 
   private:
     LogicalRect place_;
@@ -82,6 +84,7 @@ class ListBinding : public BoundControl {
 class TextBinding : public BoundControl {
   public:
     TextBinding(HWND parent, LogicalRect place, ui::TextBox& model, DWORD extra_style = 0);
+    void layout(UINT dpi, HFONT font) override;
     void sync() override;
     void notify(UINT code) override;
     void rebind(ui::TextBox& model);

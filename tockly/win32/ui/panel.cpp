@@ -15,7 +15,7 @@ const wchar_t* Panel::window_class() {
         window_class.lpfnWndProc = &Panel::procedure;
         window_class.hInstance = ::GetModuleHandleW(nullptr);
         window_class.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
-        window_class.hbrBackground = ::GetSysColorBrush(COLOR_WINDOW);
+        window_class.hbrBackground = ::GetSysColorBrush(COLOR_BTNFACE);
         window_class.lpszClassName = kClassName;
         return ::RegisterClassW(&window_class) != 0;
     }();
@@ -53,14 +53,14 @@ LRESULT Panel::handle(UINT message, WPARAM wparam, LPARAM lparam) {
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN:
             // Labels, check boxes and frames sit on the panel's own background.
-            ::SetBkColor(reinterpret_cast<HDC>(wparam), ::GetSysColor(COLOR_WINDOW));
-            ::SetTextColor(reinterpret_cast<HDC>(wparam), ::GetSysColor(COLOR_WINDOWTEXT));
-            return reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_WINDOW));
+            ::SetBkColor(reinterpret_cast<HDC>(wparam), ::GetSysColor(COLOR_BTNFACE));
+            ::SetTextColor(reinterpret_cast<HDC>(wparam), ::GetSysColor(COLOR_BTNTEXT));
+            return reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_BTNFACE));
         case WM_PRINTCLIENT: {
             // Themed frames and check boxes ask their parent to draw what lies behind them.
             RECT area{};
             ::GetClientRect(hwnd(), &area);
-            ::FillRect(reinterpret_cast<HDC>(wparam), &area, ::GetSysColorBrush(COLOR_WINDOW));
+            ::FillRect(reinterpret_cast<HDC>(wparam), &area, ::GetSysColorBrush(COLOR_BTNFACE));
             return 0;
         }
         case WM_LBUTTONDBLCLK:
@@ -78,10 +78,15 @@ LRESULT Panel::handle(UINT message, WPARAM wparam, LPARAM lparam) {
     return ::DefWindowProcW(hwnd(), message, wparam, lparam);
 }
 
-void Panel::layout(UINT dpi, HFONT font) {
-    ::SetWindowPos(hwnd(), nullptr, scaled(place_.x, dpi), scaled(place_.y, dpi),
-                   scaled(place_.width, dpi), scaled(place_.height, dpi),
-                   SWP_NOZORDER | SWP_NOACTIVATE);
+void Panel::layout(UINT dpi, HFONT font, const RECT* pixels) {
+    if (pixels) {
+        ::SetWindowPos(hwnd(), nullptr, pixels->left, pixels->top, pixels->right - pixels->left,
+                       pixels->bottom - pixels->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    } else {
+        ::SetWindowPos(hwnd(), nullptr, scaled(place_.x, dpi), scaled(place_.y, dpi),
+                       scaled(place_.width, dpi), scaled(place_.height, dpi),
+                       SWP_NOZORDER | SWP_NOACTIVATE);
+    }
     for (const auto& control : controls_) control->layout(dpi, font);
 }
 

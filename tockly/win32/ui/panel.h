@@ -35,7 +35,9 @@ class Panel {
         return added;
     }
 
-    void layout(UINT dpi, HFONT font);
+    // Places the panel at its logical place, or at `pixels` in the parent when given, and lays
+    // out its controls.
+    void layout(UINT dpi, HFONT font, const RECT* pixels = nullptr);
     void sync();
     void set_visible(bool visible);
     bool visible() const { return visible_; }

@@ -20,15 +20,14 @@ LogicalRect at(int x, int y, int width, int height = kRowHeight) {
 
 }  // namespace
 
-AlarmPageView::AlarmPageView(Panel& page, engine::ReminderSettings& settings)
-    : settings_(settings) {
+AlarmPageView::AlarmPageView(Panel& page, model::ReminderSettings& settings) : settings_(settings) {
     build_chime_frame(page);
     build_slot_frame(page);
     show_slot(0);
 }
 
 void AlarmPageView::build_chime_frame(Panel& page) {
-    engine::ChimeSettings& chime = settings_.chime;
+    model::ChimeSettings& chime = settings_.chime;
     const int* row = kChimeRows;
     page.add<GroupBinding>(at(8, kChimeTop, 560, 180), chime_frame_);
     page.add<CheckBinding>(at(20, row[0], 124), chime.zhengdian);
@@ -51,7 +50,7 @@ void AlarmPageView::build_chime_frame(Panel& page) {
 }
 
 void AlarmPageView::build_slot_frame(Panel& page) {
-    engine::AlarmSlot& slot = settings_.slots[0];
+    model::AlarmSlot& slot = settings_.slots[0];
     const int* row = kSlotRows;
     slot_group_ = &page.add<GroupBinding>(at(8, kSlotTop, 560, 206), slot_frame_);
     dingshi_ = &page.add<CheckBinding>(at(20, row[0], 124), slot.dingshi);
@@ -80,9 +79,9 @@ void AlarmPageView::build_slot_frame(Panel& page) {
 }
 
 void AlarmPageView::show_slot(int k) {
-    if (k == shown_ || k < 0 || k >= engine::kSlotCount) return;
+    if (k == shown_ || k < 0 || k >= model::kSlotCount) return;
     shown_ = k;
-    engine::AlarmSlot& slot = settings_.slots[static_cast<size_t>(k)];
+    model::AlarmSlot& slot = settings_.slots[static_cast<size_t>(k)];
     const std::string number = std::to_string(k + 1);
     slot_frame_.caption = "定时 " + number;
     slot_group_->rebind(slot_frame_);

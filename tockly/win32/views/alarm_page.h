@@ -5,14 +5,14 @@
 
 #include <string>
 
-#include "tockly/engine/reminder_settings.h"
+#include "tockly/model/reminder_settings.h"
 #include "tockly/win32/ui/panel.h"
 
 namespace tockly::win32 {
 
 class AlarmPageView {
   public:
-    AlarmPageView(Panel& page, engine::ReminderSettings& settings);
+    AlarmPageView(Panel& page, model::ReminderSettings& settings);
     AlarmPageView(const AlarmPageView&) = delete;
     AlarmPageView& operator=(const AlarmPageView&) = delete;
 
@@ -24,7 +24,7 @@ class AlarmPageView {
     void build_chime_frame(Panel& page);
     void build_slot_frame(Panel& page);
 
-    engine::ReminderSettings& settings_;
+    model::ReminderSettings& settings_;
     int shown_ = -1;
     // The texts of the page's own that no model holds.
     ui::Label chime_frame_{"整点报时"};

@@ -40,7 +40,7 @@ const wchar_t* MainWindowView::window_class() {
     return kClassName;
 }
 
-MainWindowView::MainWindowView(engine::MainWindow& model, Handlers handlers)
+MainWindowView::MainWindowView(shell::MainWindow& model, Handlers handlers)
     : model_(model), handlers_(std::move(handlers)) {
     window_.reset(::CreateWindowExW(WS_EX_CONTROLPARENT, window_class(), L"Tockly", kStyle,
                                     CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr, nullptr,
@@ -127,8 +127,13 @@ void MainWindowView::layout() {
     ::SetWindowPos(tabs_, HWND_BOTTOM, scaled(kTabs.x, dpi), scaled(kTabs.y, dpi),
                    scaled(kTabs.width, dpi), scaled(kTabs.height, dpi), SWP_NOACTIVATE);
     ::SendMessageW(tabs_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
-    for (auto& page : pages_) page->layout(dpi, font_.get());
-    overlay_->layout(dpi, font_.get());
+    // The pages fill the tab strip's display area, whatever height its headers take.
+    RECT display{};
+    ::GetWindowRect(tabs_, &display);
+    ::MapWindowPoints(nullptr, hwnd(), reinterpret_cast<POINT*>(&display), 2);
+    ::SendMessageW(tabs_, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
+    for (auto& page : pages_) page->layout(dpi, font_.get(), &display);
+    overlay_->layout(dpi, font_.get(), &display);
     footer_->layout(dpi, font_.get());
 }
 

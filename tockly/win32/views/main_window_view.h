@@ -9,7 +9,7 @@
 #include <memory>
 
 #include "common/win32/unique_handle.h"
-#include "tockly/engine/main_window.h"
+#include "tockly/shell/main_window.h"
 #include "tockly/win32/ui/panel.h"
 
 namespace tockly::win32 {
@@ -28,7 +28,7 @@ class MainWindowView {
         // Messages the window itself does not handle (the tray icon's); true when handled.
         std::function<bool(UINT message, WPARAM wparam, LPARAM lparam)> other_message;
     };
-    MainWindowView(engine::MainWindow& model, Handlers handlers);
+    MainWindowView(shell::MainWindow& model, Handlers handlers);
     MainWindowView(const MainWindowView&) = delete;
     MainWindowView& operator=(const MainWindowView&) = delete;
 
@@ -54,7 +54,7 @@ class MainWindowView {
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
     LRESULT handle(UINT message, WPARAM wparam, LPARAM lparam);
 
-    engine::MainWindow& model_;
+    shell::MainWindow& model_;
     Handlers handlers_;
     common::win32::UniqueWindow window_;
     common::win32::UniqueFont font_;

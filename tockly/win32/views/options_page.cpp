@@ -20,8 +20,8 @@ LogicalRect row(int index, int x, int width) {
 
 }  // namespace
 
-void build_options_page(Panel& page, engine::AppOptions& options) {
-    using namespace engine::option;
+void build_options_page(Panel& page, model::AppOptions& options) {
+    using namespace model::option;
     // Each box in element order, with the list or slider it governs right after it, so that the
     // tab order and a screen reader's naming follow the page.
     for (int element = 0; element < static_cast<int>(options.Check3.size()); ++element) {

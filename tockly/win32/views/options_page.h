@@ -2,11 +2,11 @@
 // the two sliders beside the boxes they belong to.
 #pragma once
 
-#include "tockly/engine/reminder_settings.h"
+#include "tockly/model/reminder_settings.h"
 #include "tockly/win32/ui/panel.h"
 
 namespace tockly::win32 {
 
-void build_options_page(Panel& page, engine::AppOptions& options);
+void build_options_page(Panel& page, model::AppOptions& options);
 
 }  // namespace tockly::win32

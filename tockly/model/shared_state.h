@@ -1,17 +1,22 @@
 #pragma once
 
 // The main window's public variables that several subsystems read and write. The shutdown state
-// reports its changes so that observers (the simulator, later the tray) can follow it.
+// reports its changes so that observers (the simulator, the tray) can follow it.
 
-#include <functional>
 #include <optional>
 #include <string>
 
-namespace tockly::engine {
+namespace tockly::model {
 
 inline constexpr const char* kShutdownPending = "准备关机";  // countdown running
 inline constexpr const char* kShutdownFinal = "真正关机";    // final warning given
 inline constexpr const char* kQuitting = "关闭";
+
+class SharedStateObserver {
+  public:
+    virtual ~SharedStateObserver() = default;
+    virtual void shutdown_state_changed(const std::string& state) { (void)state; }
+};
 
 class SharedState {
   public:
@@ -20,9 +25,9 @@ class SharedState {
     void set_shifouguanji(std::string state) {
         if (state == shifouguanji_) return;
         shifouguanji_ = std::move(state);
-        if (on_shutdown_state_change) on_shutdown_state_change(shifouguanji_);
+        if (observer_) observer_->shutdown_state_changed(shifouguanji_);
     }
-    std::function<void(const std::string&)> on_shutdown_state_change;
+    void set_observer(SharedStateObserver* observer) { observer_ = observer; }
 
     // Seconds since midnight at which the countdown started; nothing before the first one.
     std::optional<double> guanjiyanshi;
@@ -31,6 +36,7 @@ class SharedState {
 
   private:
     std::string shifouguanji_;
+    SharedStateObserver* observer_ = nullptr;
 };
 
-}  // namespace tockly::engine
+}  // namespace tockly::model

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string_view>
 
-namespace tockly::engine {
+namespace tockly::model {
 
 // Length of the number at the start of `text`: an optional sign, digits with at most one
 // point (at least one digit), and an exponent only when digits follow it; 0 when none.
@@ -21,4 +21,4 @@ std::optional<double> parse_number(std::string_view number);
 // with a number ("全部", "", "abc").
 double numeric_value(std::string_view text);
 
-}  // namespace tockly::engine
+}  // namespace tockly::model

@@ -8,11 +8,11 @@
 #include "tockly/engine/display_tick.h"
 #include "tockly/engine/engine_observer.h"
 #include "tockly/engine/firing.h"
-#include "tockly/engine/main_window.h"
-#include "tockly/engine/reminder_settings.h"
 #include "tockly/engine/reminder_tick.h"
-#include "tockly/engine/shared_state.h"
 #include "tockly/engine/shutdown.h"
+#include "tockly/model/reminder_settings.h"
+#include "tockly/model/shared_state.h"
+#include "tockly/model/version.h"
 #include "tockly/platform/calendar_control.h"
 #include "tockly/platform/clock.h"
 #include "tockly/platform/file_system.h"
@@ -23,11 +23,12 @@
 #include "tockly/platform/power.h"
 #include "tockly/platform/screen.h"
 #include "tockly/platform/wave_volume.h"
+#include "tockly/shell/main_window.h"
 #include "tockly/sound/announcer.h"
 #include "tockly/sound/sound_system.h"
 #include "tockly/windows/prompt_window.h"
 
-namespace tockly::engine {
+namespace tockly::shell {
 
 struct TocklyServices {
     platform::Clock& clock;
@@ -45,7 +46,7 @@ struct TocklyServices {
 
 class TocklyApp {
   public:
-    explicit TocklyApp(const TocklyServices& services, Version version = {});
+    explicit TocklyApp(const TocklyServices& services, model::Version version = {});
     TocklyApp(const TocklyApp&) = delete;
     TocklyApp& operator=(const TocklyApp&) = delete;
 
@@ -53,22 +54,19 @@ class TocklyApp {
     void Timer2_Timer() { display_tick.Timer2_Timer(); }
     void bofang_shijian(const std::string& xiang) { announcer.bofang_shijian(xiang); }
 
-    void set_observer(EngineObserver* observer);
+    void set_observer(engine::EngineObserver* observer);
 
     TocklyServices services;
-    ReminderSettings settings;
-    SharedState shared;
+    model::ReminderSettings settings;
+    model::SharedState shared;
     sound::SoundSystem sound;
     sound::Announcer announcer;
     windows::PromptWindow Form2;
     MainWindow Form1;
-    Shutdown shutdown;
-    Firing firing;
-    ReminderTick reminder_tick;
-    DisplayTick display_tick;
-
-  private:
-    EngineObserver* observer_ = nullptr;
+    engine::Shutdown shutdown;
+    engine::Firing firing;
+    engine::ReminderTick reminder_tick;
+    engine::DisplayTick display_tick;
 };
 
-}  // namespace tockly::engine
+}  // namespace tockly::shell

@@ -1,6 +1,6 @@
-#include "tockly/engine/reminder_settings.h"
+#include "tockly/model/reminder_settings.h"
 
-namespace tockly::engine {
+namespace tockly::model {
 
 namespace {
 
@@ -58,4 +58,4 @@ void ReminderSettings::fill_fixed_lists() {
     }
 }
 
-}  // namespace tockly::engine
+}  // namespace tockly::model

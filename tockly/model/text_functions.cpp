@@ -1,6 +1,6 @@
-#include "tockly/engine/text_functions.h"
+#include "tockly/model/text_functions.h"
 
-namespace tockly::engine {
+namespace tockly::model {
 
 std::string_view trim_spaces(std::string_view text) {
     const size_t first = text.find_first_not_of(' ');
@@ -15,4 +15,4 @@ std::string lower_ascii(std::string text) {
     return text;
 }
 
-}  // namespace tockly::engine
+}  // namespace tockly::model

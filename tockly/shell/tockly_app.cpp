@@ -1,10 +1,10 @@
-#include "tockly/engine/tockly_app.h"
+#include "tockly/shell/tockly_app.h"
 
 #include "tockly/sound/voice_files.h"
 
-namespace tockly::engine {
+namespace tockly::shell {
 
-TocklyApp::TocklyApp(const TocklyServices& s, Version version)
+TocklyApp::TocklyApp(const TocklyServices& s, model::Version version)
     : services(s),
       sound({s.player1, s.player2, s.wave_volume, s.clock, s.pump}, settings.options.Slider2),
       announcer(sound, s.clock, shared, sound::programDir(s.files)),
@@ -14,19 +14,16 @@ TocklyApp::TocklyApp(const TocklyServices& s, Version version)
       firing({s.clock, s.files, settings, shared, sound, announcer, Form2}),
       reminder_tick({s.clock, settings, shared, sound, Form2, Form1, shutdown, firing}),
       display_tick({s.clock, s.keyboard, s.Moonleaf1, settings, announcer, Form2, Form1}, version) {
-    announcer.on_final_shutdown = [this] { shutdown.final_action(); };
-    Form2.run_reminder_tick = [this] { Timer1_Timer(); };
-    shared.on_shutdown_state_change = [this](const std::string& state) {
-        if (observer_) observer_->shutdown_state_changed(state);
-    };
-    Form1.on_quit = [this] {
-        if (observer_) observer_->quit_requested();
-    };
+    // Every connection between the objects is made here, and only here.
+    sound.Mp3Play1.set_end_listener(&announcer);
+    sound.Mp3Play2.set_end_listener(&sound);
+    announcer.set_final_warning_listener(&shutdown);
+    Form2.set_delegate(&reminder_tick);
 }
 
-void TocklyApp::set_observer(EngineObserver* observer) {
-    observer_ = observer;
+void TocklyApp::set_observer(engine::EngineObserver* observer) {
+    shared.set_observer(observer);
     reminder_tick.observer = observer;
 }
 
-}  // namespace tockly::engine
+}  // namespace tockly::shell

@@ -10,7 +10,7 @@
 
 #include "tockly/ui/controls.h"
 
-namespace tockly::engine {
+namespace tockly::model {
 
 inline constexpr int kSlotCount = 50;
 
@@ -91,4 +91,4 @@ struct ReminderSettings {
     AppOptions options;
 };
 
-}  // namespace tockly::engine
+}  // namespace tockly::model

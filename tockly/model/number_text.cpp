@@ -1,9 +1,9 @@
-#include "tockly/engine/number_text.h"
+#include "tockly/model/number_text.h"
 
 #include <charconv>
 #include <cmath>
 
-namespace tockly::engine {
+namespace tockly::model {
 
 namespace {
 
@@ -60,4 +60,4 @@ double numeric_value(std::string_view text) {
     return parse_number(number).value_or(0.0);
 }
 
-}  // namespace tockly::engine
+}  // namespace tockly::model

@@ -1,6 +1,6 @@
-#include "tockly/engine/main_window.h"
+#include "tockly/shell/main_window.h"
 
-namespace tockly::engine {
+namespace tockly::shell {
 
 namespace {
 
@@ -22,25 +22,25 @@ const std::array<const char*, 15> kTrayMenu = {"现在报时(&B)",
 
 }  // namespace
 
-MainWindow::MainWindow(SharedState& shared) : shared_(shared) {
+MainWindow::MainWindow(model::SharedState& shared) : shared_(shared) {
     for (size_t i = 0; i < wenjian1.size(); ++i) wenjian1[i] = ui::MenuItem(kTrayMenu[i]);
 }
 
 void MainWindow::set_Tag(std::string text) {
     if (text == tag_) return;
     tag_ = std::move(text);
-    if (on_tip_changed) on_tip_changed(tag_);
+    if (observer_) observer_->tip_changed(tag_);
 }
 
 void MainWindow::Unload() {
-    if (shared_.shifouguanbi != kQuitting) {
+    if (shared_.shifouguanbi != model::kQuitting) {
         visible = false;
         return;
     }
     if (quitting_) return;
     quitting_ = true;
     visible = false;
-    if (on_quit) on_quit();
+    if (observer_) observer_->quit_requested();
 }
 
-}  // namespace tockly::engine
+}  // namespace tockly::shell

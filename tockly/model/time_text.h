@@ -5,9 +5,9 @@
 #include <string>
 #include <string_view>
 
-#include "tockly/engine/number_text.h"
+#include "tockly/model/number_text.h"
 
-namespace tockly::engine {
+namespace tockly::model {
 
 // Turns a time text in the regional format ("21:05:09", "下午 1:05:09", "PM 1:05:09") into the
 // 24-hour form hour ":" two-digit minute ":" two-digit second ("13:05:09"). A day-half marker
@@ -22,4 +22,4 @@ struct TimeOfDay {
 };
 TimeOfDay split_time(std::string_view normalised);
 
-}  // namespace tockly::engine
+}  // namespace tockly::model

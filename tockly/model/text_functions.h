@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace tockly::engine {
+namespace tockly::model {
 
 // Without leading and trailing blanks (spaces only, as the controls' texts are trimmed).
 std::string_view trim_spaces(std::string_view text);
@@ -13,4 +13,4 @@ std::string_view trim_spaces(std::string_view text);
 // ASCII letters lowered; other bytes, Chinese characters included, stay as they are.
 std::string lower_ascii(std::string text);
 
-}  // namespace tockly::engine
+}  // namespace tockly::model

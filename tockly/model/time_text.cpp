@@ -1,10 +1,10 @@
-#include "tockly/engine/time_text.h"
+#include "tockly/model/time_text.h"
 
 #include <vector>
 
-#include "tockly/engine/text_functions.h"
+#include "tockly/model/text_functions.h"
 
-namespace tockly::engine {
+namespace tockly::model {
 
 namespace {
 
@@ -104,4 +104,4 @@ TimeOfDay split_time(std::string_view normalised) {
     return time;
 }
 
-}  // namespace tockly::engine
+}  // namespace tockly::model
