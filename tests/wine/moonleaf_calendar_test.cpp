@@ -1,5 +1,5 @@
 // Tockly's calendar proxy against the real control beside the test program (registration-free),
-// and with the control's file gone. The script runs the two groups in the two folders.
+// and with the control's file gone: CTest runs each group in a folder of its own.
 #include <gtest/gtest.h>
 
 #include <string>

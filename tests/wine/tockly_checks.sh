@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # Black-box checks of Tockly.exe on the virtual display, driven from outside by ui_probe.exe,
-# each in a run folder laid out as the zip holds it (the program with Moonleaf2.ocx beside it).
-#   tockly_checks.sh SESSION_DIR TOCKLY.exe OCX UI_PROBE.exe CHECK
+# each in a run folder laid out as the zip holds it: the program, Moonleaf2.ocx beside it, and
+# the generated assets when they were built.
+#   tockly_checks.sh SESSION_DIR TOCKLY.exe OCX UI_PROBE.exe ASSETS_DIR CHECK
 # CHECK: start-up | editing | date-lookup | alarm | without-control
 set -euo pipefail
 session=$(realpath "$1") exe=$(realpath "$2") ocx=$(realpath "$3") probe=$(realpath "$4")
-check=$5
+assets=$5 check=$6
 here=$(cd "$(dirname "$0")" && pwd)
 run=$(mktemp -d "$session/tockly.XXXXXX")
+[ -d "$assets" ] && cp -r "$assets/." "$run/"
 cp "$exe" "$ocx" "$probe" "$run/"
 cd "$run"
 export DISPLAY=:$(cat "$session/display")
