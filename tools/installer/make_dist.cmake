@@ -1,17 +1,23 @@
 # Lays out the package folder, writes the uninstaller's file list, and makes the zip and the
 # installer. Run by the dist target with ASSETS, OCX, EXE (may be empty), README, SCRIPT,
-# VERSION, CAPTION, OUT (the build folder) and MAKENSIS.
+# VERSION, CAPTION, OUT (the build folder), MAKENSIS and STRIP.
 set(name Tockly-${VERSION})
 set(package ${OUT}/dist/${name})
 file(REMOVE_RECURSE ${package})
 file(MAKE_DIRECTORY ${package})
 file(COPY ${ASSETS}/ DESTINATION ${package})
-file(COPY ${OCX} DESTINATION ${package})
+set(binaries ${OCX})
 if(EXE)
-  file(COPY ${EXE} DESTINATION ${package})
+  list(APPEND binaries ${EXE})
 else()
   message(WARNING "Tockly.exe is not built in this tree (no tockly_exe target): the package holds everything else")
 endif()
+foreach(binary IN LISTS binaries)
+  file(COPY ${binary} DESTINATION ${package})
+  get_filename_component(copied ${binary} NAME)
+  # Symbols serve no user; the static runtime makes them most of the file.
+  execute_process(COMMAND ${STRIP} ${package}/${copied} COMMAND_ERROR_IS_FATAL ANY)
+endforeach()
 
 # Notepad on every Windows version reads a UTF-8 file with its byte-order mark and CR LF.
 file(READ ${README} text)
