@@ -18,9 +18,9 @@ test:
 
 run:
 	bash scripts/bootstrap.sh
-	cmake --preset native >/dev/null
-	cmake --build --preset native --target moonleaf
-	./build/native/moonleaf/cli/moonleaf cal
+	cmake --preset windows >/dev/null
+	cmake --build --preset windows --target tockly_exe moonleaf_ocx tockly_assets
+	bash scripts/run-tockly.sh
 
 # The zip and the installer: build/windows/Tockly-<version>.zip and Tockly-<version>-setup.exe.
 dist:

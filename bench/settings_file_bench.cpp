@@ -13,9 +13,9 @@ namespace {
 
 using namespace tockly;
 
-void fill_every_slot(engine::ReminderSettings& settings) {
-    for (int k = 0; k < engine::kSlotCount; ++k) {
-        engine::AlarmSlot& slot = settings.slots[k];
+void fill_every_slot(model::ReminderSettings& settings) {
+    for (int k = 0; k < model::kSlotCount; ++k) {
+        model::AlarmSlot& slot = settings.slots[k];
         slot.dingshi.set_value(k % 2);
         slot.dingshi_shi.set_list_index(k % 25);
         slot.dingshi_fen.set_list_index(k);
@@ -28,7 +28,7 @@ void fill_every_slot(engine::ReminderSettings& settings) {
 void load_and_save(benchmark::State& state, platform::FileSystem& files) {
     platform::FakeMessageBox boxes;
     shell::FakePromptPlacement prompt;
-    engine::ReminderSettings settings;
+    model::ReminderSettings settings;
     fill_every_slot(settings);
     shell::save_settings(settings, prompt, files, boxes, "Tockly");
     for (auto _ : state) {

@@ -3,11 +3,11 @@
 // build/release/bench/tick_bench
 #include <benchmark/benchmark.h>
 
-#include "tockly/engine/tockly_app.h"
 #include "tockly/platform/fakes/fake_clock.h"
 #include "tockly/platform/fakes/fake_events.h"
 #include "tockly/platform/fakes/fake_player.h"
 #include "tockly/platform/fakes/fake_services.h"
+#include "tockly/shell/tockly_app.h"
 
 namespace {
 
@@ -26,10 +26,10 @@ void BM_Timer1_Timer_AllSlotsNoneDue(benchmark::State& state) {
     platform::FakeKeyboard keyboard;
     platform::FakeCalendarControl calendar;
     platform::FakeScreen screen;
-    engine::TocklyApp app({clock, player1, player2, volume, power, files, message_box, pump,
-                           keyboard, calendar, screen});
+    shell::TocklyApp app({clock, player1, player2, volume, power, files, message_box, pump,
+                          keyboard, calendar, screen});
     // Every slot on at the current hour but another minute, so each one is read in full.
-    for (int i = 0; i < engine::kSlotCount; ++i) {
+    for (int i = 0; i < model::kSlotCount; ++i) {
         auto& slot = app.settings.slots[static_cast<size_t>(i)];
         slot.dingshi_shi.set_list_index(i % 2 == 0 ? 12 : 24);
         slot.dingshi_fen.set_list_index(i % 59 + 1);

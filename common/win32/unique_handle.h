@@ -55,17 +55,39 @@ inline void window(HWND window) {
 inline void kernel_object(HANDLE handle) {
     ::CloseHandle(handle);
 }
+inline void menu(HMENU menu) {
+    ::DestroyMenu(menu);
+}
+inline void icon(HICON icon) {
+    ::DestroyIcon(icon);
+}
+inline void find(HANDLE search) {
+    ::FindClose(search);
+}
+inline void wave_out(HWAVEOUT device) {
+    ::waveOutClose(device);
+}
+inline void mci_device(MCIDEVICEID device) {
+    ::mciSendCommandW(device, MCI_CLOSE, 0, 0);
+}
 }  // namespace close_fn
 
 using UniqueBrush = UniqueHandle<HBRUSH, close_fn::gdi_object>;
 using UniquePen = UniqueHandle<HPEN, close_fn::gdi_object>;
 using UniqueFont = UniqueHandle<HFONT, close_fn::gdi_object>;
 using UniqueBitmap = UniqueHandle<HBITMAP, close_fn::gdi_object>;
+using UniqueRegion = UniqueHandle<HRGN, close_fn::gdi_object>;
 using UniqueDc = UniqueHandle<HDC, close_fn::dc>;
 using UniqueHkey = UniqueHandle<HKEY, close_fn::hkey>;
 using UniqueWindow = UniqueHandle<HWND, close_fn::window>;
+using UniqueMenu = UniqueHandle<HMENU, close_fn::menu>;
+using UniqueIcon = UniqueHandle<HICON, close_fn::icon>;
 // Process tokens, mutexes, events: what CloseHandle closes.
 using UniqueKernelHandle = UniqueHandle<HANDLE, close_fn::kernel_object>;
+// FindFirstFileExW searches; it answers INVALID_HANDLE_VALUE for none, which is never stored.
+using UniqueFind = UniqueHandle<HANDLE, close_fn::find>;
+using UniqueWaveOut = UniqueHandle<HWAVEOUT, close_fn::wave_out>;
+using UniqueMciDevice = UniqueHandle<MCIDEVICEID, close_fn::mci_device>;
 
 // Selects a GDI object into a device context for the lifetime of the guard.
 class SelectGuard {

@@ -3,12 +3,12 @@
 #include <cstdint>
 #include <string_view>
 
-#include "tockly/engine/time_text.h"
+#include "tockly/model/time_text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
-    const std::string normalised = tockly::engine::biaozhungeshi(text);
-    (void)tockly::engine::split_time(normalised);
-    (void)tockly::engine::numeric_value(text);
+    const std::string normalised = tockly::model::biaozhungeshi(text);
+    (void)tockly::model::split_time(normalised);
+    (void)tockly::model::numeric_value(text);
     return 0;
 }

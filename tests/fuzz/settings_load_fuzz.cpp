@@ -15,7 +15,7 @@ namespace {
 using tockly::shell::SettingsLines;
 
 struct Loaded {
-    tockly::engine::ReminderSettings settings;
+    tockly::model::ReminderSettings settings;
     tockly::shell::FakePromptPlacement prompt;
 
     Loaded() { settings.chime.zhengdian_shengyin_mingxing.add_item("Korvane"); }

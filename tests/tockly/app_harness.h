@@ -5,16 +5,16 @@
 #include <string>
 #include <vector>
 
-#include "tockly/engine/tockly_app.h"
 #include "tockly/platform/fakes/fake_clock.h"
 #include "tockly/platform/fakes/fake_events.h"
 #include "tockly/platform/fakes/fake_player.h"
 #include "tockly/platform/fakes/fake_services.h"
+#include "tockly/shell/tockly_app.h"
 
 namespace tockly::testing {
 
 // Records what the engine reports, one line per event.
-struct RecordingObserver : engine::EngineObserver {
+struct RecordingObserver : engine::EngineObserver, shell::MainWindowObserver {
     void alarm_fired(int number) override {
         events.push_back("fire slot " + std::to_string(number));
     }
@@ -35,6 +35,7 @@ struct AppHarness {
     AppHarness() {
         clock.set(2026, 12, 7, 8, 0, 0);  // a Monday
         app.set_observer(&observer);
+        app.Form1.set_observer(&observer);
     }
 
     // Lets `seconds` pass in 200 ms timer steps: player events, the reminder tick and the
@@ -48,12 +49,12 @@ struct AppHarness {
         }
     }
 
-    engine::AlarmSlot& slot(int number) {
+    model::AlarmSlot& slot(int number) {
         return app.settings.slots[static_cast<size_t>(number - 1)];
     }
     // Enables slot `number` at hour:minute every day, with its default text and sound checks.
-    engine::AlarmSlot& set_alarm(int number, int hour, int minute, int sound = 0) {
-        engine::AlarmSlot& s = slot(number);
+    model::AlarmSlot& set_alarm(int number, int hour, int minute, int sound = 0) {
+        model::AlarmSlot& s = slot(number);
         s.dingshi_shi.set_list_index(hour);
         s.dingshi_fen.set_list_index(minute);
         s.dingshi_shengyin.set_list_index(sound);
@@ -74,8 +75,8 @@ struct AppHarness {
     platform::FakeKeyboard keyboard;
     platform::FakeCalendarControl calendar;
     platform::FakeScreen screen;
-    engine::TocklyApp app{{clock, player1, player2, volume, power, files, message_box, pump,
-                           keyboard, calendar, screen}};
+    shell::TocklyApp app{{clock, player1, player2, volume, power, files, message_box, pump,
+                          keyboard, calendar, screen}};
     RecordingObserver observer;
 };
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "tockly/engine/reminder_settings.h"
+#include "tockly/model/reminder_settings.h"
 #include "tockly/ui/controls.h"
 
 namespace tockly {
@@ -53,7 +53,7 @@ TEST(Controls, SliderKeepsItsRange) {
 }
 
 TEST(ReminderSettings, StartValues) {
-    engine::ReminderSettings settings;
+    model::ReminderSettings settings;
     EXPECT_EQ(settings.chime.zhengdian.value(), 0);
     EXPECT_EQ(settings.chime.zhengdian_jiange.text(), "30");
     for (const auto& slot : settings.slots) {
@@ -69,7 +69,7 @@ TEST(ReminderSettings, StartValues) {
 }
 
 TEST(ReminderSettings, FixedListContents) {
-    engine::ReminderSettings settings;
+    model::ReminderSettings settings;
     const auto& slot = settings.slots[49];
     ASSERT_EQ(slot.dingshi_shi.list_count(), 25);
     EXPECT_EQ(slot.dingshi_shi.item(0), "  0");
@@ -87,15 +87,15 @@ TEST(ReminderSettings, FixedListContents) {
 }
 
 TEST(ReminderSettings, AdjustmentOptionsCannotBeSwitchedOff) {
-    engine::ReminderSettings settings;
-    settings.options.Check3[engine::option::kTransparency].set_value(0);
-    settings.options.Check3[engine::option::kChimeVolume].set_value(0);
+    model::ReminderSettings settings;
+    settings.options.Check3[model::option::kTransparency].set_value(0);
+    settings.options.Check3[model::option::kChimeVolume].set_value(0);
     EXPECT_EQ(settings.options.Check3[4].value(), 1);
     EXPECT_EQ(settings.options.Check3[6].value(), 1);
 }
 
 TEST(ReminderSettings, RefillingListsDropsChoices) {
-    engine::ReminderSettings settings;
+    model::ReminderSettings settings;
     settings.slots[3].dingshi_fen.set_list_index(30);
     settings.fill_fixed_lists();
     EXPECT_EQ(settings.slots[3].dingshi_fen.list_index(), -1);

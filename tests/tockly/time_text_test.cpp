@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "tockly/engine/day_rule.h"
-#include "tockly/engine/time_text.h"
+#include "tockly/model/time_text.h"
 
-namespace tockly::engine {
+namespace tockly::model {
 namespace {
 
 TEST(Biaozhungeshi, AppliesALeadingDayHalfMarker) {
@@ -59,17 +59,17 @@ TEST(NumericValue, ReadsTheLeadingNumber) {
 }
 
 TEST(DayRule, EveryDayWeekdaysAndDates) {
-    EXPECT_TRUE(day_rule_matches("每天", 3, "2026/12/9"));
-    EXPECT_TRUE(day_rule_matches("星期1,2,3,4,5", 1, ""));
-    EXPECT_FALSE(day_rule_matches("星期1,2,3,4,5", 6, ""));
-    EXPECT_TRUE(day_rule_matches("星期6,日", 6, ""));
-    EXPECT_TRUE(day_rule_matches("星期6,日", 7, ""));
-    EXPECT_FALSE(day_rule_matches("星期6,日", 5, ""));
-    for (int day = 1; day <= 7; ++day) EXPECT_FALSE(day_rule_matches("星期", day, ""));
-    EXPECT_TRUE(day_rule_matches(" 2026/12/9 ", 3, "2026/12/9"));
-    EXPECT_FALSE(day_rule_matches("2026/12/9", 3, "2026/12/10"));
-    EXPECT_FALSE(day_rule_matches("", 3, "2026/12/9"));
+    EXPECT_TRUE(engine::day_rule_matches("每天", 3, "2026/12/9"));
+    EXPECT_TRUE(engine::day_rule_matches("星期1,2,3,4,5", 1, ""));
+    EXPECT_FALSE(engine::day_rule_matches("星期1,2,3,4,5", 6, ""));
+    EXPECT_TRUE(engine::day_rule_matches("星期6,日", 6, ""));
+    EXPECT_TRUE(engine::day_rule_matches("星期6,日", 7, ""));
+    EXPECT_FALSE(engine::day_rule_matches("星期6,日", 5, ""));
+    for (int day = 1; day <= 7; ++day) EXPECT_FALSE(engine::day_rule_matches("星期", day, ""));
+    EXPECT_TRUE(engine::day_rule_matches(" 2026/12/9 ", 3, "2026/12/9"));
+    EXPECT_FALSE(engine::day_rule_matches("2026/12/9", 3, "2026/12/10"));
+    EXPECT_FALSE(engine::day_rule_matches("", 3, "2026/12/9"));
 }
 
 }  // namespace
-}  // namespace tockly::engine
+}  // namespace tockly::model

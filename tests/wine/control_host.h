@@ -1,121 +1,45 @@
-// A minimal control container for the tests: a window, one site that in-place activates the
-// control in it, and a sink that counts `Click` events.
+// A minimal control container for the tests: a window of its own holding one control activated
+// in place, and a sink that counts `Click` events. The container pieces are the ones Tockly uses.
 #pragma once
 
-#include <ocidl.h>
-#include <oleidl.h>
 #include <windows.h>
 
-#include "moonleaf/com/com_ptr.h"
+#include "common/win32/com_ptr.h"
+#include "common/win32/event_sink.h"
+#include "common/win32/ole_control_site.h"
+#include "common/win32/unique_handle.h"
+#include "tests/wine/dispatch_calls.h"
 
 namespace moonleaf_test {
 
-using moonleaf_com::ComPtr;
+using common::win32::ComPtr;
+using common::win32::EventConnection;
 
-// Receives the control's events through its connection point.
-class ClickSink final : public IDispatch {
+// Counts the control's `Click` events, which carry no arguments.
+class ClickSink final : public common::win32::EventSink {
   public:
+    ClickSink();
     int clicks = 0;
-
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override;
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
-    ULONG STDMETHODCALLTYPE Release() override { return --references_; }  // lives on the stack
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
-        return E_NOTIMPL;
-    }
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*,
-                                     EXCEPINFO*, UINT*) override;
-
-  private:
-    ULONG references_ = 1;
 };
 
 // Places one control in a window of its own and activates it in place.
-class ControlHost final : public IOleClientSite, public IOleInPlaceSite, public IOleInPlaceFrame {
+class ControlHost {
   public:
     ControlHost();
-    ~ControlHost();
-    ControlHost(const ControlHost&) = delete;
-    ControlHost& operator=(const ControlHost&) = delete;
 
     // Creates the control by ProgID, initialises it as new and activates it at (left, top).
     HRESULT embed(const wchar_t* progid, int left, int top);
     // Releases the control (deactivating it first), as a closing form does.
-    void close();
+    void close() { site_.close(); }
 
-    HWND frame_window() const { return frame_; }
-    HWND control_window() const;
-    IDispatch* control() const { return dispatch_.get(); }
-    IUnknown* unknown() const { return unknown_.get(); }
-
-    // IUnknown (the host lives as long as the test that made it)
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override;
-    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
-    ULONG STDMETHODCALLTYPE Release() override { return 1; }
-
-    // IOleClientSite
-    HRESULT STDMETHODCALLTYPE SaveObject() override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE GetMoniker(DWORD, DWORD, IMoniker**) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetContainer(IOleContainer** container) override;
-    HRESULT STDMETHODCALLTYPE ShowObject() override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE OnShowWindow(BOOL) override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE RequestNewObjectLayout() override { return E_NOTIMPL; }
-
-    // IOleWindow
-    HRESULT STDMETHODCALLTYPE GetWindow(HWND* window) override;
-    HRESULT STDMETHODCALLTYPE ContextSensitiveHelp(BOOL) override { return E_NOTIMPL; }
-
-    // IOleInPlaceSite
-    HRESULT STDMETHODCALLTYPE CanInPlaceActivate() override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE OnInPlaceActivate() override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE OnUIActivate() override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE GetWindowContext(IOleInPlaceFrame** frame,
-                                               IOleInPlaceUIWindow** document, RECT* position,
-                                               RECT* clip, OLEINPLACEFRAMEINFO* info) override;
-    HRESULT STDMETHODCALLTYPE Scroll(SIZE) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE OnUIDeactivate(BOOL) override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE OnInPlaceDeactivate() override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE DiscardUndoState() override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE DeactivateAndUndo() override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE OnPosRectChange(const RECT*) override { return S_OK; }
-
-    // IOleInPlaceUIWindow / IOleInPlaceFrame
-    HRESULT STDMETHODCALLTYPE GetBorder(RECT*) override { return INPLACE_E_NOTOOLSPACE; }
-    HRESULT STDMETHODCALLTYPE RequestBorderSpace(const BORDERWIDTHS*) override {
-        return INPLACE_E_NOTOOLSPACE;
-    }
-    HRESULT STDMETHODCALLTYPE SetBorderSpace(const BORDERWIDTHS*) override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE SetActiveObject(IOleInPlaceActiveObject*, LPCOLESTR) override {
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE InsertMenus(HMENU, OLEMENUGROUPWIDTHS*) override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE SetMenu(HMENU, HOLEMENU, HWND) override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE RemoveMenus(HMENU) override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE SetStatusText(LPCOLESTR) override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE EnableModeless(BOOL) override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE TranslateAccelerator(MSG*, WORD) override { return S_FALSE; }
+    HWND frame_window() const { return frame_.get(); }
+    HWND control_window() const { return site_.window(); }
+    IDispatch* control() const { return site_.dispatch(); }
+    IUnknown* unknown() const { return site_.unknown(); }
 
   private:
-    HWND frame_ = nullptr;
-    RECT position_{};
-    ComPtr<IUnknown> unknown_;
-    ComPtr<IDispatch> dispatch_;
-};
-
-// Subscribes a sink to the control's default source interface for the sink's lifetime.
-class EventConnection {
-  public:
-    EventConnection(IUnknown* control, REFIID events, IDispatch* sink);
-    ~EventConnection();
-    EventConnection(const EventConnection&) = delete;
-    EventConnection& operator=(const EventConnection&) = delete;
-    bool connected() const { return cookie_ != 0; }
-
-  private:
-    ComPtr<IConnectionPoint> point_;
-    DWORD cookie_ = 0;
+    common::win32::UniqueWindow frame_;
+    common::win32::OleControlSite site_;  // closed before the window goes
 };
 
 // Runs the message loop until nothing is left to do.

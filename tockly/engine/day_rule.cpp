@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "tockly/engine/text_functions.h"
+#include "tockly/model/text_functions.h"
 
 namespace tockly::engine {
 
@@ -14,7 +14,7 @@ bool day_rule_matches(std::string_view rule, int weekday, std::string_view short
         if (weekday < 1 || weekday > 7) return false;
         return rule.find(kDayMarks[static_cast<size_t>(weekday - 1)]) != std::string_view::npos;
     }
-    return trim_spaces(rule) == trim_spaces(short_date);
+    return model::trim_spaces(rule) == model::trim_spaces(short_date);
 }
 
 }  // namespace tockly::engine

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "tockly/engine/day_rule.h"
-#include "tockly/engine/time_text.h"
+#include "tockly/model/time_text.h"
 
 namespace tockly::engine {
 
@@ -23,7 +23,7 @@ void DisplayTick::Timer2_Timer() {
     // Built from the date itself, so every regional date format gives the same text.
     const std::string date = std::to_string(ymd.year) + "年" + std::to_string(ymd.month) + "月" +
                              std::to_string(ymd.day) + "日";
-    const std::string time = biaozhungeshi(s_.clock.time_text());
+    const std::string time = model::biaozhungeshi(s_.clock.time_text());
 
     platform::CalendarControl& calendar = s_.Moonleaf1;
     const std::string lunar = calendar.GetChineseAnimal(today) + "[" +
@@ -32,20 +32,18 @@ void DisplayTick::Timer2_Timer() {
                               " " + calendar.GetConstellation(today);
     const std::string moment = date + " " + time + " " + weekday + " " + lunar;
 
-    s_.main.Caption = "Tockly " + std::to_string(version_.major) + "." +
-                      std::to_string(version_.minor) + std::to_string(version_.revision) + " " +
-                      moment;
+    s_.main.set_Caption(model::program_title(version_) + " " + moment);
     s_.main.set_Tag(moment);
     s_.prompt.Label1[3].caption = lunar + " " + weekday;
-    s_.main.today_label.caption = "今天：" + moment;
+    s_.main.set_today_text("今天：" + moment);
     nanjieanjian();
 }
 
 void DisplayTick::nanjieanjian() {
     const int position = s_.settings.options.rejian.list_index();
-    if (position < 0 || position >= static_cast<int>(kHotkeyKeys.size())) return;
-    if (!s_.settings.options.Check3[option::kHotkeyActive].checked()) return;
-    if (s_.keyboard.key_is_down(kHotkeyKeys[static_cast<size_t>(position)])) {
+    if (position < 0 || position >= static_cast<int>(model::kHotkeyKeys.size())) return;
+    if (!s_.settings.options.Check3[model::option::kHotkeyActive].checked()) return;
+    if (s_.keyboard.key_is_down(model::kHotkeyKeys[static_cast<size_t>(position)])) {
         s_.announcer.bofang_shijian(sound::announce::kCurrentTime);
     }
 }

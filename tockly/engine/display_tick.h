@@ -3,8 +3,9 @@
 // The 200 ms display tick: the main window's caption, the tray tip, the today label and the
 // prompt window's lunar line, then the announcement hotkey.
 
-#include "tockly/engine/main_window.h"
-#include "tockly/engine/reminder_settings.h"
+#include "tockly/engine/main_window_delegate.h"
+#include "tockly/model/reminder_settings.h"
+#include "tockly/model/version.h"
 #include "tockly/platform/calendar_control.h"
 #include "tockly/platform/clock.h"
 #include "tockly/platform/keyboard.h"
@@ -13,24 +14,19 @@
 
 namespace tockly::engine {
 
-struct Version {
-    int major = 1;
-    int minor = 0;
-    int revision = 0;
-};
-
 class DisplayTick {
   public:
     struct Services {
         platform::Clock& clock;
         platform::Keyboard& keyboard;
         platform::CalendarControl& Moonleaf1;
-        ReminderSettings& settings;
+        model::ReminderSettings& settings;
         sound::Announcer& announcer;
         windows::PromptWindow& prompt;
-        MainWindow& main;
+        MainWindowDelegate& main;
     };
-    DisplayTick(const Services& services, Version version) : s_(services), version_(version) {}
+    DisplayTick(const Services& services, model::Version version)
+        : s_(services), version_(version) {}
 
     void Timer2_Timer();
     // Announces the time while the chosen hotkey is held (and the hotkey option is on).
@@ -38,7 +34,7 @@ class DisplayTick {
 
   private:
     Services s_;
-    Version version_;
+    model::Version version_;
 };
 
 // "星期一" ... "星期日" for Monday 1 ... Sunday 7.

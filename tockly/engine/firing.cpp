@@ -1,7 +1,7 @@
 #include "tockly/engine/firing.h"
 
-#include "tockly/engine/text_functions.h"
-#include "tockly/engine/time_text.h"
+#include "tockly/model/text_functions.h"
+#include "tockly/model/time_text.h"
 #include "tockly/sound/voice_files.h"
 
 namespace tockly::engine {
@@ -17,7 +17,7 @@ bool is_builtin_sound(int index) {
 void Firing::play_custom_file(const std::string& path) {
     sound::PlayerInstance& player = s_.sound.Mp3Play1;
     s_.sound.tingzhi_shengyin("Mp3Play1");
-    const std::string trimmed(trim_spaces(path));
+    const std::string trimmed(model::trim_spaces(path));
     int result = player.component.playerOpen(trimmed);
     if (result != 0) {
         const size_t slash = trimmed.rfind('\\');
@@ -32,8 +32,8 @@ void Firing::play_custom_file(const std::string& path) {
 }
 
 void Firing::fire_alarm(int index) {
-    const AlarmSlot& slot = s_.settings.slots[static_cast<size_t>(index)];
-    const bool armed = s_.shared.shifouguanji() == kShutdownPending;
+    const model::AlarmSlot& slot = s_.settings.slots[static_cast<size_t>(index)];
+    const bool armed = s_.shared.shifouguanji() == model::kShutdownPending;
     if (armed || slot.dingshi_wenzi.checked()) {
         if (armed) {
             s_.prompt.set_Tag(windows::mode::kCountdown);
@@ -46,9 +46,9 @@ void Firing::fire_alarm(int index) {
     if (!armed && !slot.dingshi_xuan_shengyin.checked()) return;
 
     const int sound_index = slot.dingshi_shengyin.list_index();
-    if (armed || sound_index == kSoundSpoken) {
+    if (armed || sound_index == model::kSoundSpoken) {
         s_.announcer.bofang_shijian(sound::announce::kAlarm);
-    } else if (sound_index == kSoundCustomFile) {
+    } else if (sound_index == model::kSoundCustomFile) {
         play_custom_file(slot.dingshi_wenjian.text());
     } else if (is_builtin_sound(sound_index)) {
         s_.sound.play_clip(program_dir() + sound::builtin_sound(sound_index));
@@ -57,16 +57,16 @@ void Firing::fire_alarm(int index) {
 }
 
 void Firing::fire_chime() {
-    const ChimeSettings& chime = s_.settings.chime;
+    const model::ChimeSettings& chime = s_.settings.chime;
     if (chime.zhengdian_wenzi.checked()) {
         s_.prompt.set_Tag(windows::mode::kChime);
         s_.prompt.show();
     }
     if (chime.zhengdian_xuan_shengyin.checked()) {
         const int sound_index = chime.zhengdian_shengyin.list_index();
-        if (sound_index == kSoundSpoken) {
+        if (sound_index == model::kSoundSpoken) {
             s_.announcer.bofang_shijian(sound::announce::kChime);
-        } else if (sound_index == kSoundCustomFile) {
+        } else if (sound_index == model::kSoundCustomFile) {
             play_custom_file(chime.zhengdian_wenjian.text());
         } else if (is_builtin_sound(sound_index)) {
             s_.sound.Mp3Play1.Tag.clear();
@@ -74,7 +74,7 @@ void Firing::fire_chime() {
         }
     }
     if (chime.zhengdian_mingxing.checked()) {
-        const double hour = split_time(biaozhungeshi(s_.clock.time_text())).hour;
+        const double hour = model::split_time(model::biaozhungeshi(s_.clock.time_text())).hour;
         const int h = hour >= 0 && hour < 24 ? static_cast<int>(hour) : 0;
         const std::string pack = program_dir() + sound::kVoicePackFolder + "\\" +
                                  chime.zhengdian_shengyin_mingxing.text() + "\\";

@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "tockly/engine/reminder_settings.h"
-#include "tockly/engine/shared_state.h"
+#include "tockly/model/reminder_settings.h"
+#include "tockly/model/shared_state.h"
 #include "tockly/platform/clock.h"
 #include "tockly/platform/file_system.h"
 #include "tockly/sound/announcer.h"
@@ -20,8 +20,8 @@ class Firing {
     struct Services {
         platform::Clock& clock;
         platform::FileSystem& files;
-        ReminderSettings& settings;
-        SharedState& shared;
+        model::ReminderSettings& settings;
+        model::SharedState& shared;
         sound::SoundSystem& sound;
         sound::Announcer& announcer;
         windows::PromptWindow& prompt;

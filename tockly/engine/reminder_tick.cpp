@@ -5,18 +5,18 @@
 #include <string>
 
 #include "tockly/engine/day_rule.h"
-#include "tockly/engine/text_functions.h"
+#include "tockly/model/text_functions.h"
 
 namespace tockly::engine {
 
 namespace {
 
-bool in_due_window(const TimeOfDay& time, double phase) {
+bool in_due_window(const model::TimeOfDay& time, double phase) {
     return time.second <= 2 && phase < 1.5;
 }
 
 bool hour_matches(const std::string& hour_text, double hour) {
-    return trim_spaces(hour_text) == "全部" || numeric_value(hour_text) == hour;
+    return model::trim_spaces(hour_text) == "全部" || model::numeric_value(hour_text) == hour;
 }
 
 }  // namespace
@@ -38,8 +38,7 @@ void ReminderTick::refresh_button_and_tray() {
         prompt.Label2.visible = true;
         if (!prompt.visible()) prompt.set_Tag(windows::mode::kIdle);
     }
-    s_.main.wenjian1[kTrayPromptItem].caption =
-        prompt.visible() ? kTrayPromptItemHide : kTrayPromptItemShow;
+    s_.main.set_tray_prompt_caption(prompt.visible() ? kTrayPromptItemHide : kTrayPromptItemShow);
 }
 
 bool ReminderTick::guard_lets_fire(float clock) const {
@@ -50,11 +49,11 @@ bool ReminderTick::scan_alarms(const Now& now) {
     // Today's texts are read only when some slot gets as far as its day rule.
     std::optional<int> weekday;
     std::optional<std::string> short_date;
-    for (int i = 0; i < kSlotCount; ++i) {
-        const AlarmSlot& slot = s_.settings.slots[static_cast<size_t>(i)];
+    for (int i = 0; i < model::kSlotCount; ++i) {
+        const model::AlarmSlot& slot = s_.settings.slots[static_cast<size_t>(i)];
         if (!slot.dingshi.checked()) continue;
         if (!hour_matches(slot.dingshi_shi.text(), now.time.hour)) continue;
-        if (numeric_value(slot.dingshi_fen.text()) != now.time.minute) continue;
+        if (model::numeric_value(slot.dingshi_fen.text()) != now.time.minute) continue;
         if (!in_due_window(now.time, now.phase)) continue;
         if (!weekday) {
             weekday = monday_first(s_.clock.now().weekday());
@@ -75,11 +74,11 @@ bool ReminderTick::scan_alarms(const Now& now) {
 }
 
 void ReminderTick::check_chime(const Now& now) {
-    const ChimeSettings& chime = s_.settings.chime;
+    const model::ChimeSettings& chime = s_.settings.chime;
     if (!chime.zhengdian.checked()) return;
     // An interval of 0 (or one that is no number at all) never chimes: there is no minute
     // it divides.
-    const double interval = numeric_value(chime.zhengdian_jiange.text());
+    const double interval = model::numeric_value(chime.zhengdian_jiange.text());
     if (interval == 0 || !std::isfinite(interval)) return;
     const double share = now.time.minute / interval;
     if (std::floor(share) != share || !in_due_window(now.time, now.phase)) return;
@@ -91,14 +90,14 @@ void ReminderTick::check_chime(const Now& now) {
 
 void ReminderTick::Timer1_Timer() {
     refresh_button_and_tray();
-    if (s_.shared.shifouguanji() == kShutdownPending) {
+    if (s_.shared.shifouguanji() == model::kShutdownPending) {
         s_.shutdown.countdown_step();
         return;
     }
     Now now;
     now.clock = s_.clock.seconds_since_midnight();
     now.phase = now.clock - 60.0 * std::floor(now.clock / 60.0);
-    now.time = split_time(biaozhungeshi(s_.clock.time_text()));
+    now.time = model::split_time(model::biaozhungeshi(s_.clock.time_text()));
     if (scan_alarms(now)) return;
     check_chime(now);
 }

@@ -7,32 +7,33 @@
 
 #include "tockly/engine/engine_observer.h"
 #include "tockly/engine/firing.h"
-#include "tockly/engine/main_window.h"
-#include "tockly/engine/reminder_settings.h"
-#include "tockly/engine/shared_state.h"
+#include "tockly/engine/main_window_delegate.h"
 #include "tockly/engine/shutdown.h"
-#include "tockly/engine/time_text.h"
+#include "tockly/model/reminder_settings.h"
+#include "tockly/model/shared_state.h"
+#include "tockly/model/time_text.h"
 #include "tockly/platform/clock.h"
 #include "tockly/sound/sound_system.h"
 #include "tockly/windows/prompt_window.h"
 
 namespace tockly::engine {
 
-class ReminderTick {
+class ReminderTick : public windows::PromptWindowDelegate {
   public:
     struct Services {
         platform::Clock& clock;
-        ReminderSettings& settings;
-        SharedState& shared;
+        model::ReminderSettings& settings;
+        model::SharedState& shared;
         sound::SoundSystem& sound;
         windows::PromptWindow& prompt;
-        MainWindow& main;
+        MainWindowDelegate& main;
         Shutdown& shutdown;
         Firing& firing;
     };
     explicit ReminderTick(const Services& services) : s_(services) {}
 
     void Timer1_Timer();
+    void run_reminder_tick() override { Timer1_Timer(); }
 
     // Moment of the last alarm or chime firing, 0 for never.
     float fireGuardTime = 0;
@@ -42,7 +43,7 @@ class ReminderTick {
     struct Now {
         float clock;
         double phase;
-        TimeOfDay time;
+        model::TimeOfDay time;
     };
     void refresh_button_and_tray();
     // True when a slot fired (the tick ends).

@@ -6,7 +6,7 @@ namespace tockly::engine {
 
 void Shutdown::arm() {
     s_.shared.guanjiyanshi = s_.clock.seconds_since_midnight();
-    s_.shared.set_shifouguanji(kShutdownPending);
+    s_.shared.set_shifouguanji(model::kShutdownPending);
 }
 
 void Shutdown::warn(float& stamp, const char* kind) {
@@ -38,7 +38,7 @@ void Shutdown::final_action() {
     s_.prompt.hide();
     s_.main.Unload();
     qvx_guanjichuli("关机");
-    s_.shared.shifouguanbi = kQuitting;
+    s_.shared.shifouguanbi = model::kQuitting;
     s_.main.Unload();
 }
 
@@ -60,7 +60,7 @@ void Shutdown::qvx_guanjichuli(const std::string& qvxstr) {
         if (s_.power.isNtPlatform()) s_.power.enableShutdownPrivilege();
         s_.power.exitWindows(flags);
     }
-    s_.shared.shifouguanbi = kQuitting;
+    s_.shared.shifouguanbi = model::kQuitting;
     s_.main.Unload();
 }
 

@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "tockly/engine/main_window.h"
-#include "tockly/engine/shared_state.h"
+#include "tockly/engine/main_window_delegate.h"
+#include "tockly/model/shared_state.h"
 #include "tockly/platform/clock.h"
 #include "tockly/platform/power.h"
 #include "tockly/sound/announcer.h"
@@ -14,15 +14,15 @@
 
 namespace tockly::engine {
 
-class Shutdown {
+class Shutdown : public sound::FinalWarningListener {
   public:
     struct Services {
         platform::Clock& clock;
         platform::Power& power;
-        SharedState& shared;
+        model::SharedState& shared;
         sound::Announcer& announcer;
         windows::PromptWindow& prompt;
-        MainWindow& main;
+        MainWindowDelegate& main;
     };
     explicit Shutdown(const Services& services) : s_(services) {}
 
@@ -32,6 +32,7 @@ class Shutdown {
     void countdown_step();
     // After the final warning clip: close everything and switch the computer off.
     void final_action();
+    void final_warning_ended() override { final_action(); }
     // "关机", "重启" or "注销"; any other text only closes the program.
     void qvx_guanjichuli(const std::string& qvxstr);
 

@@ -4,16 +4,16 @@
 #include <limits>
 #include <optional>
 
-#include "tockly/engine/number_text.h"
+#include "tockly/model/number_text.h"
 #include "tockly/shell/settings_numbers.h"
 
 namespace tockly::shell {
 
 namespace {
 
-using engine::kSlotCount;
-using engine::numeric_value;
-namespace option = engine::option;
+using model::kSlotCount;
+using model::numeric_value;
+namespace option = model::option;
 
 // Least room the prompt window needs on the screen, twips: its width and its height.
 constexpr double kPromptRoomWidth = 3765;
@@ -94,7 +94,7 @@ SettingsField prompt_text_field(int line, ui::TextBox& box) {
             }};
 }
 
-void add_slot_block(std::vector<SettingsField>& fields, engine::AlarmSlot& slot, int first) {
+void add_slot_block(std::vector<SettingsField>& fields, model::AlarmSlot& slot, int first) {
     fields.push_back(check_field(first, slot.dingshi));
     fields.push_back(list_field(first + 1, slot.dingshi_shi));
     fields.push_back(list_field(first + 2, slot.dingshi_fen));
@@ -105,7 +105,7 @@ void add_slot_block(std::vector<SettingsField>& fields, engine::AlarmSlot& slot,
     fields.push_back(path_field(first + 7, slot.dingshi_wenjian));
 }
 
-void add_prompt_window_fields(std::vector<SettingsField>& fields, engine::AppOptions& options,
+void add_prompt_window_fields(std::vector<SettingsField>& fields, model::AppOptions& options,
                               PromptPlacement& prompt) {
     fields.push_back({414,
                       [&prompt] { return shortest_decimal(prompt.screen_width() - prompt.left()); },
@@ -141,11 +141,11 @@ void add_prompt_window_fields(std::vector<SettingsField>& fields, engine::AppOpt
 
 }  // namespace
 
-std::vector<SettingsField> settings_fields(engine::ReminderSettings& settings,
+std::vector<SettingsField> settings_fields(model::ReminderSettings& settings,
                                            PromptPlacement& prompt) {
     std::vector<SettingsField> fields;
     fields.reserve(519);
-    engine::ChimeSettings& chime = settings.chime;
+    model::ChimeSettings& chime = settings.chime;
     fields.push_back(check_field(1, chime.zhengdian));
     fields.push_back(interval_field(2, chime.zhengdian_jiange));
     fields.push_back(check_field(3, chime.zhengdian_wenzi));
@@ -156,7 +156,7 @@ std::vector<SettingsField> settings_fields(engine::ReminderSettings& settings,
     fields.push_back(voice_pack_field(8, chime.zhengdian_shengyin_mingxing));
     for (int k = 0; k < kSlotCount; ++k) add_slot_block(fields, settings.slots[k], 9 + 8 * k);
 
-    engine::AppOptions& options = settings.options;
+    model::AppOptions& options = settings.options;
     fields.push_back(check_field(409, options.Check3[option::kAutoStart]));
     fields.push_back(check_field(410, options.Check3[option::kStartMinimised]));
     fields.push_back(check_field(411, options.Check3[option::kHotkeyActive]));

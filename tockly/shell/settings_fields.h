@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "tockly/engine/reminder_settings.h"
+#include "tockly/model/reminder_settings.h"
 #include "tockly/shell/prompt_placement.h"
 
 namespace tockly::shell {
@@ -20,7 +20,7 @@ struct SettingsField {
 // The 519 fields in line order. Applying sets the controls as a user would, so their change
 // reactions run, and carries out the repairs a loaded value needs (an interval below 1, an
 // empty day rule, an opacity out of range, a prompt window off the screen ...).
-std::vector<SettingsField> settings_fields(engine::ReminderSettings& settings,
+std::vector<SettingsField> settings_fields(model::ReminderSettings& settings,
                                            PromptPlacement& prompt);
 
 }  // namespace tockly::shell

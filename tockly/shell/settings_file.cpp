@@ -12,7 +12,7 @@ std::string save_failed_message(const std::string& path) {
            "”。原来的设置文件没有改动，请检查该文件夹是否可以写入、磁盘空间是否足够。";
 }
 
-void load_settings(engine::ReminderSettings& settings, PromptPlacement& prompt,
+void load_settings(model::ReminderSettings& settings, PromptPlacement& prompt,
                    platform::FileSystem& files) {
     const SettingsLines lines =
         read_settings_file(files, settings_file_path(files.program_folder()));
@@ -25,7 +25,7 @@ void load_settings(engine::ReminderSettings& settings, PromptPlacement& prompt,
     }
 }
 
-void save_settings(engine::ReminderSettings& settings, PromptPlacement& prompt,
+void save_settings(model::ReminderSettings& settings, PromptPlacement& prompt,
                    platform::FileSystem& files, platform::MessageBox& boxes,
                    const std::string& title) {
     if (boxes.show(kSaveQuestion, mb::kYesNo, title) != mb::kAnswerYes) return;

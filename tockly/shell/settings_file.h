@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "tockly/engine/reminder_settings.h"
+#include "tockly/model/reminder_settings.h"
 #include "tockly/platform/file_system.h"
 #include "tockly/platform/message_box.h"
 #include "tockly/shell/prompt_placement.h"
@@ -13,13 +13,13 @@ namespace tockly::shell {
 // does: the hour, minute, sound and voice pack lists must be filled already. A missing or
 // damaged file is no error; every line that cannot be used leaves its field as the rules say,
 // and a failing change reaction skips only its own line.
-void load_settings(engine::ReminderSettings& settings, PromptPlacement& prompt,
+void load_settings(model::ReminderSettings& settings, PromptPlacement& prompt,
                    platform::FileSystem& files);
 
 // The main window's save button: asks, writes all 519 lines, then confirms. When the file
 // cannot be written the old one stays as it was and the message says so instead of claiming
 // success.
-void save_settings(engine::ReminderSettings& settings, PromptPlacement& prompt,
+void save_settings(model::ReminderSettings& settings, PromptPlacement& prompt,
                    platform::FileSystem& files, platform::MessageBox& boxes,
                    const std::string& title);
 

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <limits>
 
-#include "tockly/engine/number_text.h"
+#include "tockly/model/number_text.h"
 
 namespace tockly::shell {
 
@@ -25,8 +25,8 @@ std::optional<long> whole_number(std::string_view text) {
     text = skip_blanks(text);
     while (!text.empty() && is_blank(text.back())) text.remove_suffix(1);
     if (text.empty()) return 0;
-    if (engine::number_length(text) != text.size()) return std::nullopt;
-    const std::optional<double> value = engine::parse_number(text);
+    if (model::number_length(text) != text.size()) return std::nullopt;
+    const std::optional<double> value = model::parse_number(text);
     if (!value) return std::nullopt;
     const double rounded = std::nearbyint(*value);
     if (rounded < std::numeric_limits<int>::min() || rounded > std::numeric_limits<int>::max())

@@ -7,7 +7,7 @@
 namespace tockly::shell {
 
 // How a settings line becomes a number and a number a settings line. The other reading, a
-// line's leading number, is engine::numeric_value, as everywhere else.
+// line's leading number, is model::numeric_value, as everywhere else.
 
 // The whole text as a whole number, rounded half to even when it has a fraction; blanks around
 // it are allowed and empty text is 0. Any other text (and a value beyond 32 bits) is not a

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "tockly/engine/time_text.h"
+#include "tockly/model/time_text.h"
 #include "tockly/sound/voice_files.h"
 
 namespace tockly::sound {
@@ -16,24 +16,22 @@ int whole(double value) {
 
 }  // namespace
 
-Announcer::Announcer(SoundSystem& sound, platform::Clock& clock, engine::SharedState& shared,
+Announcer::Announcer(SoundSystem& sound, platform::Clock& clock, model::SharedState& shared,
                      std::string program_dir)
-    : sound_(sound), clock_(clock), shared_(shared), program_dir_(std::move(program_dir)) {
-    sound_.Mp3Play1.on_ended = [this] { Mp3Play1_ended(); };
-}
+    : sound_(sound), clock_(clock), shared_(shared), program_dir_(std::move(program_dir)) {}
 
 void Announcer::hour_step() {
-    const auto now = engine::split_time(engine::biaozhungeshi(clock_.time_text()));
+    const auto now = model::split_time(model::biaozhungeshi(clock_.time_text()));
     play(hour_clip(whole(now.hour), now.minute == 0));
 }
 
 void Announcer::minute_step() {
-    const auto now = engine::split_time(engine::biaozhungeshi(clock_.time_text()));
+    const auto now = model::split_time(model::biaozhungeshi(clock_.time_text()));
     if (now.minute != 0) play(minute_clip(whole(now.minute)));
 }
 
 void Announcer::bofang_shijian(const std::string& xiang) {
-    if (shared_.shifouguanji() == engine::kShutdownFinal) return;
+    if (shared_.shifouguanji() == model::kShutdownFinal) return;
     std::string& tag = sound_.Mp3Play1.Tag;
     if (xiang == announce::kCurrentTime || xiang == announce::kChime) {
         hour_step();
@@ -51,7 +49,7 @@ void Announcer::bofang_shijian(const std::string& xiang) {
     } else if (xiang == announce::kThirteenSecondsLeft) {
         play("sy\\g0");
         tag = xiang;
-        shared_.set_shifouguanji(engine::kShutdownFinal);
+        shared_.set_shifouguanji(model::kShutdownFinal);
     } else if (xiang == announce::kShutdownCancelled) {
         tag.clear();
         play("sy\\qx");
@@ -61,10 +59,10 @@ void Announcer::bofang_shijian(const std::string& xiang) {
     }
 }
 
-void Announcer::Mp3Play1_ended() {
+void Announcer::playback_ended() {
     sound_.shezhi_shengyin(kVolumeSystem);
-    if (shared_.shifouguanji() == engine::kShutdownFinal) {
-        if (on_final_shutdown) on_final_shutdown();
+    if (shared_.shifouguanji() == model::kShutdownFinal) {
+        if (final_listener_) final_listener_->final_warning_ended();
         return;
     }
     std::string& tag = sound_.Mp3Play1.Tag;

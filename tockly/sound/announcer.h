@@ -3,10 +3,9 @@
 // Spoken announcements: a chain of clips on Mp3Play1 whose progress is Mp3Play1's Tag. Each
 // end of playback starts the next clip; the hour and minute are read when their step starts.
 
-#include <functional>
 #include <string>
 
-#include "tockly/engine/shared_state.h"
+#include "tockly/model/shared_state.h"
 #include "tockly/platform/clock.h"
 #include "tockly/sound/sound_system.h"
 
@@ -32,30 +31,40 @@ inline constexpr const char* kHour = "播放现在小时";
 inline constexpr const char* kMinute = "播放现在分钟";
 }  // namespace step
 
-class Announcer {
+// Told when the final shutdown warning has been heard to its end.
+class FinalWarningListener {
   public:
-    Announcer(SoundSystem& sound, platform::Clock& clock, engine::SharedState& shared,
+    virtual ~FinalWarningListener() = default;
+    virtual void final_warning_ended() = 0;
+};
+
+// Handles the ends of playback on Mp3Play1: each one moves the announcement on.
+class Announcer : public PlaybackEndListener {
+  public:
+    Announcer(SoundSystem& sound, platform::Clock& clock, model::SharedState& shared,
               std::string program_dir);
 
     // Starts the announcement `xiang`; unknown kinds, and every kind once the final shutdown
     // warning was given, do nothing.
     void bofang_shijian(const std::string& xiang);
 
-    // Runs when the final warning clip has ended: the shutdown itself.
-    std::function<void()> on_final_shutdown;
+    // The end of playback on Mp3Play1.
+    void playback_ended() override;
+    // Whoever carries out the shutdown once the final warning clip has ended.
+    void set_final_warning_listener(FinalWarningListener* listener) { final_listener_ = listener; }
 
     const std::string& program_dir() const { return program_dir_; }
 
   private:
-    void Mp3Play1_ended();
     void hour_step();
     void minute_step();
     void play(const std::string& relative_path) { sound_.play_clip(program_dir_ + relative_path); }
 
     SoundSystem& sound_;
     platform::Clock& clock_;
-    engine::SharedState& shared_;
+    model::SharedState& shared_;
     std::string program_dir_;
+    FinalWarningListener* final_listener_ = nullptr;
 };
 
 }  // namespace tockly::sound

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <functional>
 #include <string>
 
 #include "tockly/platform/player.h"
@@ -10,6 +9,13 @@ namespace tockly::sound {
 inline constexpr const char* kPlaying = "正在播放";
 // Tag of a player while a user-chosen file plays on it.
 inline constexpr const char* kCustomTag = "自定义";
+
+// Told when a player instance's playback ended, after its status text was emptied.
+class PlaybackEndListener {
+  public:
+    virtual ~PlaybackEndListener() = default;
+    virtual void playback_ended() = 0;
+};
 
 // One player component instance together with what the host keeps beside it: its `Tag` (the
 // announcement step, or "自定义") and its status text (player1State / player2State).
@@ -26,14 +32,17 @@ class PlayerInstance : public platform::PlayerEvents {
     std::string Tag;
     // "正在播放" from the start of playback to its end, otherwise empty.
     std::string state;
-    // The host's end-of-playback handling, run after the status text is emptied.
-    std::function<void()> on_ended;
+    // The host's end-of-playback handling.
+    void set_end_listener(PlaybackEndListener* listener) { end_listener_ = listener; }
 
     void playbackStarted() override { state = kPlaying; }
     void playbackEnded() override {
         state.clear();
-        if (on_ended) on_ended();
+        if (end_listener_) end_listener_->playback_ended();
     }
+
+  private:
+    PlaybackEndListener* end_listener_ = nullptr;
 };
 
 }  // namespace tockly::sound

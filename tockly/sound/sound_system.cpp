@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "tockly/engine/text_functions.h"
+#include "tockly/model/text_functions.h"
 
 namespace tockly::sound {
 
@@ -12,9 +12,7 @@ SoundSystem::SoundSystem(const Services& services, const ui::Slider& Slider2)
       wave_volume_(services.wave_volume),
       clock_(services.clock),
       pump_(services.pump),
-      Slider2_(Slider2) {
-    Mp3Play2.on_ended = [this] { Mp3Play2_ended(); };
-}
+      Slider2_(Slider2) {}
 
 void SoundSystem::setlr(std::int32_t l, std::int32_t r) {
     const std::uint32_t word =
@@ -57,7 +55,7 @@ void SoundSystem::shezhi_shengyin(const std::string& mode) {
 }
 
 void SoundSystem::tingzhi_shengyin(const std::string& name) {
-    PlayerInstance& player = engine::lower_ascii(name) == "mp3play1" ? Mp3Play1 : Mp3Play2;
+    PlayerInstance& player = model::lower_ascii(name) == "mp3play1" ? Mp3Play1 : Mp3Play2;
     player.component.playerStop();
     const double start = clock_.seconds_since_midnight();
     while (!player.state.empty() && std::fabs(clock_.seconds_since_midnight() - start) <= 1.0) {
@@ -75,7 +73,7 @@ void SoundSystem::play_clip(const std::string& path) {
     Mp3Play1.component.playerPlay();
 }
 
-void SoundSystem::Mp3Play2_ended() {
+void SoundSystem::playback_ended() {
     shezhi_shengyin(kVolumeSystem);
     if (Mp3Play2.Tag == kCustomTag) Mp3Play2.Tag.clear();
 }

@@ -20,7 +20,8 @@ inline constexpr const char* kVolumeSystem = "系统";
 // Restored when no system volume was ever captured.
 inline constexpr std::int32_t kFallbackChannelVolume = 30600;
 
-class SoundSystem {
+// It handles the end of a preview on Mp3Play2 itself; Mp3Play1's ends go to the announcer.
+class SoundSystem : public PlaybackEndListener {
   public:
     struct Services {
         platform::Player& player1;
@@ -55,9 +56,10 @@ class SoundSystem {
     std::int32_t savedLeft = -1;
     std::int32_t savedRight = -1;
 
-  private:
-    void Mp3Play2_ended();
+    // The end of playback on Mp3Play2: the system volume comes back, "自定义" is cleared.
+    void playback_ended() override;
 
+  private:
     platform::WaveVolume& wave_volume_;
     platform::Clock& clock_;
     platform::MessagePump& pump_;

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "tockly/engine/time_text.h"
+#include "tockly/model/time_text.h"
 
 namespace tockly::windows {
 
@@ -77,7 +77,7 @@ void PromptWindow::refresh() {
         if (observer_) observer_->status_changed(status);
     }
     Label1[0].tooltip = Label1[0].caption;
-    Label1[1].caption = engine::biaozhungeshi(clock_.time_text());
+    Label1[1].caption = model::biaozhungeshi(clock_.time_text());
     if (Width != picture_width || Height != picture_height) {
         Width = picture_width;
         Height = picture_height;
@@ -95,10 +95,10 @@ void PromptWindow::Command1_Click() {
     if (Command1.caption == kStopPlaybackCaption) {
         sound_.tingzhi_shengyin("Mp3Play1");
         sound_.tingzhi_shengyin("Mp3Play2");
-        if (run_reminder_tick) run_reminder_tick();
+        if (delegate_) delegate_->run_reminder_tick();
     } else {
         shared_.set_shifouguanji("");
-        if (run_reminder_tick) run_reminder_tick();
+        if (delegate_) delegate_->run_reminder_tick();
         announcer_.bofang_shijian(sound::announce::kShutdownCancelled);
     }
     set_Tag(mode::kIdle);
@@ -129,7 +129,7 @@ void PromptWindow::set_topmost(bool topmost) {
 void PromptWindow::shangceng_Click(int element) {
     if (element != 0 && element != 1) return;
     set_topmost(element == 0);
-    options_.Check3[engine::option::kPromptOnTop].set_value(element == 0 ? 1 : 0);
+    options_.Check3[model::option::kPromptOnTop].set_value(element == 0 ? 1 : 0);
 }
 
 std::string transparency_caption(int index) {

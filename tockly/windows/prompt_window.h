@@ -6,11 +6,10 @@
 // the screen and forwards clicks; observers learn about every visible change.
 
 #include <array>
-#include <functional>
 #include <string>
 
-#include "tockly/engine/reminder_settings.h"
-#include "tockly/engine/shared_state.h"
+#include "tockly/model/reminder_settings.h"
+#include "tockly/model/shared_state.h"
 #include "tockly/platform/clock.h"
 #include "tockly/sound/announcer.h"
 #include "tockly/sound/sound_system.h"
@@ -43,14 +42,22 @@ class PromptWindowObserver {
     virtual void layer_changed(bool topmost) { (void)topmost; }
 };
 
+// What the prompt window asks of the main window.
+class PromptWindowDelegate {
+  public:
+    virtual ~PromptWindowDelegate() = default;
+    // Runs the reminder tick once, so that the button reflects an action at once.
+    virtual void run_reminder_tick() = 0;
+};
+
 class PromptWindow {
   public:
     struct Services {
         platform::Clock& clock;
-        engine::SharedState& shared;
+        model::SharedState& shared;
         sound::SoundSystem& sound;
         sound::Announcer& announcer;
-        engine::AppOptions& options;
+        model::AppOptions& options;
     };
     explicit PromptWindow(const Services& services);
 
@@ -101,8 +108,7 @@ class PromptWindow {
     static constexpr double kPictureWidth = 3765;
     static constexpr double kPictureHeight = 2400;
 
-    // Runs the reminder tick once, so that the button reflects an action at once.
-    std::function<void()> run_reminder_tick;
+    void set_delegate(PromptWindowDelegate* delegate) { delegate_ = delegate; }
     void set_observer(PromptWindowObserver* observer) { observer_ = observer; }
 
   private:
@@ -110,16 +116,17 @@ class PromptWindow {
     std::string status_text(const std::string& minutes, const std::string& seconds) const;
 
     platform::Clock& clock_;
-    engine::SharedState& shared_;
+    model::SharedState& shared_;
     sound::SoundSystem& sound_;
     sound::Announcer& announcer_;
-    engine::AppOptions& options_;
+    model::AppOptions& options_;
     std::string tag_ = mode::kIdle;
     bool visible_ = false;
     int alpha_ = kOpaque;
     bool layered_ = false;
     bool topmost_ = false;
     PromptWindowObserver* observer_ = nullptr;
+    PromptWindowDelegate* delegate_ = nullptr;
 };
 
 // "透明度10%" ... "透明度100%".

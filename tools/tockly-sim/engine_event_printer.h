@@ -3,13 +3,16 @@
 #include <string>
 
 #include "tockly/engine/engine_observer.h"
+#include "tockly/shell/main_window.h"
 #include "tockly/windows/prompt_window.h"
 #include "tools/tockly-sim/event_printer.h"
 
 namespace tockly::sim {
 
 // Prints what the engine decides and what the prompt window shows.
-class EngineEventPrinter : public engine::EngineObserver, public windows::PromptWindowObserver {
+class EngineEventPrinter : public engine::EngineObserver,
+                           public windows::PromptWindowObserver,
+                           public shell::MainWindowObserver {
   public:
     explicit EngineEventPrinter(EventPrinter& printer) : printer_(printer) {}
 

@@ -50,6 +50,7 @@ Simulation::Simulation(const SimArguments& arguments, std::optional<std::string>
     };
     app_.set_observer(&events_);
     app_.Form2.set_observer(&events_);
+    app_.Form1.set_observer(&events_);
 }
 
 // The start-up steps that matter to the reminders: the system volume is captured, the voice
@@ -62,7 +63,7 @@ void Simulation::start_up() {
     app_.settings.fill_fixed_lists();
     shell::PromptWindowPlacement placement(app_.Form2, screen_);
     shell::load_settings(app_.settings, placement, files_);
-    if (app_.settings.options.Check3[engine::option::kShowPromptAtStart].value() == 1)
+    if (app_.settings.options.Check3[model::option::kShowPromptAtStart].value() == 1)
         app_.Form2.show();
 }
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "tockly/engine/tockly_app.h"
 #include "tockly/platform/fakes/fake_services.h"
+#include "tockly/shell/tockly_app.h"
 #include "tools/tockly-sim/engine_event_printer.h"
 #include "tools/tockly-sim/event_printer.h"
 #include "tools/tockly-sim/settings_overlay.h"
@@ -51,7 +51,7 @@ class Simulation {
     platform::FakeCalendarControl calendar_;
     platform::FakeScreen screen_;
     EngineEventPrinter events_;
-    engine::TocklyApp app_;
+    shell::TocklyApp app_;
 };
 
 }  // namespace tockly::sim

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "tockly/engine/text_functions.h"
+#include "tockly/model/text_functions.h"
 
 namespace tockly::sim {
 
@@ -29,21 +29,21 @@ std::vector<std::string> voice_clips() {
 VirtualProgramFolder::VirtualProgramFolder(std::vector<std::string> packs)
     : packs_(std::move(packs)) {
     for (const std::string& clip : voice_clips())
-        files_.insert(engine::lower_ascii(std::string(kFolder) + "sy\\" + clip));
+        files_.insert(model::lower_ascii(std::string(kFolder) + "sy\\" + clip));
     for (const std::string& pack : packs_)
         for (int hour = 0; hour < 24; ++hour)
-            files_.insert(engine::lower_ascii(std::string(kPackFolder) + "\\" + pack + "\\" +
-                                              std::to_string(hour) + ".mp3"));
+            files_.insert(model::lower_ascii(std::string(kPackFolder) + "\\" + pack + "\\" +
+                                             std::to_string(hour) + ".mp3"));
 }
 
 bool VirtualProgramFolder::file_exists(const std::string& path) {
-    return files_.count(engine::lower_ascii(path)) != 0;
+    return files_.count(model::lower_ascii(path)) != 0;
 }
 
 std::vector<std::string> VirtualProgramFolder::subfolders(const std::string& folder) {
-    std::string wanted = engine::lower_ascii(folder);
+    std::string wanted = model::lower_ascii(folder);
     if (wanted.ends_with("\\")) wanted.pop_back();
-    if (wanted == engine::lower_ascii(kPackFolder)) return packs_;
+    if (wanted == model::lower_ascii(kPackFolder)) return packs_;
     return {};
 }
 

@@ -13,7 +13,7 @@ namespace tockly::shell {
 namespace {
 
 namespace mb = platform::message_box;
-using engine::ReminderSettings;
+using model::ReminderSettings;
 
 constexpr const char* kPath = "C:\\Tockly\\数据库";
 constexpr const char* kTitle = "Tockly";
@@ -61,7 +61,7 @@ TEST_F(SettingsFileTest, SaveThenLoadReproducesEveryStoredField) {
     settings.chime.zhengdian_shengyin.set_list_index(6);
     settings.chime.zhengdian_wenjian.set_text("D:\\我的 音乐\\a,b.mp3");
     settings.chime.zhengdian_shengyin_mingxing.set_list_index(1);
-    engine::AlarmSlot& slot = settings.slots[11];
+    model::AlarmSlot& slot = settings.slots[11];
     slot.dingshi.set_value(1);
     slot.dingshi_shi.set_list_index(24);
     slot.dingshi_fen.set_list_index(45);
@@ -70,7 +70,7 @@ TEST_F(SettingsFileTest, SaveThenLoadReproducesEveryStoredField) {
     slot.dingshi_text.set_text("  起床, 上班 ");
     settings.slots[49].dingshi_riqi.caption = "2010-5-1";
     settings.slots[0].dingshi_shengyin.set_list_index(3);  // slot 1 keeps hour and minute at -1
-    settings.options.Check3[engine::option::kHotkeyActive].set_value(1);
+    settings.options.Check3[model::option::kHotkeyActive].set_value(1);
     settings.options.rejian.set_list_index(21);
     settings.options.Slider1.set_value(128);
     settings.options.Slider2.set_value(35);
@@ -95,7 +95,7 @@ TEST_F(SettingsFileTest, SaveThenLoadReproducesEveryStoredField) {
 
 TEST_F(SettingsFileTest, FileOnDiskIs519CrLfLinesInCodePage936) {
     settings.slots[0].dingshi_text.set_text("万事如意");
-    settings.options.Check3[engine::option::kShowNews].set_value(1);
+    settings.options.Check3[model::option::kShowNews].set_value(1);
     save_settings(settings, prompt, files, boxes, kTitle);
     const std::string& bytes = files.files.at(kPath);
     EXPECT_EQ(bytes.substr(bytes.size() - 3), "1\r\n");
@@ -159,7 +159,7 @@ TEST_F(SettingsFileTest, MissingFileGivesZerosEmptyTextsAndTheRepairs) {
     EXPECT_EQ(settings.chime.zhengdian_jiange.text(), "30");
     EXPECT_EQ(settings.chime.zhengdian_shengyin.list_index(), 0);
     EXPECT_EQ(settings.chime.zhengdian_shengyin_mingxing.list_index(), 0);
-    for (const engine::AlarmSlot& slot : settings.slots) {
+    for (const model::AlarmSlot& slot : settings.slots) {
         EXPECT_EQ(slot.dingshi_riqi.caption, "每天");
         EXPECT_EQ(slot.dingshi_riqi.tooltip, "点击进行日期选择");
         EXPECT_EQ(slot.dingshi_wenzi.value(), 0);
@@ -169,7 +169,7 @@ TEST_F(SettingsFileTest, MissingFileGivesZerosEmptyTextsAndTheRepairs) {
     EXPECT_EQ(settings.slots[5].dingshi_text.text(), "万事如意,心想事成!");
     EXPECT_EQ(settings.options.Slider1.value(), 255);
     EXPECT_EQ(settings.options.Slider2.value(), 100);
-    EXPECT_EQ(settings.options.Check3[engine::option::kShowNews].value(), 0);
+    EXPECT_EQ(settings.options.Check3[model::option::kShowNews].value(), 0);
     EXPECT_EQ(prompt.left(), 15360 - 3765);
     EXPECT_EQ(prompt.top(), 0);
     EXPECT_EQ(prompt.calls.back(), "shangceng_Click 1");
@@ -235,13 +235,13 @@ TEST_F(SettingsFileTest, OpacityGoesToTheWindowFirstAndIsStoredWithinItsRange) {
     EXPECT_EQ(prompt.calls[prompt.calls.size() - 2], "touming 300");
     EXPECT_EQ(prompt.calls.back(), "shangceng_Click 0");
     EXPECT_EQ(settings.options.Slider1.value(), 255);
-    EXPECT_EQ(settings.options.Check3[engine::option::kPromptOnTop].value(), 1);
+    EXPECT_EQ(settings.options.Check3[model::option::kPromptOnTop].value(), 1);
     load(file_with({{416, "24"}, {417, "2"}}));
     EXPECT_EQ(settings.options.Slider1.value(), 255);
-    EXPECT_EQ(settings.options.Check3[engine::option::kPromptOnTop].value(), 0);
+    EXPECT_EQ(settings.options.Check3[model::option::kPromptOnTop].value(), 0);
     load(file_with({{416, "25"}, {519, "7"}}));
     EXPECT_EQ(settings.options.Slider1.value(), 25);
-    EXPECT_EQ(settings.options.Check3[engine::option::kShowNews].value(), 1);
+    EXPECT_EQ(settings.options.Check3[model::option::kShowNews].value(), 1);
 }
 
 TEST_F(SettingsFileTest, ChangeReactionsRunInLineOrderAndAFailingOneSkipsOnlyItsLine) {
@@ -258,7 +258,7 @@ TEST_F(SettingsFileTest, ChangeReactionsRunInLineOrderAndAFailingOneSkipsOnlyIts
 
 TEST_F(SettingsFileTest, LinesAfter519AreIgnored) {
     load(file_with({{519, "1"}}) + "1\r\n2\r\n");
-    EXPECT_EQ(settings.options.Check3[engine::option::kShowNews].value(), 1);
+    EXPECT_EQ(settings.options.Check3[model::option::kShowNews].value(), 1);
 }
 
 }  // namespace

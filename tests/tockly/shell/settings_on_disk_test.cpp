@@ -39,7 +39,7 @@ TEST(SettingsOnDisk, SaveReplacesTheFileWithCodePage936Text) {
     sim::RealProgramFolder files(utf8(folder));
     platform::FakeMessageBox boxes;
     FakePromptPlacement prompt;
-    engine::ReminderSettings settings;
+    model::ReminderSettings settings;
     settings.slots[0].dingshi_text.set_text("万事如意");
     save_settings(settings, prompt, files, boxes, "Tockly");
 
@@ -49,7 +49,7 @@ TEST(SettingsOnDisk, SaveReplacesTheFileWithCodePage936Text) {
     EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
 
-    engine::ReminderSettings loaded;
+    model::ReminderSettings loaded;
     load_settings(loaded, prompt, files);
     EXPECT_EQ(loaded.slots[0].dingshi_text.text(), "万事如意");
     fs::remove_all(folder);

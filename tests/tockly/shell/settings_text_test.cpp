@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "tockly/engine/number_text.h"
+#include "tockly/model/number_text.h"
 #include "tockly/shell/settings_lines.h"
 #include "tockly/shell/settings_numbers.h"
 
@@ -73,7 +73,7 @@ TEST(SettingsNumbers, ShortestDecimalWritesAFractionOnlyWhenThereIsOne) {
     EXPECT_EQ(shortest_decimal(-1000), "-1000");
     EXPECT_EQ(shortest_decimal(1234.5), "1234.5");
     for (double value : {0.1, 14392.5, 1.0 / 3, 123456789.0})
-        EXPECT_EQ(engine::numeric_value(shortest_decimal(value)), value);
+        EXPECT_EQ(model::numeric_value(shortest_decimal(value)), value);
 }
 
 }  // namespace

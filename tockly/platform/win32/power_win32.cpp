@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
-#include "common/win32/unique_handle.h"
 #include "common/win32/wide_text.h"
+#include "tockly/platform/win32/privilege.h"
 
 namespace tockly::platform {
 
@@ -27,21 +27,8 @@ bool Win32Power::isNtPlatform() {
 }
 
 void Win32Power::enableShutdownPrivilege() {
-    HANDLE raw = nullptr;
-    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &raw)) return;
-    const common::win32::UniqueKernelHandle token(raw);
     const std::wstring computer = local_computer_name_wide();
-    TOKEN_PRIVILEGES privileges = {};
-    privileges.PrivilegeCount = 1;
-    privileges.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
-    if (!LookupPrivilegeValueW(computer.empty() ? nullptr : computer.c_str(),
-                               L"SeShutdownPrivilege", &privileges.Privileges[0].Luid)) {
-        return;
-    }
-    TOKEN_PRIVILEGES previous = {};
-    DWORD previous_size = 0;
-    AdjustTokenPrivileges(token.get(), FALSE, &privileges, sizeof previous, &previous,
-                          &previous_size);
+    enable_privilege(computer.empty() ? nullptr : computer.c_str(), L"SeShutdownPrivilege");
 }
 
 void Win32Power::exitWindows(unsigned flags) {
