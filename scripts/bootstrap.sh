@@ -7,6 +7,7 @@ packages=(
   g++ cmake make clang-format googletest libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
   mingw-w64 mingw-w64-tools libwine-dev wine wine64 xvfb xdotool x11-apps imagemagick
   fonts-wqy-microhei fonts-wine locales
+  espeak-ng sox libsox-fmt-mp3 lame bc nsis unzip
 )
 
 missing=()

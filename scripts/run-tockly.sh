@@ -8,7 +8,7 @@ build=$here/build/windows
 run=$build/run
 mkdir -p "$run" "$build/screenshots"
 cp "$build/tockly/win32/Tockly.exe" "$build/moonleaf/com/Moonleaf2.ocx" "$run/"
-[ -d "$build/assets" ] && cp -r "$build/assets/." "$run/"
+[ -d "$build/dist-root" ] && cp -r "$build/dist-root/." "$run/"
 
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
   echo "run: starting $run/Tockly.exe on $DISPLAY (quit through the tray menu)"
