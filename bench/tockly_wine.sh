@@ -43,6 +43,11 @@ stop() {
 # Warm-up start: the prefix's first start of a program costs more than any later one.
 start; for _ in $(seq 200); do xdotool search --onlyvisible --name '^Tockly ' >/dev/null 2>&1 && break; sleep 0.1; done; stop
 
+# What any program's start costs here: a console program that ends at once.
+begin=$(date +%s%N)
+"$gui" run "$session" ./ui_probe.exe sleep 0 >/dev/null
+echo "a console program's start and end (Wine, for comparison): $((($(date +%s%N) - begin) / 1000000)) ms"
+
 times=()
 for _ in $(seq "$runs"); do
   begin=$(date +%s%N)
@@ -62,6 +67,7 @@ pid=$(tockly_unix_pid)
 memory=$("$gui" run "$session" ./ui_probe.exe wait-window 'Tockly *' 5000 memory | tr -d '\r' | grep '^memory')
 rss=$(awk '/^RssAnon/ {print $2}' "/proc/$pid/status")
 echo "memory after start-up (Wine): ${memory#memory } bytes; Linux anonymous resident ${rss} kB"
+echo "load average while measuring: $(cut -d' ' -f1-3 /proc/loadavg) on $(nproc) cores"
 
 ticks=$(getconf CLK_TCK)
 cpu() { awk '{print $14 + $15}' "/proc/$1/stat"; }

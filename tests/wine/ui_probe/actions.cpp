@@ -171,7 +171,7 @@ HWND open_menu() {
 
 std::wstring open_tray_menu(HWND owner) {
     ::PostMessageW(owner, kTrayMessage, 0, WM_RBUTTONUP);
-    for (int waited = 0; waited < 5000; waited += 50) {
+    for (int waited = 0; waited < 15000; waited += 50) {
         if (open_menu()) return {};
         ::Sleep(50);
     }

@@ -64,7 +64,10 @@ Outcome memory_of(HWND window) {
         !::GetProcessMemoryInfo(
             process.get(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof counters))
         return fail(L"the process's memory cannot be read");
-    return ok(L"memory private=" + std::to_wstring(counters.PrivateUsage) + L" working-set=" +
+    // Windows gives the same number twice; Wine fills only the second for another process.
+    const SIZE_T private_bytes =
+        counters.PrivateUsage ? counters.PrivateUsage : counters.PagefileUsage;
+    return ok(L"memory private=" + std::to_wstring(private_bytes) + L" working-set=" +
               std::to_wstring(counters.WorkingSetSize));
 }
 
