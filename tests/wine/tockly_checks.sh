@@ -127,8 +127,8 @@ alarm)
     select "label:时间:" "$(printf '%3d' "$hour")" select "label:时" "$(printf '%3d' "$minute")" \
     check " 文字提示#2" 1 type "label: 文字提示#2" "$text" >/dev/null ||
     fail "setting the alarm failed"
-  # The status line is the prompt window's first text.
-  probe wait-window class:TocklyForm2 80000 wait-text class:Static "*定时1* $text" 5000 \
+  # The status line reads " *定时1* " and the slot's text.
+  probe wait-window class:TocklyForm2 80000 wait-text " *定时1* $text" "$text" 5000 \
     >/dev/null || fail "the prompt window did not show *定时1* with the text"
   quit_through_tray
   echo "ok: the alarm for $(printf "%d:%02d" "$hour" "$minute") fired in the running program"
