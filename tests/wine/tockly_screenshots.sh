@@ -2,10 +2,10 @@
 # Screenshots of Tockly.exe at one DPI (Wine's LogPixels): the five pages, then the prompt window
 # when alarm 3 fires ("定时3") and when alarm 4 starts its shutdown countdown ("剩余3分钟").
 # The alarms are set in a settings file for the next minutes, so a run takes two to three.
-#   tockly_screenshots.sh SESSION_DIR Tockly.exe Moonleaf2.ocx OUT_DIR DPI
+#   tockly_screenshots.sh SESSION_DIR Tockly.exe Moonleaf2.ocx OUT_DIR DPI [ASSETS_DIR]
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
-session=$(realpath -m "$1") exe=$2 ocx=$3 out=$4 dpi=$5
+session=$(realpath -m "$1") exe=$2 ocx=$3 out=$4 dpi=$5 assets=${6:-}
 gui=$here/gui_session.sh
 mkdir -p "$out"
 GUI_SCREEN=1600x1200x24 "$gui" start "$session" >/dev/null
@@ -16,6 +16,7 @@ export DISPLAY=:$(cat "$session/display")
 run=$session/run-$dpi
 rm -rf "$run" && mkdir -p "$run"
 cp "$exe" "$ocx" "$run/"
+[ -n "$assets" ] && [ -d "$assets" ] && cp -r "$assets/." "$run/"
 
 # The next whole minute with at least 15 seconds to go, and the one after it.
 now=$(date +%s)
