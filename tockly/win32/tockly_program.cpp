@@ -4,6 +4,7 @@
 #include "tockly/sound/announcer.h"
 #include "tockly/sound/voice_files.h"
 #include "tockly/win32/ui/picture.h"
+#include "tockly/win32/views/info_pages.h"
 #include "tockly/win32/views/options_page.h"
 
 namespace tockly::win32 {
@@ -26,8 +27,9 @@ constexpr int kVoiceCollection = 4;
 }  // namespace page
 
 shell::TocklyServices core_services(Win32Services& s) {
-    return {s.clock,       s.player1, s.player2,  s.wave_volume, s.power, s.files,
-            s.message_box, s.pump,    s.keyboard, s.Moonleaf1,   s.screen};
+    return {s.clock,    s.player1,   s.player2,     s.wave_volume, s.power,
+            s.files,    s.message_box, s.pump,      s.keyboard,    s.Moonleaf1,
+            s.screen,   s.file_dialog, s.http,      s.system_time, s.Moonleaf2};
 }
 
 }  // namespace
@@ -104,8 +106,15 @@ bool TocklyProgram::start_up() {
 }
 
 void TocklyProgram::build_pages() {
-    alarm_page_ = std::make_unique<AlarmPageView>(main_->page(page::kAlarms), app_.settings);
+    pages::Pages& p = app_.pages;
+    build_date_lookup_page(main_->page(page::kDateLookup), p.date_lookup);
+    alarm_page_ = std::make_unique<AlarmPageView>(main_->page(page::kAlarms), app_.settings,
+                                                  p.alarm_editor, p.chime_page, p.date_chooser);
     build_options_page(main_->page(page::kOptions), app_.settings.options);
+    build_text_page(main_->page(page::kInstructions), p.instructions);
+    build_text_page(main_->page(page::kVoiceCollection), p.voice_collection);
+    date_chooser_ =
+        std::make_unique<DateChooserView>(main_->overlay(), p.date_chooser, s_.Moonleaf2);
 
     Panel& footer = main_->footer();
     footer.add<LabelBinding>({12, 8, 470, 24}, app_.Form1.today_label);
@@ -118,10 +127,11 @@ void TocklyProgram::build_pages() {
 void TocklyProgram::place_calendars() {
     const UINT dpi = window_dpi(main_->hwnd());
     const SIZE size = s_.Moonleaf1.natural_size();
-    const int left = scaled(16, dpi);
-    const int top = scaled(16, dpi);
+    const int left = scaled(kLookupCalendarLeft, dpi);
+    const int top = scaled(kLookupCalendarTop, dpi);
     s_.Moonleaf1.place(main_->page(page::kDateLookup).hwnd(),
                        RECT{left, top, left + size.cx, top + size.cy});
+    date_chooser_->place_calendar();
 }
 
 int TocklyProgram::run_message_loop() {
@@ -138,6 +148,8 @@ int TocklyProgram::run_message_loop() {
 
 void TocklyProgram::sync() {
     if (!main_) return;
+    if (alarm_page_) alarm_page_->sync();
+    if (date_chooser_) date_chooser_->sync();
     main_->sync();
     prompt_->sync();
     if (tray_) tray_->set_tip(app_.Form1.Tag());
@@ -175,6 +187,9 @@ void TocklyProgram::tray_menu_chosen(int element) {
             break;
         case 5:
             restore_main_window();
+            break;
+        case 7:
+            app_.pages.time_sync.run();
             break;
         case 11:
             popup_.open(news_page_);

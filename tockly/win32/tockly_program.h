@@ -10,6 +10,7 @@
 #include "tockly/shell/prompt_window_placement.h"
 #include "tockly/shell/tockly_app.h"
 #include "tockly/win32/views/alarm_page.h"
+#include "tockly/win32/views/date_chooser_view.h"
 #include "tockly/win32/views/main_window_view.h"
 #include "tockly/win32/views/popup_window_view.h"
 #include "tockly/win32/views/prompt_window_view.h"
@@ -51,6 +52,7 @@ class TocklyProgram : private shell::MainWindowObserver {
     // The news page of the program's site.
     std::string news_page_;
     std::unique_ptr<AlarmPageView> alarm_page_;
+    std::unique_ptr<DateChooserView> date_chooser_;
     ui::Button save_button_{"保存设置"};
     // The window state the tray restores: 0 normal, 2 maximised.
     int LastState = 0;

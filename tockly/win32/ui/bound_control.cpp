@@ -178,7 +178,7 @@ void ListBinding::notify(UINT code) {
         model_->set_list_index(static_cast<int>(::SendMessageW(hwnd(), CB_GETCURSEL, 0, 0)));
     } else if (code == CBN_EDITCHANGE && typed_) {
         shown_text_ = utf8_from_utf16(window_text(hwnd()));
-        (void)shown_text_;
+        model_->set_text(shown_text_);
     }
 }
 
