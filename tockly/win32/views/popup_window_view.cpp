@@ -126,15 +126,17 @@ void PopupWindowView::reveal_step() {
 }
 
 void PopupWindowView::show_page() {
+    // The browser shows the page when it takes it; otherwise the text takes its place.
+    page_shown_ = false;
     if (browser_ready_ && !address_.empty()) {
         auto browser = common::win32::ComPtr<IUnknown>(browser_.unknown())
                            .query<IWebBrowser2>(IID_IWebBrowser2);
-        if (browser) {
-            common::win32::UniqueBstr url(
-                ::SysAllocString(common::win32::utf16_from_utf8(address_).c_str()));
-            browser->Navigate(url.get(), nullptr, nullptr, nullptr, nullptr);
-        }
+        common::win32::UniqueBstr url(
+            ::SysAllocString(common::win32::utf16_from_utf8(address_).c_str()));
+        page_shown_ =
+            browser && SUCCEEDED(browser->Navigate(url.get(), nullptr, nullptr, nullptr, nullptr));
     }
+    if (browser_ready_) browser_.set_visible(page_shown_);
     ::InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
@@ -234,7 +236,7 @@ void PopupWindowView::paint(HDC dc) {
     }
     RECT frame = page_frame();
     if (!face_) ::FrameRect(dc, &frame, rim.get());
-    if (browser_ready_) return;
+    if (page_shown_) return;
     common::win32::SelectGuard font(dc, font_.get());
     ::SetTextColor(dc, RGB(30, 40, 60));
     const int margin = scaled(kMargin, dpi_);

@@ -53,6 +53,7 @@ class PopupWindowView {
     common::win32::UniqueFont title_font_;
     common::win32::OleControlSite browser_;
     bool browser_ready_ = false;
+    bool page_shown_ = false;
     std::string address_;
     UINT dpi_ = kDefaultDpi;
     int width_ = 0;
