@@ -26,8 +26,12 @@ void BM_Timer1_Timer_AllSlotsNoneDue(benchmark::State& state) {
     platform::FakeKeyboard keyboard;
     platform::FakeCalendarControl calendar;
     platform::FakeScreen screen;
+    platform::FakeFileDialog dialog;
+    platform::FakeHttp http;
+    platform::FakeSystemTime system_time;
+    platform::FakeCalendarControl Moonleaf2;
     shell::TocklyApp app({clock, player1, player2, volume, power, files, message_box, pump,
-                          keyboard, calendar, screen});
+                          keyboard, calendar, screen, dialog, http, system_time, Moonleaf2});
     // Every slot on at the current hour but another minute, so each one is read in full.
     for (int i = 0; i < model::kSlotCount; ++i) {
         auto& slot = app.settings.slots[static_cast<size_t>(i)];

@@ -13,6 +13,8 @@
 
 namespace tockly::testing {
 
+inline constexpr const char* kTimePage = "https://www.tockly.test/time";
+
 // Records what the engine reports, one line per event.
 struct RecordingObserver : engine::EngineObserver, shell::MainWindowObserver {
     void alarm_fired(int number) override {
@@ -30,6 +32,21 @@ struct RecordingObserver : engine::EngineObserver, shell::MainWindowObserver {
     }
     std::vector<std::string> events;
 };
+
+// Sets a control without running its reaction: the engine must cope with any combination,
+// even those the pages never let a user make.
+inline void set_quietly(ui::CheckBox& box, int value) {
+    auto reaction = std::move(box.on_change);
+    box.on_change = nullptr;
+    box.set_value(value);
+    box.on_change = std::move(reaction);
+}
+inline void set_quietly(ui::TextBox& box, std::string text) {
+    auto reaction = std::move(box.on_change);
+    box.on_change = nullptr;
+    box.set_text(std::move(text));
+    box.on_change = std::move(reaction);
+}
 
 struct AppHarness {
     AppHarness() {
@@ -75,8 +92,14 @@ struct AppHarness {
     platform::FakeKeyboard keyboard;
     platform::FakeCalendarControl calendar;
     platform::FakeScreen screen;
+    platform::FakeFileDialog dialog;
+    platform::FakeHttp http;
+    platform::FakeSystemTime system_time;
+    platform::FakeCalendarControl Moonleaf2;
     shell::TocklyApp app{{clock, player1, player2, volume, power, files, message_box, pump,
-                          keyboard, calendar, screen}};
+                          keyboard, calendar, screen, dialog, http, system_time, Moonleaf2},
+                         {},
+                         kTimePage};
     RecordingObserver observer;
 };
 

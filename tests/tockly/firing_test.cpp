@@ -30,8 +30,8 @@ TEST(Firing, AlarmWithTextAndSpokenAnnouncement) {
 TEST(Firing, SilentSlotWithoutTextShowsNothing) {
     FiringHarness h;
     auto& slot = h.set_alarm(1, 6, 45);
-    slot.dingshi_wenzi.set_value(0);
-    slot.dingshi_xuan_shengyin.set_value(0);
+    set_quietly(slot.dingshi_wenzi, 0);
+    set_quietly(slot.dingshi_xuan_shengyin, 0);
     h.fire_at_645();
     EXPECT_FALSE(h.app.Form2.visible());
     EXPECT_TRUE(h.player1.log.empty());
@@ -122,7 +122,7 @@ TEST(Firing, CelebrityClipReplacesTheChimeSound) {
     ChimeHarness h;
     auto& chime = h.app.settings.chime;
     chime.zhengdian_shengyin.set_list_index(2);
-    chime.zhengdian_mingxing.set_value(1);
+    set_quietly(chime.zhengdian_mingxing, 1);
     chime.zhengdian_shengyin_mingxing.set_list_index(0);
     h.chime_at_nine();
     EXPECT_EQ(h.player1.played, (Paths{h.clip("sy\\n2"), h.clip("明星报时\\Korvane\\9.mp3")}));
@@ -133,7 +133,7 @@ TEST(Firing, CelebrityOptionWithoutAPackKeepsTheChimeSound) {
     ChimeHarness h;
     auto& chime = h.app.settings.chime;
     chime.zhengdian_shengyin.set_list_index(2);
-    chime.zhengdian_mingxing.set_value(1);  // no pack chosen: empty name
+    set_quietly(chime.zhengdian_mingxing, 1);  // no pack chosen: empty name
     h.chime_at_nine();
     EXPECT_EQ(h.player1.played, Paths{h.clip("sy\\n2")});
 }

@@ -17,6 +17,7 @@ case $action in
 start)
   mkdir -p "$dir" "$HOME" "$XDG_RUNTIME_DIR"
   chmod 700 "$XDG_RUNTIME_DIR"
+  rm -f "$dir/pulse.socket"  # left by a daemon that was killed
   pulseaudio -n --daemonize=no --exit-idle-time=-1 --system=false --disallow-exit \
     -L "module-native-protocol-unix auth-anonymous=1 socket=$dir/pulse.socket" \
     -L "module-null-sink sink_name=tockly_sink rate=44100" \

@@ -2,10 +2,10 @@
 # Screenshots of Tockly.exe at one DPI (Wine's LogPixels): the five pages, then the prompt window
 # when alarm 3 fires ("定时3") and when alarm 4 starts its shutdown countdown ("剩余3分钟").
 # The alarms are set in a settings file for the next minutes, so a run takes two to three.
-#   tockly_screenshots.sh SESSION_DIR Tockly.exe Moonleaf2.ocx OUT_DIR DPI
+#   tockly_screenshots.sh SESSION_DIR Tockly.exe Moonleaf2.ocx OUT_DIR DPI [ASSETS_DIR]
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
-session=$(realpath -m "$1") exe=$2 ocx=$3 out=$4 dpi=$5
+session=$(realpath -m "$1") exe=$2 ocx=$3 out=$4 dpi=$5 assets=${6:-}
 gui=$here/gui_session.sh
 mkdir -p "$out"
 GUI_SCREEN=1600x1200x24 "$gui" start "$session" >/dev/null
@@ -16,6 +16,7 @@ export DISPLAY=:$(cat "$session/display")
 run=$session/run-$dpi
 rm -rf "$run" && mkdir -p "$run"
 cp "$exe" "$ocx" "$run/"
+[ -n "$assets" ] && [ -d "$assets" ] && cp -r "$assets/." "$run/"
 
 # The next whole minute with at least 15 seconds to go, and the one after it.
 now=$(date +%s)
@@ -60,6 +61,34 @@ for page in 1 2 3 4 5; do
   xdotool key ctrl+Tab
   sleep 0.5
 done
+
+# Positions in the main window at this DPI, from its 96-DPI layout.
+at() { echo $((X + $1 * dpi / 96)) $((Y + $2 * dpi / 96)); }
+# The alarm page, then the date chooser opened from the day rule of slot 3 (switched on above;
+# two presses of "下一个"), then closed again.
+xdotool key ctrl+Tab
+sleep 0.5
+for _ in 1 2; do xdotool mousemove $(at 506 255) click 1; sleep 0.3; done
+xdotool mousemove $(at 438 287) click 1
+sleep 1
+import -window "$main" "$out/tockly_date_chooser_${dpi}dpi.png"
+xdotool mousemove $(at 250 381) click 1
+sleep 0.5
+
+# The popup, from the tray menu's "显示新闻资讯(&X)".
+tray=$(xdotool search --name '^Wine System Tray$' | head -1)
+if [ -n "$tray" ]; then
+  # Without a window manager Wine's stand-in tray lies under the main window.
+  xdotool windowraise "$tray"
+  sleep 0.3
+  eval "$(xdotool getwindowgeometry --shell "$tray" | sed 's/^/TRAY_/')"
+  xdotool mousemove $((TRAY_X + 8)) $((TRAY_Y + 8)) click 3
+  sleep 0.5
+  xdotool key x
+  sleep 1.5
+  popup=$(xdotool search --onlyvisible --name '^新闻资讯$' | head -1)
+  [ -n "$popup" ] && import -window "$popup" "$out/tockly_popup_${dpi}dpi.png"
+fi
 
 shoot_prompt() {  # at, name
   while [ "$(date +%s)" -lt $(( $1 + 2 )) ]; do sleep 0.5; done

@@ -76,9 +76,10 @@ void Firing::fire_chime() {
     if (chime.zhengdian_mingxing.checked()) {
         const double hour = model::split_time(model::biaozhungeshi(s_.clock.time_text())).hour;
         const int h = hour >= 0 && hour < 24 ? static_cast<int>(hour) : 0;
-        const std::string pack = program_dir() + sound::kVoicePackFolder + "\\" +
-                                 chime.zhengdian_shengyin_mingxing.text() + "\\";
-        const std::string file = sound::panduan_mingxing(s_.files, pack, h);
+        const auto pack =
+            sound::voice_pack_folder(program_dir(), chime.zhengdian_shengyin_mingxing.text());
+        const std::string file =
+            pack ? sound::panduan_mingxing(s_.files, *pack, h) : sound::kNoSuchFile;
         if (file != sound::kNoSuchFile) {
             s_.sound.Mp3Play1.Tag.clear();
             s_.sound.play_clip(file);

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "common/ole_date.h"
 
@@ -20,6 +22,10 @@ class Clock {
     virtual std::string time_text() const = 0;
     // Today's date in the regional short date format ("2026/12/7", "2026-12-07" ...).
     virtual std::string short_date_text() const = 0;
+    // Any date in that same short date format.
+    virtual std::string format_short_date(common::OleDate date) const = 0;
+    // A short date text read back as the regional settings read it; nothing when it is no date.
+    virtual std::optional<common::OleDate> parse_short_date(std::string_view text) const = 0;
 };
 
 }  // namespace tockly::platform

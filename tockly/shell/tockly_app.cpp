@@ -4,7 +4,7 @@
 
 namespace tockly::shell {
 
-TocklyApp::TocklyApp(const TocklyServices& s, model::Version version)
+TocklyApp::TocklyApp(const TocklyServices& s, model::Version version, std::string time_page)
     : services(s),
       sound({s.player1, s.player2, s.wave_volume, s.clock, s.pump}, settings.options.Slider2),
       announcer(sound, s.clock, shared, sound::programDir(s.files)),
@@ -13,12 +13,44 @@ TocklyApp::TocklyApp(const TocklyServices& s, model::Version version)
       shutdown({s.clock, s.power, shared, announcer, Form2, Form1}),
       firing({s.clock, s.files, settings, shared, sound, announcer, Form2}),
       reminder_tick({s.clock, settings, shared, sound, Form2, Form1, shutdown, firing}),
-      display_tick({s.clock, s.keyboard, s.Moonleaf1, settings, announcer, Form2, Form1}, version) {
+      display_tick({s.clock, s.keyboard, s.Moonleaf1, settings, announcer, Form2, Form1}, version),
+      page_host(Form1, version),
+      pages({settings, sound, announcer, s.clock, s.files, s.file_dialog, s.message_box, s.http,
+             s.system_time, s.Moonleaf1, s.Moonleaf2, page_host, std::move(time_page)}) {
     // Every connection between the objects is made here, and only here.
     sound.Mp3Play1.set_end_listener(&announcer);
     sound.Mp3Play2.set_end_listener(&sound);
     announcer.set_final_warning_listener(&shutdown);
     Form2.set_delegate(&reminder_tick);
+    connect_pages();
+}
+
+void TocklyApp::connect_pages() {
+    pages::AlarmEditor& editor = pages.alarm_editor;
+    for (int k = 0; k < model::kSlotCount; ++k) {
+        model::AlarmSlot& slot = settings.slots[static_cast<size_t>(k)];
+        slot.dingshi.on_change = [&editor, k] { editor.dingshi_Click(k); };
+        slot.dingshi_guanji.on_change = [&editor, k] { editor.dingshi_guanji_Click(k); };
+        slot.dingshi_wenzi.on_change = [&editor, k] { editor.dingshi_wenzi_Click(k); };
+        slot.dingshi_xuan_shengyin.on_change = [&editor, k] {
+            editor.dingshi_xuan_shengyin_Click(k);
+        };
+        slot.dingshi_shi.on_change = [&editor, k] { editor.dingshi_shi_Change(k); };
+    }
+    pages::DateChooser& chooser = pages.date_chooser;
+    for (int i : {0, 1, 2, 3, 4, 5, 6, pages::kCustomDateBox})
+        chooser.Check1[static_cast<size_t>(i)].on_change = [&chooser, i] {
+            chooser.Check1_Click(i);
+        };
+    services.Moonleaf2.Click = [&chooser] { chooser.Moonleaf2_Click(); };
+
+    pages::ChimePage& page = pages.chime_page;
+    model::ChimeSettings& chime = settings.chime;
+    chime.zhengdian.on_change = [&page] { page.zhengdian_Click(); };
+    chime.zhengdian_jiange.on_change = [&page] { page.zhengdian_jiange_Change(); };
+    chime.zhengdian_wenzi.on_change = [&page] { page.zhengdian_wenzi_Click(); };
+    chime.zhengdian_xuan_shengyin.on_change = [&page] { page.zhengdian_xuan_shengyin_Click(); };
+    chime.zhengdian_mingxing.on_change = [&page] { page.zhengdian_mingxing_Click(); };
 }
 
 void TocklyApp::set_observer(engine::EngineObserver* observer) {

@@ -13,17 +13,22 @@
 #include "tockly/model/reminder_settings.h"
 #include "tockly/model/shared_state.h"
 #include "tockly/model/version.h"
+#include "tockly/pages/pages.h"
 #include "tockly/platform/calendar_control.h"
 #include "tockly/platform/clock.h"
+#include "tockly/platform/file_dialog.h"
 #include "tockly/platform/file_system.h"
+#include "tockly/platform/http.h"
 #include "tockly/platform/keyboard.h"
 #include "tockly/platform/message_box.h"
 #include "tockly/platform/message_pump.h"
 #include "tockly/platform/player.h"
 #include "tockly/platform/power.h"
 #include "tockly/platform/screen.h"
+#include "tockly/platform/system_time.h"
 #include "tockly/platform/wave_volume.h"
 #include "tockly/shell/main_window.h"
+#include "tockly/shell/main_window_page_host.h"
 #include "tockly/sound/announcer.h"
 #include "tockly/sound/sound_system.h"
 #include "tockly/windows/prompt_window.h"
@@ -42,11 +47,18 @@ struct TocklyServices {
     platform::Keyboard& keyboard;
     platform::CalendarControl& Moonleaf1;
     platform::Screen& screen;
+    platform::FileDialog& file_dialog;
+    platform::Http& http;
+    platform::SystemTime& system_time;
+    // The calendar of the alarm date chooser.
+    platform::CalendarControl& Moonleaf2;
 };
 
 class TocklyApp {
   public:
-    explicit TocklyApp(const TocklyServices& services, model::Version version = {});
+    // `time_page` is the HTTPS address of the program's time page.
+    explicit TocklyApp(const TocklyServices& services, model::Version version = {},
+                       std::string time_page = {});
     TocklyApp(const TocklyApp&) = delete;
     TocklyApp& operator=(const TocklyApp&) = delete;
 
@@ -67,6 +79,13 @@ class TocklyApp {
     engine::Firing firing;
     engine::ReminderTick reminder_tick;
     engine::DisplayTick display_tick;
+    MainWindowPageHost page_host;
+    pages::Pages pages;
+
+  private:
+    // Every change of a page's controls, by the user or by the settings file, runs the page's
+    // reaction.
+    void connect_pages();
 };
 
 }  // namespace tockly::shell

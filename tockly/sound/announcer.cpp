@@ -37,22 +37,22 @@ void Announcer::bofang_shijian(const std::string& xiang) {
         hour_step();
         tag = step::kHour;
     } else if (xiang == announce::kAlarm) {
-        play("sy\\ds");
+        play(kAlarmNoticeClip);
         tag = step::kNotice;
     } else if (xiang == announce::kThreeMinutesLeft || xiang == announce::kTwoMinutesLeft ||
                xiang == announce::kOneMinuteLeft) {
-        const char digit = xiang == announce::kThreeMinutesLeft ? '3'
-                           : xiang == announce::kTwoMinutesLeft ? '2'
-                                                                : '1';
-        play(std::string("sy\\g") + digit);
+        const int minutes = xiang == announce::kThreeMinutesLeft ? 3
+                            : xiang == announce::kTwoMinutesLeft ? 2
+                                                                 : 1;
+        play(warning_clip(minutes));
         tag = xiang;
     } else if (xiang == announce::kThirteenSecondsLeft) {
-        play("sy\\g0");
+        play(warning_clip(0));
         tag = xiang;
         shared_.set_shifouguanji(model::kShutdownFinal);
     } else if (xiang == announce::kShutdownCancelled) {
         tag.clear();
-        play("sy\\qx");
+        play(kShutdownCancelledClip);
     } else if (xiang == announce::kCustomCancelled) {
         tag.clear();
         sound_.tingzhi_shengyin("Mp3Play1");

@@ -26,11 +26,18 @@ const std::string& ListBox::item(int index) const {
 
 void ListBox::set_list_index(int index) {
     if (index < -1 || index >= list_count()) return;
+    typed_.clear();
     assign_and_notify(index_, index, on_change);
+}
+
+void ListBox::set_text(std::string typed) {
+    typed_ = std::move(typed);
+    assign_and_notify(index_, -1, on_change);
 }
 
 void ListBox::clear() {
     items_.clear();
+    typed_.clear();
     assign_and_notify(index_, -1, on_change);
 }
 

@@ -37,25 +37,35 @@ class CheckBox : public ControlBase {
     int value_;
 };
 
-// A drop-down list: fixed items and a zero-based choice, -1 meaning nothing chosen.
+// A drop-down list: fixed items and a zero-based choice, -1 meaning nothing chosen. A list that
+// also takes typing (a combo box) holds a typed text while no item is chosen.
 class ListBox : public ControlBase {
   public:
     int list_index() const { return index_; }
-    // -1 or a position of the list; anything else is refused and the choice stays.
+    // -1 or a position of the list; anything else is refused and the choice stays. Choosing
+    // replaces a typed text; -1 empties it.
     void set_list_index(int index);
     int list_count() const { return static_cast<int>(items_.size()); }
     const std::string& item(int index) const;
-    // The chosen item's text, empty when nothing is chosen.
-    const std::string& text() const { return item(index_); }
+    // The chosen item's text; the typed text when nothing is chosen.
+    const std::string& text() const { return index_ >= 0 ? item(index_) : typed_; }
+    // What the user typed: no item is chosen any more (the change handler runs if one was).
+    void set_text(std::string typed);
 
     void add_item(std::string item) { items_.push_back(std::move(item)); }
-    // Empties the list; the choice becomes -1 (and the change handler runs if it was set).
+    // Empties the list and its text; the choice becomes -1 (and the change handler runs if it
+    // was set).
     void clear();
+
+    // The highlighted part of the text, in characters.
+    int selection_start = 0;
+    int selection_length = 0;
 
     std::function<void()> on_change;
 
   private:
     std::vector<std::string> items_;
+    std::string typed_;
     int index_ = -1;
 };
 
@@ -72,14 +82,25 @@ class TextBox : public ControlBase {
     std::string text_;
 };
 
+// Colours are 0x00BBGGRR; 0x80000000 + n names the system colour n.
+inline constexpr long kButtonTextColor = 0x80000012;
+inline constexpr long kBlue = 0xFF0000;
+inline constexpr long kRed = 0x0000FF;
+
 struct Label : ControlBase {
     explicit Label(std::string caption = {}) : caption(std::move(caption)) {}
     std::string caption;
+    long fore_color = kButtonTextColor;
 };
 
 struct Button : ControlBase {
     explicit Button(std::string caption = {}) : caption(std::move(caption)) {}
     std::string caption;
+};
+
+// Shows a picture file (a path; empty for none).
+struct PictureBox : ControlBase {
+    std::string picture;
 };
 
 struct MenuItem : ControlBase {

@@ -3,6 +3,8 @@
 #include "tockly/shell/settings_file.h"
 #include "tockly/sound/announcer.h"
 #include "tockly/sound/voice_files.h"
+#include "tockly/win32/ui/picture.h"
+#include "tockly/win32/views/info_pages.h"
 #include "tockly/win32/views/options_page.h"
 
 namespace tockly::win32 {
@@ -12,21 +14,22 @@ namespace {
 constexpr UINT_PTR kReminderTimer = 1;  // Timer1
 constexpr UINT_PTR kDisplayTimer = 2;   // Timer2
 constexpr UINT kTickMs = 200;
-// Where the date lookup page's calendar sits, at 96 DPI.
-constexpr int kCalendarLeft = 12;
-constexpr int kCalendarTop = 12;
 
-constexpr model::Version kVersion{};
+constexpr model::Version kVersion{TOCKLY_VERSION_MAJOR, TOCKLY_VERSION_MINOR,
+                                  TOCKLY_VERSION_REVISION};
 
 namespace page {
 constexpr int kDateLookup = 0;
 constexpr int kAlarms = 1;
 constexpr int kOptions = 2;
+constexpr int kInstructions = 3;
+constexpr int kVoiceCollection = 4;
 }  // namespace page
 
 shell::TocklyServices core_services(Win32Services& s) {
-    return {s.clock,       s.player1, s.player2,  s.wave_volume, s.power, s.files,
-            s.message_box, s.pump,    s.keyboard, s.Moonleaf1,   s.screen};
+    return {s.clock,    s.player1,   s.player2,     s.wave_volume, s.power,
+            s.files,    s.message_box, s.pump,      s.keyboard,    s.Moonleaf1,
+            s.screen,   s.file_dialog, s.http,      s.system_time, s.Moonleaf2};
 }
 
 }  // namespace
@@ -34,7 +37,8 @@ shell::TocklyServices core_services(Win32Services& s) {
 TocklyProgram::TocklyProgram(Win32Services& services)
     : s_(services),
       app_(core_services(services), kVersion),
-      placement_(app_.Form2, services.screen) {
+      placement_(app_.Form2, services.screen),
+      popup_(services.files.program_folder(), [this] { return popup_fallback_text(); }) {
     app_.Form1.set_observer(this);
 }
 
@@ -53,6 +57,8 @@ bool TocklyProgram::start_up() {
                         }});
     prompt_ = std::make_unique<PromptWindowView>(
         app_.Form2, PromptWindowView::Handlers{after_input, [this] { restore_main_window(); }});
+    prompt_->set_background(load_picture(s_.files.program_folder(), "tupian\\提示窗口.jpg",
+                                         window_dpi(prompt_->hwnd())));
     prompt_->start_refresh();
 
     app_.sound.huoqu_shengyin();
@@ -73,9 +79,14 @@ bool TocklyProgram::start_up() {
     place_calendars();
     LastState = 0;
 
+    // The small size of the program's icon suits the notification area; it is shared, so
+    // nobody destroys it.
+    auto* icon = static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1),
+                                                 IMAGE_ICON, ::GetSystemMetrics(SM_CXSMICON),
+                                                 ::GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+    if (!icon) icon = ::LoadIconW(nullptr, IDI_APPLICATION);
     tray_ = std::make_unique<TrayIcon>(
-        main_->hwnd(), reinterpret_cast<HICON>(::GetClassLongPtrW(main_->hwnd(), GCLP_HICON)),
-        app_.Form1.wenjian1,
+        main_->hwnd(), icon, app_.Form1.wenjian1,
         TrayIcon::Handlers{[this] {
                                if (!app_.Form1.visible) restore_main_window();
                            },
@@ -95,8 +106,15 @@ bool TocklyProgram::start_up() {
 }
 
 void TocklyProgram::build_pages() {
-    alarm_page_ = std::make_unique<AlarmPageView>(main_->page(page::kAlarms), app_.settings);
+    pages::Pages& p = app_.pages;
+    build_date_lookup_page(main_->page(page::kDateLookup), p.date_lookup);
+    alarm_page_ = std::make_unique<AlarmPageView>(main_->page(page::kAlarms), app_.settings,
+                                                  p.alarm_editor, p.chime_page, p.date_chooser);
     build_options_page(main_->page(page::kOptions), app_.settings.options);
+    build_text_page(main_->page(page::kInstructions), p.instructions);
+    build_text_page(main_->page(page::kVoiceCollection), p.voice_collection);
+    date_chooser_ =
+        std::make_unique<DateChooserView>(main_->overlay(), p.date_chooser, s_.Moonleaf2);
 
     Panel& footer = main_->footer();
     footer.add<LabelBinding>({12, 8, 470, 24}, app_.Form1.today_label);
@@ -109,10 +127,11 @@ void TocklyProgram::build_pages() {
 void TocklyProgram::place_calendars() {
     const UINT dpi = window_dpi(main_->hwnd());
     const SIZE size = s_.Moonleaf1.natural_size();
-    const int left = scaled(kCalendarLeft, dpi);
-    const int top = scaled(kCalendarTop, dpi);
+    const int left = scaled(kLookupCalendarLeft, dpi);
+    const int top = scaled(kLookupCalendarTop, dpi);
     s_.Moonleaf1.place(main_->page(page::kDateLookup).hwnd(),
                        RECT{left, top, left + size.cx, top + size.cy});
+    date_chooser_->place_calendar();
 }
 
 int TocklyProgram::run_message_loop() {
@@ -129,6 +148,8 @@ int TocklyProgram::run_message_loop() {
 
 void TocklyProgram::sync() {
     if (!main_) return;
+    if (alarm_page_) alarm_page_->sync();
+    if (date_chooser_) date_chooser_->sync();
     main_->sync();
     prompt_->sync();
     if (tray_) tray_->set_tip(app_.Form1.Tag());
@@ -167,6 +188,12 @@ void TocklyProgram::tray_menu_chosen(int element) {
         case 5:
             restore_main_window();
             break;
+        case 7:
+            app_.pages.time_sync.run();
+            break;
+        case 11:
+            popup_.open(news_page_);
+            break;
         case 9:
             app_.bofang_shijian(sound::announce::kCustomCancelled);
             break;
@@ -178,6 +205,14 @@ void TocklyProgram::tray_menu_chosen(int element) {
             break;
     }
     sync();
+}
+
+std::string TocklyProgram::popup_fallback_text() {
+    const common::OleDate now = s_.clock.now();
+    const auto day = now.ymd();
+    return "今天是 " + std::to_string(day.year) + "年" + std::to_string(day.month) + "月" +
+           std::to_string(day.day) + "日\n" + s_.Moonleaf1.GetChineseDate(now.date_only()) +
+           "\n\n本机没有可用的网页浏览控件，无法显示新闻资讯网页。";
 }
 
 void TocklyProgram::announce_now() {

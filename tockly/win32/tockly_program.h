@@ -10,7 +10,9 @@
 #include "tockly/shell/prompt_window_placement.h"
 #include "tockly/shell/tockly_app.h"
 #include "tockly/win32/views/alarm_page.h"
+#include "tockly/win32/views/date_chooser_view.h"
 #include "tockly/win32/views/main_window_view.h"
+#include "tockly/win32/views/popup_window_view.h"
 #include "tockly/win32/views/prompt_window_view.h"
 #include "tockly/win32/views/tray_icon.h"
 
@@ -38,6 +40,7 @@ class TocklyProgram : private shell::MainWindowObserver {
     void hide_main_window();
     void close_request();
     void announce_now();
+    std::string popup_fallback_text();
 
     Win32Services& s_;
     shell::TocklyApp app_;
@@ -45,7 +48,11 @@ class TocklyProgram : private shell::MainWindowObserver {
     std::unique_ptr<MainWindowView> main_;
     std::unique_ptr<PromptWindowView> prompt_;
     std::unique_ptr<TrayIcon> tray_;
+    PopupWindowView popup_;
+    // The news page of the program's site.
+    std::string news_page_;
     std::unique_ptr<AlarmPageView> alarm_page_;
+    std::unique_ptr<DateChooserView> date_chooser_;
     ui::Button save_button_{"保存设置"};
     // The window state the tray restores: 0 normal, 2 maximised.
     int LastState = 0;

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "tockly/platform/fakes/fake_clock.h"
+
 namespace tockly::sim {
 
 namespace {
@@ -45,10 +47,14 @@ std::string SimClock::time_text() const {
     return text;
 }
 
-std::string SimClock::short_date_text() const {
-    const common::YearMonthDay date = now().ymd();
+std::string SimClock::format_short_date(common::OleDate when) const {
+    const common::YearMonthDay date = when.ymd();
     return std::to_string(date.year) + "-" + std::to_string(date.month) + "-" +
            std::to_string(date.day);
+}
+
+std::optional<common::OleDate> SimClock::parse_short_date(std::string_view text) const {
+    return platform::parse_numeric_date(text, '-');
 }
 
 }  // namespace tockly::sim

@@ -27,7 +27,9 @@ class SimClock : public platform::Clock {
     float seconds_since_midnight() const override;
     common::OleDate now() const override;
     std::string time_text() const override;
-    std::string short_date_text() const override;
+    std::string short_date_text() const override { return format_short_date(now()); }
+    std::string format_short_date(common::OleDate date) const override;
+    std::optional<common::OleDate> parse_short_date(std::string_view text) const override;
 
   private:
     std::int64_t ms_of_day() const { return ms_of_day(now_ms_); }

@@ -40,7 +40,7 @@ Simulation::Simulation(const SimArguments& arguments, std::optional<std::string>
       player2_(2, arguments.clip_ms, files_, clock_, queue_, printer_),
       events_(printer_),
       app_({clock_, player1_, player2_, volume_, power_, files_, message_box_, pump_, keyboard_,
-            calendar_, screen_}) {
+            calendar_, screen_, file_dialog_, http_, system_time_, Moonleaf2_}) {
     printer_.set_program_dir(sound::programDir(files_));
     // A system volume of 80 %, so that setting and restoring can be told apart.
     volume_.word = 0xCCCCCCCC;

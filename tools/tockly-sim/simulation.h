@@ -48,6 +48,11 @@ class Simulation {
     platform::FakePower power_;
     platform::FakeMessageBox message_box_;
     platform::FakeKeyboard keyboard_;
+    // The pages' services that no simulated action reaches.
+    platform::FakeFileDialog file_dialog_;
+    platform::FakeHttp http_;
+    platform::FakeSystemTime system_time_;
+    platform::FakeCalendarControl Moonleaf2_;
     platform::FakeCalendarControl calendar_;
     platform::FakeScreen screen_;
     EngineEventPrinter events_;

@@ -133,28 +133,29 @@ make_settings "$work/options" 413=1 414=3765 415=1000 416=128 417=1
 printf '%s\n' "07:29:00.000 alpha 128" "07:29:00.000 show prompt" >"$work/options.expected"
 expect "prompt window options at start-up" "$work/options.expected" "$work/options.out"
 
-# The half-hour chime from a real program folder: its built-in sound is missing there, and the
-# celebrity pack's hour file, named "07.mp3", replaces it. The missing sound leaves the system
-# volume alone, so the end of the pack's clip restores the system's own CCCCCCCC.
+# The chime from a real program folder, loaded through the chime page's reactions: the file
+# asks for a sound and the celebrity pack at once, the pack comes later in the file and wins, so
+# the interval becomes 60 and the pack's hour file, named "08.mp3", plays alone.
 mkdir -p "$work/folder/sy" "$work/folder/明星报时/林"
-touch "$work/folder/sy/s7" "$work/folder/明星报时/林/07.mp3"
+touch "$work/folder/sy/s8" "$work/folder/明星报时/林/08.mp3"
 make_settings "$work/chime" 1=1 2=30 3=1 4=1 5=2 7=1 8=0 518=100
 "$sim" --start "2010-05-03 07:29:59" --seconds 3 --settings "$work/chime" \
   --program-dir "$work/folder" >"$work/chime.out"
+"$sim" --start "2010-05-03 07:59:59" --seconds 3 --settings "$work/chime" \
+  --program-dir "$work/folder" >>"$work/chime.out"
 cat >"$work/chime.expected" <<'LINES'
 07:29:59.000 alpha 255
-07:30:00.000 fire chime
-07:30:00.000 mode 整点报时
-07:30:00.000 show prompt
-07:30:00.000 stop 1
-07:30:00.000 open 1 sy\n2 277
-07:30:00.000 stop 1
-07:30:00.000 open 1 明星报时\林\07.mp3 0
-07:30:00.000 volume FFFFFFFF
-07:30:00.000 play 1
-07:30:00.000 status  *整点报时* 
-07:30:01.000 end 1
-07:30:01.000 volume CCCCCCCC
+07:59:59.000 alpha 255
+08:00:00.000 fire chime
+08:00:00.000 mode 整点报时
+08:00:00.000 show prompt
+08:00:00.000 stop 1
+08:00:00.000 open 1 明星报时\林\08.mp3 0
+08:00:00.000 volume FFFFFFFF
+08:00:00.000 play 1
+08:00:00.000 status  *整点报时* 
+08:00:01.000 end 1
+08:00:01.000 volume CCCCCCCC
 LINES
 expect "chime with a celebrity pack from a real folder" "$work/chime.expected" "$work/chime.out"
 

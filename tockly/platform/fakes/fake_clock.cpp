@@ -1,5 +1,6 @@
 #include "tockly/platform/fakes/fake_clock.h"
 
+#include <charconv>
 #include <cmath>
 
 namespace tockly::platform {
@@ -50,13 +51,39 @@ std::string FakeClock::time_text() const {
     return std::to_string(hour) + rest;
 }
 
-std::string FakeClock::short_date_text() const {
-    const auto ymd = common::OleDate::from_day(day_).ymd();
+std::string FakeClock::format_short_date(common::OleDate date) const {
+    const auto ymd = date.ymd();
     if (date_style == DateStyle::kDashesPadded) {
         return std::to_string(ymd.year) + "-" + two_digits(ymd.month) + "-" + two_digits(ymd.day);
     }
     return std::to_string(ymd.year) + "/" + std::to_string(ymd.month) + "/" +
            std::to_string(ymd.day);
+}
+
+std::optional<common::OleDate> FakeClock::parse_short_date(std::string_view text) const {
+    return parse_numeric_date(text, date_style == DateStyle::kDashesPadded ? '-' : '/');
+}
+
+std::optional<common::OleDate> parse_numeric_date(std::string_view text, char separator) {
+    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+    int parts[3] = {0, 0, 0};
+    const char* at = text.data();
+    const char* end = text.data() + text.size();
+    for (int i = 0; i < 3; ++i) {
+        if (i > 0) {
+            if (at == end || *at != separator) return std::nullopt;
+            ++at;
+        }
+        const auto [next, error] = std::from_chars(at, end, parts[i]);
+        if (error != std::errc() || next == at || next - at > 4) return std::nullopt;
+        at = next;
+    }
+    const int year = parts[0], month = parts[1], day = parts[2];
+    if (at != end || year < 100 || year > 9999 || month < 1 || month > 12 || day < 1 ||
+        day > common::days_in_month(year, month))
+        return std::nullopt;
+    return common::OleDate::from_ymd(year, month, day);
 }
 
 }  // namespace tockly::platform

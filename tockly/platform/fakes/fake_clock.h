@@ -39,11 +39,17 @@ class FakeClock : public Clock {
     float seconds_since_midnight() const override { return static_cast<float>(seconds_); }
     common::OleDate now() const override;
     std::string time_text() const override;
-    std::string short_date_text() const override;
+    std::string short_date_text() const override { return format_short_date(now()); }
+    std::string format_short_date(common::OleDate date) const override;
+    std::optional<common::OleDate> parse_short_date(std::string_view text) const override;
 
   private:
     long day_;
     double seconds_ = 0.0;
 };
+
+// "2026/12/7" or "2026-12-07" read with its separator: year, month and day of a real calendar
+// day, blanks around it allowed; nothing for anything else.
+std::optional<common::OleDate> parse_numeric_date(std::string_view text, char separator);
 
 }  // namespace tockly::platform

@@ -12,11 +12,14 @@
 #include <vector>
 
 #include "tockly/platform/calendar_control.h"
+#include "tockly/platform/file_dialog.h"
 #include "tockly/platform/file_system.h"
+#include "tockly/platform/http.h"
 #include "tockly/platform/keyboard.h"
 #include "tockly/platform/message_box.h"
 #include "tockly/platform/power.h"
 #include "tockly/platform/screen.h"
+#include "tockly/platform/system_time.h"
 #include "tockly/platform/wave_volume.h"
 
 namespace tockly::platform {
@@ -135,6 +138,40 @@ class FakeCalendarControl : public CalendarControl {
         asked.push_back(d);
         return text;
     }
+};
+
+// Answers every open-file dialog with `answer` (nothing: the user cancelled).
+class FakeFileDialog : public FileDialog {
+  public:
+    std::optional<std::string> choose_file_to_open(
+        const std::vector<FileFilter>& filters) override {
+        asked.push_back(filters);
+        return answer;
+    }
+    std::optional<std::string> answer;
+    std::vector<std::vector<FileFilter>> asked;
+};
+
+// Answers every request with `reply` and remembers the addresses asked for.
+class FakeHttp : public Http {
+  public:
+    HttpReply get(const std::string& address) override {
+        requests.push_back(address);
+        return reply;
+    }
+    HttpReply reply{true, "2010-4-5|11:42:51", ""};
+    std::vector<std::string> requests;
+};
+
+// Remembers every clock setting and answers with `result`.
+class FakeSystemTime : public SystemTime {
+  public:
+    SetTimeResult set_local_time(const LocalDateTime& when) override {
+        sets.push_back(when);
+        return result;
+    }
+    SetTimeResult result{true, false, ""};
+    std::vector<LocalDateTime> sets;
 };
 
 }  // namespace tockly::platform

@@ -50,8 +50,11 @@ class Deadline {
     bool apply_to(HINTERNET request) const {
         const ULONGLONG now = GetTickCount64();
         if (now >= end_) return false;
-        const int left = static_cast<int>(end_ - now);
-        return WinHttpSetTimeouts(request, left / 3, left / 3, left / 3, left) != FALSE;
+        DWORD left = static_cast<DWORD>(end_ - now);
+        // Waiting for the reply's headers has a timeout of its own.
+        return WinHttpSetTimeouts(request, left / 3, left / 3, left / 3, left) &&
+               WinHttpSetOption(request, WINHTTP_OPTION_RECEIVE_RESPONSE_TIMEOUT, &left,
+                                sizeof left);
     }
 
   private:

@@ -209,8 +209,7 @@ bool Win32Player::device_says_playing() const {
                         reinterpret_cast<DWORD_PTR>(&mode))) {
         return true;  // a device that does not answer is left to the length's deadline
     }
-    return mode.dwReturn == MCI_MODE_PLAY || mode.dwReturn == MCI_MODE_SEEK ||
-           mode.dwReturn == MCI_MODE_OPEN;
+    return mode.dwReturn == MCI_MODE_PLAY || mode.dwReturn == MCI_MODE_SEEK;
 }
 
 }  // namespace tockly::platform

@@ -31,14 +31,19 @@ common::win32::UniqueWaveOut open_default_output() {
 std::optional<std::uint32_t> Win32WaveVolume::get_volume() {
     DWORD word = 0;
     if (waveOutGetVolume(kWaveMapper, &word) == MMSYSERR_NOERROR) return word;
-    const auto device = open_default_output();
-    if (device && waveOutGetVolume(device.get(), &word) == MMSYSERR_NOERROR) return word;
+    const HWAVEOUT output = own_output();
+    if (output && waveOutGetVolume(output, &word) == MMSYSERR_NOERROR) return word;
     return std::nullopt;
 }
 
 void Win32WaveVolume::set_volume(std::uint32_t word) {
     if (waveOutSetVolume(kWaveMapper, word) == MMSYSERR_NOERROR) return;
-    if (const auto device = open_default_output()) waveOutSetVolume(device.get(), word);
+    if (const HWAVEOUT output = own_output()) waveOutSetVolume(output, word);
+}
+
+HWAVEOUT Win32WaveVolume::own_output() {
+    if (!output_) output_ = open_default_output();
+    return output_.get();
 }
 
 }  // namespace tockly::platform

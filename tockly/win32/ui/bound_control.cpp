@@ -21,6 +21,14 @@ std::wstring window_text(HWND window) {
 // Drop-down lists open this far below their edit part, at 96 DPI.
 constexpr int kDropDownHeight = 260;
 
+// One tooltip window serves every control of the program.
+HWND tooltip_window() {
+    static common::win32::UniqueWindow tooltip(::CreateWindowExW(
+        WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0, 0,
+        0, nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr));
+    return tooltip.get();
+}
+
 }  // namespace
 
 BoundControl::BoundControl(HWND parent, const wchar_t* window_class, DWORD style, DWORD ex_style,
@@ -51,6 +59,7 @@ void BoundControl::center_in_row(int height, UINT dpi) {
 }
 
 void BoundControl::sync_state(const ui::ControlBase& model) {
+    sync_tooltip(model.tooltip);
     if (shown_enabled_ != static_cast<int>(model.enabled)) {
         shown_enabled_ = model.enabled;
         ::EnableWindow(hwnd(), model.enabled);
@@ -59,6 +68,21 @@ void BoundControl::sync_state(const ui::ControlBase& model) {
         shown_visible_ = model.visible;
         ::ShowWindow(hwnd(), model.visible ? SW_SHOWNA : SW_HIDE);
     }
+}
+
+void BoundControl::sync_tooltip(const std::string& utf8) {
+    std::wstring text = utf16_from_utf8(utf8);
+    if (text == shown_tooltip_) return;
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = ::GetParent(hwnd());
+    tool.uId = reinterpret_cast<UINT_PTR>(hwnd());
+    tool.lpszText = text.data();
+    const UINT request = shown_tooltip_.empty() ? TTM_ADDTOOLW : TTM_UPDATETIPTEXTW;
+    ::SendMessageW(tooltip_window(), text.empty() ? TTM_DELTOOLW : request, 0,
+                   reinterpret_cast<LPARAM>(&tool));
+    shown_tooltip_ = std::move(text);
 }
 
 void BoundControl::sync_text(const std::string& utf8) {
@@ -99,9 +123,14 @@ void CheckBinding::rebind(ui::CheckBox& model, std::string caption) {
     forget_shown();
 }
 
-ListBinding::ListBinding(HWND parent, LogicalRect place, ui::ListBox& model)
-    : BoundControl(parent, WC_COMBOBOXW, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0, place),
-      model_(&model) {}
+ListBinding::ListBinding(HWND parent, LogicalRect place, ui::ListBox& model, Typing typing)
+    : BoundControl(
+          parent, WC_COMBOBOXW,
+          (typing == Typing::kAllowed ? CBS_DROPDOWN | CBS_AUTOHSCROLL : CBS_DROPDOWNLIST) |
+              WS_VSCROLL | WS_TABSTOP,
+          0, place),
+      model_(&model),
+      typed_(typing == Typing::kAllowed) {}
 
 void ListBinding::layout(UINT dpi, HFONT font) {
     BoundControl::layout(dpi, font);
@@ -136,16 +165,26 @@ void ListBinding::sync() {
     if (shown_index_ != model_->list_index()) {
         shown_index_ = model_->list_index();
         ::SendMessageW(hwnd(), CB_SETCURSEL, static_cast<WPARAM>(shown_index_), 0);
+        shown_text_ = model_->text();
+    }
+    if (typed_ && shown_text_ != model_->text()) {
+        shown_text_ = model_->text();
+        ::SetWindowTextW(hwnd(), utf16_from_utf8(shown_text_).c_str());
     }
 }
 
 void ListBinding::notify(UINT code) {
-    if (code != CBN_SELCHANGE) return;
-    model_->set_list_index(static_cast<int>(::SendMessageW(hwnd(), CB_GETCURSEL, 0, 0)));
+    if (code == CBN_SELCHANGE) {
+        model_->set_list_index(static_cast<int>(::SendMessageW(hwnd(), CB_GETCURSEL, 0, 0)));
+    } else if (code == CBN_EDITCHANGE && typed_) {
+        shown_text_ = utf8_from_utf16(window_text(hwnd()));
+        model_->set_text(shown_text_);
+    }
 }
 
 void ListBinding::rebind(ui::ListBox& model) {
     model_ = &model;
+    shown_text_.clear();
     shown_items_.clear();
     shown_index_ = -2;
     forget_shown();
@@ -189,6 +228,38 @@ void TextBinding::rebind(ui::TextBox& model) {
     pushing_ = true;
     ::SetWindowTextW(hwnd(), L"");
     pushing_ = false;
+}
+
+TextViewBinding::TextViewBinding(HWND parent, LogicalRect place, const ui::Label& model,
+                                 std::function<void()> on_double_click)
+    : BoundControl(parent, WC_EDITW,
+                   ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | WS_VSCROLL | WS_TABSTOP,
+                   WS_EX_CLIENTEDGE, place),
+      model_(model),
+      on_double_click_(std::move(on_double_click)) {
+    ::SetWindowSubclass(hwnd(), &TextViewBinding::subclass, 0, reinterpret_cast<DWORD_PTR>(this));
+}
+
+TextViewBinding::~TextViewBinding() {
+    ::RemoveWindowSubclass(hwnd(), &TextViewBinding::subclass, 0);
+}
+
+LRESULT CALLBACK TextViewBinding::subclass(HWND window, UINT message, WPARAM wparam, LPARAM lparam,
+                                           UINT_PTR, DWORD_PTR self) {
+    auto* view = reinterpret_cast<TextViewBinding*>(self);
+    if (message == WM_LBUTTONDBLCLK && view->on_double_click_) view->on_double_click_();
+    return ::DefSubclassProc(window, message, wparam, lparam);
+}
+
+void TextViewBinding::sync() {
+    sync_state(model_);
+    // An edit box breaks lines at CR LF only.
+    std::string text;
+    for (char c : model_.caption) {
+        if (c == '\n' && (text.empty() || text.back() != '\r')) text += '\r';
+        text += c;
+    }
+    sync_text(text);
 }
 
 LabelBinding::LabelBinding(HWND parent, LogicalRect place, const ui::Label& model,

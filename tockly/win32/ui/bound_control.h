@@ -35,6 +35,7 @@ class BoundControl {
   protected:
     void sync_state(const ui::ControlBase& model);
     void sync_text(const std::string& utf8);
+    void sync_tooltip(const std::string& utf8);
     // Forgets what was shown, so that the next sync writes everything (a new model behind).
     void forget_shown();
     const LogicalRect& place() const { return place_; }
@@ -45,6 +46,7 @@ class BoundControl {
     LogicalRect place_;
     common::win32::UniqueWindow window_;
     std::wstring shown_text_;
+    std::wstring shown_tooltip_;
     bool text_shown_ = false;
     int shown_enabled_ = -1;
     int shown_visible_ = -1;
@@ -69,7 +71,8 @@ class CheckBinding : public BoundControl {
 // A drop-down list; with `typed` its text can also be typed (the model then takes the text).
 class ListBinding : public BoundControl {
   public:
-    ListBinding(HWND parent, LogicalRect place, ui::ListBox& model);
+    enum class Typing { kNone, kAllowed };
+    ListBinding(HWND parent, LogicalRect place, ui::ListBox& model, Typing typing = Typing::kNone);
     void layout(UINT dpi, HFONT font) override;
     void sync() override;
     void notify(UINT code) override;
@@ -77,8 +80,27 @@ class ListBinding : public BoundControl {
 
   private:
     ui::ListBox* model_;
+    bool typed_;
     std::vector<std::string> shown_items_;
     int shown_index_ = -2;
+    std::string shown_text_;
+};
+
+// A long read-only text (a page of instructions): scrollable, selectable, and announced by a
+// screen reader like any edit box. A double-click on it goes to `on_double_click`.
+class TextViewBinding : public BoundControl {
+  public:
+    TextViewBinding(HWND parent, LogicalRect place, const ui::Label& model,
+                    std::function<void()> on_double_click);
+    ~TextViewBinding() override;
+    void sync() override;
+
+  private:
+    static LRESULT CALLBACK subclass(HWND window, UINT message, WPARAM wparam, LPARAM lparam,
+                                     UINT_PTR id, DWORD_PTR self);
+
+    const ui::Label& model_;
+    std::function<void()> on_double_click_;
 };
 
 class TextBinding : public BoundControl {

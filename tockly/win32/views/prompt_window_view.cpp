@@ -16,7 +16,8 @@ constexpr UINT kRefreshMs = 200;
 // The face until the picture is there: a pale yellow note with a darker rim.
 constexpr COLORREF kFaceColor = RGB(255, 248, 220);
 constexpr COLORREF kRimColor = RGB(214, 190, 120);
-constexpr COLORREF kTextColor = RGB(60, 40, 10);
+// Dark text reads best on the picture.
+constexpr COLORREF kTextColor = RGB(0x1F, 0x3A, 0x5F);
 
 enum MenuCommand : int {
     kOpenMain = 1,
@@ -188,7 +189,7 @@ void PromptWindowView::draw_line(const DRAWITEMSTRUCT& item) const {
     const bool time_line = item.hwndItem == lines_[1]->hwnd();
     common::win32::SelectGuard font(item.hDC, time_line ? time_font_.get() : font_.get());
     ::SetBkMode(item.hDC, TRANSPARENT);
-    ::SetTextColor(item.hDC, item.hwndItem == hint_->hwnd() ? RGB(110, 90, 50) : kTextColor);
+    ::SetTextColor(item.hDC, item.hwndItem == hint_->hwnd() ? RGB(70, 90, 120) : kTextColor);
     RECT text_area = item.rcItem;
     ::DrawTextW(item.hDC, text.c_str(), static_cast<int>(text.size()), &text_area,
                 DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
