@@ -79,24 +79,30 @@ editing)
   start_tockly
   probe "${main_window[@]}" select class:SysTabControl32 "闹钟定时" check "启用定时 1" 1 \
     select "label:时间:" "  7" select "label:时" " 30" type "label: 文字提示#2" "$text" \
+    click "label:日期:" check "星期一" 0 check "星期二" 0 check "星期三" 0 check "星期四" 0 \
+    check "星期五" 0 check "星期六" 1 check "星期日" 1 wait-text "星期6,日" "星期6,日" 5000 \
+    click "确  定" wait-text "label:日期:" "星期6,日" 5000 \
     click "保存设置" wait-window class:#32770 5000 wait-text id:65535 "确实“保存设置”吗?" 5000 \
     click id:6 wait-no-window class:#32770 10000 wait-window class:#32770 10000 \
     wait-text id:65535 "“保存设置”完成！" 5000 click "确定" >/dev/null || fail "editing slot 1 failed"
   gbk=$(printf '%s' "$text" | iconv -f UTF-8 -t GBK)
   for _ in $(seq 100); do LC_ALL=C grep -qF "$gbk" 数据库 2>/dev/null && break; sleep 0.1; done
   LC_ALL=C grep -qF "$gbk" 数据库 2>/dev/null || fail "数据库 beside Tockly.exe lacks $text in GBK"
+  LC_ALL=C grep -qF "$(printf '星期6,日' | iconv -f UTF-8 -t GBK)" 数据库 ||
+    fail "数据库 lacks 星期6,日 in GBK"
   lines=$(tr -cd '\n' <数据库 | wc -c) crlf=$(grep -c $'\r$' 数据库 || true)
   [ "$lines" = 519 ] && [ "$crlf" = 519 ] || fail "数据库 has $lines lines, $crlf of them CR LF"
   quit_through_tray
 
   start_tockly
   out=$(probe "${main_window[@]}" select class:SysTabControl32 "闹钟定时" state "启用定时 1" \
-    text "label:时间:" text "label:时" text "label: 文字提示#2" | tail -n +2)
+    text "label:时间:" text "label:时" text "label: 文字提示#2" text "label:日期:" | tail -n +2)
   expected=$(printf '%s\n' "selected \"闹钟定时\"" "state checked=1 enabled=1 visible=1" \
-    'text "  7"' 'text " 30"' "text \"$text\"")
+    'text "  7"' 'text " 30"' "text \"$text\"" 'text "星期6,日"')
   [ "$out" = "$expected" ] || fail "after a restart slot 1 shows:"$'\n'"$out"
   quit_through_tray
-  echo "ok: slot 1 edited, saved in 数据库 (519 CR LF lines, GBK) and shown again after a restart"
+  echo "ok: slot 1 edited (星期6,日 in the date chooser), saved in 数据库 (519 CR LF lines, GBK)" \
+    "and shown again after a restart"
   ;;
 date-lookup)
   start_tockly
