@@ -1,7 +1,7 @@
 # The two commands. Everything else goes through the CMake presets (see README.md).
 export LC_ALL := C
 
-.PHONY: test run
+.PHONY: test run dist
 
 test:
 	bash scripts/bootstrap.sh
@@ -18,6 +18,12 @@ test:
 
 run:
 	bash scripts/bootstrap.sh
-	cmake --preset native >/dev/null
-	cmake --build --preset native --target moonleaf
-	./build/native/moonleaf/cli/moonleaf cal
+	cmake --preset windows >/dev/null
+	cmake --build --preset windows --target tockly_exe moonleaf_ocx tockly_assets
+	bash scripts/run-tockly.sh
+
+# The zip and the installer: build/windows/Tockly-<version>.zip and Tockly-<version>-setup.exe.
+dist:
+	bash scripts/bootstrap.sh
+	cmake --preset windows >/dev/null
+	cmake --build --preset windows --target dist

@@ -7,6 +7,7 @@ packages=(
   g++ cmake make clang-format googletest libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
   mingw-w64 mingw-w64-tools libwine-dev wine wine64 xvfb xdotool x11-apps imagemagick
   fonts-wqy-microhei fonts-wine locales
+  espeak-ng bc nsis unzip
   # Sound under Wine: a PulseAudio null sink to play into and record from, the GStreamer
   # plugins through which Wine decodes MP3, and the tools that make and measure test sounds.
   pulseaudio pulseaudio-utils gstreamer1.0-plugins-base gstreamer1.0-plugins-good

@@ -55,6 +55,12 @@ inline void window(HWND window) {
 inline void kernel_object(HANDLE handle) {
     ::CloseHandle(handle);
 }
+inline void menu(HMENU menu) {
+    ::DestroyMenu(menu);
+}
+inline void icon(HICON icon) {
+    ::DestroyIcon(icon);
+}
 inline void find(HANDLE search) {
     ::FindClose(search);
 }
@@ -74,6 +80,8 @@ using UniqueRegion = UniqueHandle<HRGN, close_fn::gdi_object>;
 using UniqueDc = UniqueHandle<HDC, close_fn::dc>;
 using UniqueHkey = UniqueHandle<HKEY, close_fn::hkey>;
 using UniqueWindow = UniqueHandle<HWND, close_fn::window>;
+using UniqueMenu = UniqueHandle<HMENU, close_fn::menu>;
+using UniqueIcon = UniqueHandle<HICON, close_fn::icon>;
 // Process tokens, mutexes, events: what CloseHandle closes.
 using UniqueKernelHandle = UniqueHandle<HANDLE, close_fn::kernel_object>;
 // FindFirstFileExW searches; it answers INVALID_HANDLE_VALUE for none, which is never stored.

@@ -210,6 +210,16 @@ TEST(DisplayTick, CaptionTipLabelAndLunarLine) {
     EXPECT_EQ(h.calendar.asked.front(), common::OleDate::from_ymd(2026, 12, 7));
 }
 
+TEST(DisplayTick, WithoutTheCalendarControlTheAlmanacTextIsLeftOut) {
+    AppHarness h;
+    h.calendar.year = h.calendar.month = h.calendar.day_name = "";
+    h.calendar.animal = h.calendar.constellation = "";
+    h.clock.set(2026, 12, 7, 21, 5, 9);
+    h.app.Timer2_Timer();
+    EXPECT_EQ(h.app.Form1.Tag(), "2026年12月7日 21:05:09 星期一");
+    EXPECT_EQ(h.app.Form2.Label1[3].caption, "星期一");
+}
+
 TEST(DisplayTick, HotkeyAnnouncesWhileHeldAndOnlyWhenActive) {
     AppHarness h;
     auto& options = h.app.settings.options;

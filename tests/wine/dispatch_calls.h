@@ -1,22 +1,16 @@
-// Late-bound calls by dispatch identifier, as a host that includes only moonleaf_ids.h makes.
+// The tests call the control by dispatch identifier with the same calls as every host.
 #pragma once
 
-#include <oaidl.h>
-#include <windows.h>
-
-#include <string>
+#include "common/win32/dispatch_calls.h"
 
 namespace moonleaf_test {
 
-HRESULT get_property(IDispatch* object, DISPID id, VARIANT* result);
-HRESULT put_property(IDispatch* object, DISPID id, VARIANT value);
-// A method taking one date; `error` receives the description of a failure.
-HRESULT call_with_date(IDispatch* object, DISPID id, DATE date, VARIANT* result,
-                       std::wstring* error = nullptr);
-
-VARIANT make_i4(LONG value);
-VARIANT make_i2(SHORT value);
-VARIANT make_bool(bool value);
-VARIANT make_date(DATE value);
+using common::win32::call_with_date;
+using common::win32::get_property;
+using common::win32::make_bool;
+using common::win32::make_date;
+using common::win32::make_i2;
+using common::win32::make_i4;
+using common::win32::put_property;
 
 }  // namespace moonleaf_test

@@ -3,6 +3,7 @@
 # its desktop to the display of the process that starts it, so these tests cannot share the
 # console tests' prefix, whose desktop may have started without a display.
 #   gui_session.sh start DIR   start Xvfb and the prefix's wineserver, note both in DIR
+#                              (GUI_SCREEN sets the screen, 640x480x24 unless given)
 #   gui_session.sh stop DIR    stop what start started
 #   gui_session.sh run DIR PROGRAM ARGS...   run a Windows program on that display
 set -u
@@ -15,7 +16,7 @@ case $action in
 start)
   mkdir -p "$dir"
   exec 3>"$dir/display"
-  Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "${GUI_SCREEN:-640x480x24}" -nolisten tcp >/dev/null 2>&1 &
   echo $! >"$dir/xvfb.pid"
   for _ in $(seq 100); do [ -s "$dir/display" ] && break; sleep 0.1; done
   exec 3>&-

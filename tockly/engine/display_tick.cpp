@@ -26,15 +26,19 @@ void DisplayTick::Timer2_Timer() {
     const std::string time = model::biaozhungeshi(s_.clock.time_text());
 
     platform::CalendarControl& calendar = s_.Moonleaf1;
-    const std::string lunar = calendar.GetChineseAnimal(today) + "[" +
-                              calendar.GetChineseYear(today) + "]" +
-                              calendar.GetChineseMonth(today) + calendar.GetChineseDay(today) +
-                              " " + calendar.GetConstellation(today);
-    const std::string moment = date + " " + time + " " + weekday + " " + lunar;
+    // Without the calendar control (its file missing) every answer is empty: no almanac text.
+    const std::string year = calendar.GetChineseYear(today);
+    const std::string lunar = year.empty() ? std::string()
+                                           : calendar.GetChineseAnimal(today) + "[" + year + "]" +
+                                                 calendar.GetChineseMonth(today) +
+                                                 calendar.GetChineseDay(today) + " " +
+                                                 calendar.GetConstellation(today);
+    const std::string moment =
+        date + " " + time + " " + weekday + (lunar.empty() ? "" : " " + lunar);
 
     s_.main.set_Caption(model::program_title(version_) + " " + moment);
     s_.main.set_Tag(moment);
-    s_.prompt.Label1[3].caption = lunar + " " + weekday;
+    s_.prompt.Label1[3].caption = lunar.empty() ? weekday : lunar + " " + weekday;
     s_.main.set_today_text("今天：" + moment);
     nanjieanjian();
 }

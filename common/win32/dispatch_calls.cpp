@@ -1,6 +1,6 @@
-#include "tests/wine/dispatch_calls.h"
+#include "common/win32/dispatch_calls.h"
 
-namespace moonleaf_test {
+namespace common::win32 {
 
 HRESULT get_property(IDispatch* object, DISPID id, VARIANT* result) {
     DISPPARAMS none{};
@@ -54,4 +54,4 @@ VARIANT make_date(DATE value) {
     return make_variant(VT_DATE, [&](VARIANT& v) { V_DATE(&v) = value; });
 }
 
-}  // namespace moonleaf_test
+}  // namespace common::win32

@@ -1,0 +1,52 @@
+#include "tockly/win32/views/date_chooser_view.h"
+
+namespace tockly::win32 {
+
+namespace {
+
+constexpr int kBoxLeft = 28;
+constexpr int kBoxTop = 36;
+constexpr int kBoxPitch = 30;
+constexpr int kCalendarLeft = 190;
+constexpr int kCalendarTop = 36;
+constexpr int kRuleTop = 286;
+constexpr int kButtonTop = 330;
+
+}  // namespace
+
+DateChooserView::DateChooserView(Panel& overlay, pages::DateChooser& chooser,
+                                 MoonleafCalendar& Moonleaf2)
+    : overlay_(overlay), chooser_(chooser), Moonleaf2_(Moonleaf2) {
+    overlay.add<GroupBinding>({8, 4, 560, 380}, chooser.Frame7);
+    // Monday to Sunday, then the custom date box (element 8; there is no element 7).
+    for (int i = 0; i < 7; ++i)
+        overlay.add<CheckBinding>({kBoxLeft, kBoxTop + i * kBoxPitch, 140, 26},
+                                  chooser.Check1[static_cast<size_t>(i)]);
+    overlay.add<CheckBinding>({kBoxLeft, kBoxTop + 7 * kBoxPitch + 8, 140, 26},
+                              chooser.Check1[pages::kCustomDateBox]);
+    overlay.add<LabelBinding>({kCalendarLeft, kRuleTop, 360, 26}, chooser.xuanzeriqi);
+    overlay.add<ButtonBinding>({kCalendarLeft, kButtonTop, 96, 30}, chooser.Command2[0],
+                               [this] { chooser_.Command2_Click(0); });
+    overlay.add<ButtonBinding>({kCalendarLeft + 112, kButtonTop, 96, 30}, chooser.Command2[1],
+                               [this] { chooser_.Command2_Click(1); });
+}
+
+void DateChooserView::place_calendar() {
+    const UINT dpi = window_dpi(overlay_.hwnd());
+    const SIZE size = Moonleaf2_.natural_size();
+    const int left = scaled(kCalendarLeft, dpi);
+    const int top = scaled(kCalendarTop, dpi);
+    const RECT place{left, top, left + size.cx, top + size.cy};
+    if (placed_) {
+        Moonleaf2_.move(place);
+    } else {
+        Moonleaf2_.place(overlay_.hwnd(), place);
+        placed_ = true;
+    }
+}
+
+void DateChooserView::sync() {
+    overlay_.set_visible(chooser_.Frame7.visible);
+}
+
+}  // namespace tockly::win32

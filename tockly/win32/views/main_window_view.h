@@ -1,0 +1,68 @@
+// The main window Form1: its caption, the tab strip of the five pages, the page panels and the
+// save button. Closing and minimising go to the program, which asks the model what they mean.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+#include "common/win32/unique_handle.h"
+#include "tockly/shell/main_window.h"
+#include "tockly/win32/ui/panel.h"
+
+namespace tockly::win32 {
+
+inline constexpr int kPageCount = 5;
+
+class MainWindowView {
+  public:
+    struct Handlers {
+        std::function<void()> after_input;
+        std::function<void()> close_request;
+        std::function<void()> minimised;
+        std::function<void(int page)> tab_selected;
+        std::function<void(UINT_PTR timer)> timer;
+        std::function<void()> double_click;
+        // Messages the window itself does not handle (the tray icon's); true when handled.
+        std::function<bool(UINT message, WPARAM wparam, LPARAM lparam)> other_message;
+    };
+    MainWindowView(shell::MainWindow& model, Handlers handlers);
+    MainWindowView(const MainWindowView&) = delete;
+    MainWindowView& operator=(const MainWindowView&) = delete;
+
+    HWND hwnd() const { return window_.get(); }
+    Panel& page(int index) { return *pages_[static_cast<size_t>(index)]; }
+    // The panel over the page area for the date chooser.
+    Panel& overlay() { return *overlay_; }
+    Panel& footer() { return *footer_; }
+
+    void show_page(int index);
+    // Ctrl+Tab, Ctrl+Shift+Tab, Ctrl+PgDn and Ctrl+PgUp step through the pages, as in every
+    // tabbed window; true when `message` was one of them.
+    bool handle_tab_key(const MSG& message);
+    // Shows the window in its recorded state and gives it the focus.
+    void restore(int state);
+    void hide();
+    bool minimised() const { return ::IsIconic(hwnd()) != FALSE; }
+    void layout();
+    void sync();
+
+  private:
+    static const wchar_t* window_class();
+    static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+    LRESULT handle(UINT message, WPARAM wparam, LPARAM lparam);
+
+    shell::MainWindow& model_;
+    Handlers handlers_;
+    common::win32::UniqueWindow window_;
+    common::win32::UniqueFont font_;
+    HWND tabs_ = nullptr;
+    std::array<std::unique_ptr<Panel>, kPageCount> pages_;
+    std::unique_ptr<Panel> overlay_;
+    std::unique_ptr<Panel> footer_;
+    std::wstring shown_caption_;
+};
+
+}  // namespace tockly::win32

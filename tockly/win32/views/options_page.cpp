@@ -1,0 +1,46 @@
+#include "tockly/win32/views/options_page.h"
+
+#include <array>
+
+namespace tockly::win32 {
+
+namespace {
+
+constexpr int kLeft = 24;
+constexpr int kTop = 20;
+constexpr int kRowPitch = 38;
+constexpr int kRowHeight = 26;
+constexpr int kBoxWidth = 240;
+constexpr int kSecondColumn = kLeft + kBoxWidth + 16;
+constexpr int kSecondWidth = 220;
+
+LogicalRect row(int index, int x, int width) {
+    return {x, kTop + index * kRowPitch, width, kRowHeight};
+}
+
+}  // namespace
+
+void build_options_page(Panel& page, model::AppOptions& options) {
+    using namespace model::option;
+    // Each box in element order, with the list or slider it governs right after it, so that the
+    // tab order and a screen reader's naming follow the page.
+    for (int element = 0; element < static_cast<int>(options.Check3.size()); ++element) {
+        page.add<CheckBinding>(row(element, kLeft, kBoxWidth),
+                               options.Check3[static_cast<size_t>(element)]);
+        switch (element) {
+            case kHotkeyActive:
+                page.add<ListBinding>(row(element, kSecondColumn, 120), options.rejian);
+                break;
+            case kTransparency:
+                page.add<SliderBinding>(row(element, kSecondColumn, kSecondWidth), options.Slider1);
+                break;
+            case kChimeVolume:
+                page.add<SliderBinding>(row(element, kSecondColumn, kSecondWidth), options.Slider2);
+                break;
+            default:
+                break;
+        }
+    }
+}
+
+}  // namespace tockly::win32

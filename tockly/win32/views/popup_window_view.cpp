@@ -1,0 +1,249 @@
+#include "tockly/win32/views/popup_window_view.h"
+
+#include <exdisp.h>
+#include <windowsx.h>
+
+#include <algorithm>
+
+#include "common/win32/com_ptr.h"
+#include "common/win32/wide_text.h"
+#include "tockly/win32/ui/picture.h"
+
+namespace tockly::win32 {
+
+namespace {
+
+constexpr wchar_t kClassName[] = L"TocklyFormTan";
+constexpr UINT_PTR kRevealTimer = 1;
+constexpr UINT kRevealMs = 10;
+constexpr int kRevealStep = 10;
+// Sizes at 96 DPI.
+constexpr int kWidth = 300;
+constexpr int kHeight = 220;
+constexpr int kTitleHeight = 26;
+constexpr int kCloseSize = 16;
+constexpr int kMargin = 6;
+constexpr COLORREF kFaceColor = RGB(236, 244, 252);
+constexpr COLORREF kTitleColor = RGB(52, 110, 180);
+constexpr COLORREF kRimColor = RGB(40, 80, 140);
+constexpr const char* kTitle = "  新闻资讯";
+
+}  // namespace
+
+const wchar_t* PopupWindowView::window_class() {
+    static const bool registered = [] {
+        WNDCLASSW window_class{};
+        window_class.lpfnWndProc = &PopupWindowView::procedure;
+        window_class.hInstance = ::GetModuleHandleW(nullptr);
+        window_class.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+        window_class.lpszClassName = kClassName;
+        return ::RegisterClassW(&window_class) != 0;
+    }();
+    (void)registered;
+    return kClassName;
+}
+
+PopupWindowView::PopupWindowView(std::string program_folder,
+                                 std::function<std::string()> fallback_text)
+    : program_folder_(std::move(program_folder)), fallback_text_(std::move(fallback_text)) {}
+
+namespace {
+
+void draw_picture(HDC dc, HBITMAP picture, const RECT& place) {
+    BITMAP size{};
+    ::GetObjectW(picture, sizeof size, &size);
+    common::win32::UniqueDc source(::CreateCompatibleDC(dc));
+    common::win32::SelectGuard select(source.get(), picture);
+    ::SetStretchBltMode(dc, HALFTONE);
+    ::StretchBlt(dc, place.left, place.top, place.right - place.left, place.bottom - place.top,
+                 source.get(), 0, 0, size.bmWidth, size.bmHeight, SRCCOPY);
+}
+
+}  // namespace
+
+PopupWindowView::~PopupWindowView() {
+    browser_.close();
+}
+
+LRESULT CALLBACK PopupWindowView::procedure(HWND window, UINT message, WPARAM wparam,
+                                            LPARAM lparam) {
+    if (message == WM_NCCREATE) {
+        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lparam);
+        ::SetWindowLongPtrW(window, GWLP_USERDATA,
+                            reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    auto* view = reinterpret_cast<PopupWindowView*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (!view || !view->window_) return ::DefWindowProcW(window, message, wparam, lparam);
+    return view->handle(message, wparam, lparam);
+}
+
+void PopupWindowView::open(const std::string& address) {
+    if (!window_) create();
+    address_ = address;
+    show_page();
+}
+
+void PopupWindowView::create() {
+    window_.reset(::CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, window_class(), L"新闻资讯",
+                                    WS_POPUP | WS_CLIPCHILDREN, 0, 0, 0, 0, nullptr, nullptr,
+                                    ::GetModuleHandleW(nullptr), this));
+    if (!window_) return;
+    dpi_ = window_dpi(hwnd());
+    width_ = scaled(kWidth, dpi_);
+    height_ = scaled(kHeight, dpi_);
+    font_ = create_ui_font(dpi_, 9);
+    title_font_ = create_ui_font(dpi_, 10, true);
+    face_ = load_picture(program_folder_, "tupian\\弹出窗口.jpg", dpi_);
+    title_ = load_picture(program_folder_, "tupian\\弹出窗口标题.jpg", dpi_);
+    place_on_task_bar();
+    edge_ = height_ - 1;
+    ::SetWindowRgn(hwnd(), ::CreateRectRgn(0, edge_, width_, height_), FALSE);
+    ::ShowWindow(hwnd(), SW_SHOWNOACTIVATE);
+    ::SetTimer(hwnd(), kRevealTimer, kRevealMs, nullptr);
+
+    const RECT frame = page_frame();
+    browser_ready_ = SUCCEEDED(browser_.create(L"Shell.Explorer.2")) &&
+                     SUCCEEDED(browser_.activate(hwnd(), frame));
+}
+
+void PopupWindowView::place_on_task_bar() {
+    // The band below the work area is the task bar when it sits at the bottom; at the top or
+    // a side the band is empty and the window stands in the screen's corner.
+    RECT work{};
+    ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    const int screen_width = ::GetSystemMetrics(SM_CXSCREEN);
+    const int screen_height = ::GetSystemMetrics(SM_CYSCREEN);
+    const int band = std::max(0, screen_height - static_cast<int>(work.bottom));
+    ::SetWindowPos(hwnd(), HWND_TOPMOST, screen_width - width_, screen_height - height_ - band,
+                   width_, height_, SWP_NOACTIVATE);
+}
+
+void PopupWindowView::reveal_step() {
+    edge_ -= kRevealStep;
+    if (edge_ < 1) ::KillTimer(hwnd(), kRevealTimer);
+    // The system owns the region once it is the window's.
+    ::SetWindowRgn(hwnd(), ::CreateRectRgn(0, std::max(edge_, 0), width_, height_), TRUE);
+}
+
+void PopupWindowView::show_page() {
+    // The browser shows the page when it takes it; otherwise the text takes its place.
+    page_shown_ = false;
+    if (browser_ready_ && !address_.empty()) {
+        auto browser = common::win32::ComPtr<IUnknown>(browser_.unknown())
+                           .query<IWebBrowser2>(IID_IWebBrowser2);
+        common::win32::UniqueBstr url(
+            ::SysAllocString(common::win32::utf16_from_utf8(address_).c_str()));
+        page_shown_ =
+            browser && SUCCEEDED(browser->Navigate(url.get(), nullptr, nullptr, nullptr, nullptr));
+    }
+    if (browser_ready_) browser_.set_visible(page_shown_);
+    ::InvalidateRect(hwnd(), nullptr, TRUE);
+}
+
+RECT PopupWindowView::title_strip() const {
+    return {0, 0, width_, scaled(kTitleHeight, dpi_)};
+}
+
+RECT PopupWindowView::close_box() const {
+    const int size = scaled(kCloseSize, dpi_);
+    const int top = (scaled(kTitleHeight, dpi_) - size) / 2;
+    return {width_ - size - top, top, width_ - top, top + size};
+}
+
+RECT PopupWindowView::page_frame() const {
+    const int margin = scaled(kMargin, dpi_);
+    return {margin, scaled(kTitleHeight, dpi_) + margin, width_ - margin, height_ - margin};
+}
+
+LRESULT PopupWindowView::handle(UINT message, WPARAM wparam, LPARAM lparam) {
+    switch (message) {
+        case WM_TIMER:
+            if (wparam == kRevealTimer) reveal_step();
+            return 0;
+        case WM_SETCURSOR: {
+            POINT at{};
+            ::GetCursorPos(&at);
+            ::ScreenToClient(hwnd(), &at);
+            const RECT box = close_box();
+            if (::PtInRect(&box, at)) {
+                ::SetCursor(::LoadCursorW(nullptr, IDC_HAND));
+                return TRUE;
+            }
+            break;
+        }
+        case WM_LBUTTONDOWN: {
+            const POINT at{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
+            const RECT box = close_box();
+            const RECT strip = title_strip();
+            if (::PtInRect(&box, at)) {
+                browser_.close();
+                browser_ready_ = false;
+                window_.reset();
+                return 0;
+            }
+            if (::PtInRect(&strip, at)) {
+                ::ReleaseCapture();
+                ::SendMessageW(hwnd(), WM_NCLBUTTONDOWN, HTCAPTION, 0);
+            }
+            return 0;
+        }
+        case WM_CLOSE:
+            browser_.close();
+            browser_ready_ = false;
+            window_.reset();
+            return 0;
+        case WM_PAINT: {
+            common::win32::PaintGuard guard(hwnd());
+            paint(guard.dc());
+            return 0;
+        }
+        default:
+            break;
+    }
+    return ::DefWindowProcW(hwnd(), message, wparam, lparam);
+}
+
+void PopupWindowView::paint(HDC dc) {
+    RECT client{0, 0, width_, height_};
+    RECT strip = title_strip();
+    common::win32::UniqueBrush rim(::CreateSolidBrush(kRimColor));
+    if (face_) {
+        draw_picture(dc, face_.get(), client);
+    } else {
+        common::win32::UniqueBrush face(::CreateSolidBrush(kFaceColor));
+        ::FillRect(dc, &client, face.get());
+        ::FrameRect(dc, &client, rim.get());
+    }
+    if (title_) {
+        draw_picture(dc, title_.get(), strip);
+    } else {
+        common::win32::UniqueBrush title(::CreateSolidBrush(kTitleColor));
+        ::FillRect(dc, &strip, title.get());
+    }
+
+    ::SetBkMode(dc, TRANSPARENT);
+    {
+        common::win32::SelectGuard font(dc, title_font_.get());
+        ::SetTextColor(dc, RGB(255, 255, 255));
+        const std::wstring text = common::win32::utf16_from_utf8(kTitle);
+        ::DrawTextW(dc, text.c_str(), -1, &strip, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+        // The close box: a cross in a square (the title picture has its own).
+        if (!title_) {
+            RECT box = close_box();
+            ::FrameRect(dc, &box, ::GetSysColorBrush(COLOR_WINDOW));
+            ::DrawTextW(dc, L"×", -1, &box, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+        }
+    }
+    RECT frame = page_frame();
+    if (!face_) ::FrameRect(dc, &frame, rim.get());
+    if (page_shown_) return;
+    common::win32::SelectGuard font(dc, font_.get());
+    ::SetTextColor(dc, RGB(30, 40, 60));
+    const int margin = scaled(kMargin, dpi_);
+    ::InflateRect(&frame, -margin, -margin);
+    const std::wstring text =
+        common::win32::utf16_from_utf8(fallback_text_ ? fallback_text_() : "");
+    ::DrawTextW(dc, text.c_str(), -1, &frame, DT_LEFT | DT_WORDBREAK | DT_NOPREFIX);
+}
+
+}  // namespace tockly::win32

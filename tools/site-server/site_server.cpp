@@ -1,0 +1,229 @@
+#include "tools/site-server/site_server.h"
+
+#include <arpa/inet.h>
+#include <fcntl.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+#include <list>
+#include <vector>
+
+namespace tockly::site {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// After the answer, the client gets this long to close its side, so that closing ours never
+// resets the connection before the answer has arrived.
+constexpr auto kLinger = std::chrono::milliseconds(1000);
+
+std::string system_error(const std::string& what) {
+    return what + ": " + std::strerror(errno);
+}
+
+// Where the head ends: after its blank line (CR LF CR LF, or bare LF LF); npos before that.
+std::size_t head_end(const std::string& text) {
+    const std::size_t crlf = text.find("\r\n\r\n");
+    const std::size_t lf = text.find("\n\n");
+    return std::min(crlf == std::string::npos ? std::string::npos : crlf + 4,
+                    lf == std::string::npos ? std::string::npos : lf + 2);
+}
+
+struct Connection {
+    enum class Stage { reading, writing, lingering } stage = Stage::reading;
+    int socket = -1;
+    std::string input;
+    std::string output;
+    std::size_t sent = 0;
+    Clock::time_point deadline;
+};
+
+class Loop {
+  public:
+    Loop(int listener, int wake, const ServerOptions& options, const SiteServer::Handler& handler)
+        : listener_(listener), wake_(wake), options_(options), handler_(handler) {}
+    ~Loop() {
+        for (Connection& c : connections_) ::close(c.socket);
+    }
+
+    void run() {
+        std::vector<pollfd> polled;
+        while (true) {
+            polled.assign({{wake_, POLLIN, 0}, {listener_, POLLIN, 0}});
+            if (connections_.size() >= options_.max_connections) polled[1].events = 0;
+            for (const Connection& c : connections_) {
+                const short wanted = c.stage == Connection::Stage::writing ? POLLOUT : POLLIN;
+                polled.push_back({c.socket, wanted, 0});
+            }
+            if (::poll(polled.data(), polled.size(), next_timeout_ms()) < 0 && errno != EINTR)
+                return;
+            if (polled[0].revents != 0) return;
+            if (polled[1].revents & POLLIN) accept_all();
+            auto it = connections_.begin();
+            for (std::size_t i = 2; i < polled.size(); ++i) {
+                const auto next = std::next(it);
+                if (!step(*it, polled[i].revents)) {
+                    ::close(it->socket);
+                    connections_.erase(it);
+                }
+                it = next;
+            }
+        }
+    }
+
+  private:
+    int next_timeout_ms() const {
+        if (connections_.empty()) return -1;
+        const auto now = Clock::now();
+        auto soonest = connections_.front().deadline;
+        for (const Connection& c : connections_) soonest = std::min(soonest, c.deadline);
+        const auto wait = std::chrono::duration_cast<std::chrono::milliseconds>(soonest - now);
+        return static_cast<int>(std::clamp<long long>(wait.count() + 1, 0, 60000));
+    }
+
+    void accept_all() {
+        while (connections_.size() < options_.max_connections) {
+            const int s = ::accept4(listener_, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
+            if (s < 0) return;  // no more waiting, or out of descriptors until some close
+            Connection c;
+            c.socket = s;
+            c.deadline = Clock::now() + std::chrono::milliseconds(options_.read_timeout_ms);
+            connections_.push_back(std::move(c));
+        }
+    }
+
+    void answer(Connection& c, const std::string& bytes) {
+        c.output = bytes;
+        c.stage = Connection::Stage::writing;
+        c.deadline = Clock::now() + std::chrono::milliseconds(options_.read_timeout_ms);
+    }
+
+    void answer_head(Connection& c) {
+        const ParsedRequest request = parse_request_head(c.input);
+        if (request.status != 0) {
+            answer(c, serialize(error_response(request.status), false));
+        } else {
+            answer(c, serialize(handler_(request.head), request.head.method == "HEAD"));
+        }
+    }
+
+    // One poll result for one connection; false when it is finished with.
+    bool step(Connection& c, short events) {
+        const bool late = Clock::now() >= c.deadline;
+        switch (c.stage) {
+            case Connection::Stage::reading:
+                if (events & (POLLIN | POLLHUP | POLLERR)) {
+                    char buffer[4096];
+                    const ssize_t n = ::recv(c.socket, buffer, sizeof buffer, 0);
+                    if (n > 0) {
+                        c.input.append(buffer, static_cast<std::size_t>(n));
+                        if (const std::size_t end = head_end(c.input); end != std::string::npos) {
+                            c.input.resize(end);
+                            answer_head(c);
+                        } else if (c.input.size() > kMaxRequestHead) {
+                            answer(c, serialize(error_response(431), false));
+                        }
+                        return true;
+                    }
+                    if (n < 0 && (errno == EAGAIN || errno == EINTR)) return true;
+                    // Closed mid-head: the truncated request gets its answer if it can be sent.
+                    if (c.input.empty()) return false;
+                    answer(c, serialize(error_response(400), false));
+                    return true;
+                }
+                if (late) {
+                    if (c.input.empty()) return false;
+                    answer(c, serialize(error_response(408), false));
+                }
+                return true;
+            case Connection::Stage::writing:
+                if (events & (POLLOUT | POLLHUP | POLLERR)) {
+                    const ssize_t n = ::send(c.socket, c.output.data() + c.sent,
+                                             c.output.size() - c.sent, MSG_NOSIGNAL);
+                    if (n < 0 && (errno == EAGAIN || errno == EINTR)) return true;
+                    if (n <= 0) return false;
+                    c.sent += static_cast<std::size_t>(n);
+                    if (c.sent == c.output.size()) {
+                        ::shutdown(c.socket, SHUT_WR);
+                        c.stage = Connection::Stage::lingering;
+                        c.deadline = Clock::now() + kLinger;
+                    }
+                    return true;
+                }
+                return !late;
+            case Connection::Stage::lingering:
+                if (events & (POLLIN | POLLHUP | POLLERR)) {
+                    char buffer[4096];
+                    const ssize_t n = ::recv(c.socket, buffer, sizeof buffer, 0);
+                    if (n == 0 || (n < 0 && errno != EAGAIN && errno != EINTR)) return false;
+                }
+                return !late;
+        }
+        return false;
+    }
+
+    int listener_;
+    int wake_;
+    const ServerOptions& options_;
+    const SiteServer::Handler& handler_;
+    std::list<Connection> connections_;
+};
+
+}  // namespace
+
+SiteServer::SiteServer(const ServerOptions& options, Handler handler)
+    : options_(options), handler_(std::move(handler)) {
+    if (options.port < 0 || options.port > 65535) throw ServerError("port out of range");
+    sockaddr_storage address{};
+    socklen_t length = 0;
+    auto* v4 = reinterpret_cast<sockaddr_in*>(&address);
+    auto* v6 = reinterpret_cast<sockaddr_in6*>(&address);
+    if (::inet_pton(AF_INET, options.address.c_str(), &v4->sin_addr) == 1) {
+        v4->sin_family = AF_INET;
+        v4->sin_port = htons(static_cast<uint16_t>(options.port));
+        length = sizeof *v4;
+    } else if (::inet_pton(AF_INET6, options.address.c_str(), &v6->sin6_addr) == 1) {
+        v6->sin6_family = AF_INET6;
+        v6->sin6_port = htons(static_cast<uint16_t>(options.port));
+        length = sizeof *v6;
+    } else {
+        throw ServerError("not an IP address: " + options.address);
+    }
+    listener_ = ::socket(address.ss_family, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (listener_ < 0) throw ServerError(system_error("socket"));
+    const int on = 1;
+    ::setsockopt(listener_, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
+    if (::bind(listener_, reinterpret_cast<sockaddr*>(&address), length) != 0 ||
+        ::listen(listener_, SOMAXCONN) != 0 || ::pipe2(wake_, O_NONBLOCK | O_CLOEXEC) != 0) {
+        const std::string reason =
+            system_error(options.address + " port " + std::to_string(options.port));
+        ::close(listener_);
+        throw ServerError(reason);
+    }
+    ::getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &length);
+    port_ = ntohs(address.ss_family == AF_INET ? v4->sin_port : v6->sin6_port);
+}
+
+SiteServer::~SiteServer() {
+    ::close(listener_);
+    ::close(wake_[0]);
+    ::close(wake_[1]);
+}
+
+void SiteServer::serve() {
+    Loop(listener_, wake_[0], options_, handler_).run();
+}
+
+void SiteServer::stop() {
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t ignored = ::write(wake_[1], &byte, 1);
+}
+
+}  // namespace tockly::site
