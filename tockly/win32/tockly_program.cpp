@@ -27,9 +27,9 @@ constexpr int kVoiceCollection = 4;
 }  // namespace page
 
 shell::TocklyServices core_services(Win32Services& s) {
-    return {s.clock,    s.player1,   s.player2,     s.wave_volume, s.power,
-            s.files,    s.message_box, s.pump,      s.keyboard,    s.Moonleaf1,
-            s.screen,   s.file_dialog, s.http,      s.system_time, s.Moonleaf2};
+    return {s.clock,  s.player1,     s.player2, s.wave_volume, s.power,
+            s.files,  s.message_box, s.pump,    s.keyboard,    s.Moonleaf1,
+            s.screen, s.file_dialog, s.http,    s.system_time, s.Moonleaf2};
 }
 
 }  // namespace
