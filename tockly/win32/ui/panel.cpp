@@ -82,8 +82,11 @@ void Panel::set_visible(bool visible) {
     if (visible == visible_) return;
     visible_ = visible;
     ::ShowWindow(hwnd(), visible ? SW_SHOWNA : SW_HIDE);
-    if (visible)
-        ::SetWindowPos(hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    if (!visible) return;
+    ::SetWindowPos(hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    // A panel shown over another (the date chooser over a page) paints itself whole at once.
+    ::RedrawWindow(hwnd(), nullptr, nullptr,
+                   RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
 }  // namespace tockly::win32
