@@ -52,6 +52,11 @@ void DateChooserView::sync() {
     // The page steps aside while the chooser stands in its place, and comes back after.
     page_.set_visible(!open);
     overlay_.set_visible(open);
+    if (open && placed_) {
+        // The control comes up with the panel it lies on, placed anew at the panel's DPI.
+        place_calendar();
+        Moonleaf2_.set_visible(true);
+    }
 }
 
 }  // namespace tockly::win32
