@@ -8,7 +8,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 session=$(realpath -m "$1") exe=$2 ocx=$3 out=$4 dpi=$5 assets=${6:-}
 gui=$here/gui_session.sh
 mkdir -p "$out"
-GUI_SCREEN=1600x1200x24 "$gui" start "$session" >/dev/null
+GUI_SCREEN=2000x1300x24 "$gui" start "$session" >/dev/null
 trap '"$gui" stop "$session"' EXIT
 export DISPLAY=:$(cat "$session/display")
 "$gui" run "$session" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1

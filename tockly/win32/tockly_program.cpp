@@ -113,8 +113,8 @@ void TocklyProgram::build_pages() {
     build_options_page(main_->page(page::kOptions), app_.settings.options);
     build_text_page(main_->page(page::kInstructions), p.instructions);
     build_text_page(main_->page(page::kVoiceCollection), p.voice_collection);
-    date_chooser_ =
-        std::make_unique<DateChooserView>(main_->overlay(), p.date_chooser, s_.Moonleaf2);
+    date_chooser_ = std::make_unique<DateChooserView>(main_->overlay(), main_->page(page::kAlarms),
+                                                      p.date_chooser, s_.Moonleaf2);
 
     Panel& footer = main_->footer();
     footer.add<LabelBinding>({12, 8, 470, 24}, app_.Form1.today_label);

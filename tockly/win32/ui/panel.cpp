@@ -1,5 +1,7 @@
 #include "tockly/win32/ui/panel.h"
 
+#include "tockly/win32/ui/window_class.h"
+
 namespace tockly::win32 {
 
 namespace {
@@ -9,34 +11,16 @@ constexpr wchar_t kClassName[] = L"TocklyPanel";
 }  // namespace
 
 const wchar_t* Panel::window_class() {
-    static const bool registered = [] {
-        WNDCLASSW window_class{};
-        window_class.style = CS_DBLCLKS;
-        window_class.lpfnWndProc = &Panel::procedure;
-        window_class.hInstance = ::GetModuleHandleW(nullptr);
-        window_class.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
-        window_class.hbrBackground = ::GetSysColorBrush(COLOR_BTNFACE);
-        window_class.lpszClassName = kClassName;
-        return ::RegisterClassW(&window_class) != 0;
-    }();
-    (void)registered;
-    return kClassName;
+    return registered_class(kClassName, &view_procedure<Panel>, CS_DBLCLKS,
+                            ::GetSysColorBrush(COLOR_BTNFACE));
 }
 
 Panel::Panel(HWND parent, LogicalRect place, std::function<void()> after_input)
     : place_(place),
       window_(::CreateWindowExW(WS_EX_CONTROLPARENT, window_class(), L"",
-                                WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 0, 0, parent,
-                                nullptr, ::GetModuleHandleW(nullptr), nullptr)),
-      after_input_(std::move(after_input)) {
-    ::SetWindowLongPtrW(hwnd(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-}
-
-LRESULT CALLBACK Panel::procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-    auto* panel = reinterpret_cast<Panel*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!panel) return ::DefWindowProcW(window, message, wparam, lparam);
-    return panel->handle(message, wparam, lparam);
-}
+                                WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, 0, 0, 0,
+                                0, parent, nullptr, ::GetModuleHandleW(nullptr), this)),
+      after_input_(std::move(after_input)) {}
 
 LRESULT Panel::handle(UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {
@@ -98,8 +82,11 @@ void Panel::set_visible(bool visible) {
     if (visible == visible_) return;
     visible_ = visible;
     ::ShowWindow(hwnd(), visible ? SW_SHOWNA : SW_HIDE);
-    if (visible)
-        ::SetWindowPos(hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    if (!visible) return;
+    ::SetWindowPos(hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    // A panel shown over another (the date chooser over a page) paints itself whole at once.
+    ::RedrawWindow(hwnd(), nullptr, nullptr,
+                   RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
 }  // namespace tockly::win32

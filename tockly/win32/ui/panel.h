@@ -45,10 +45,11 @@ class Panel {
     std::function<void()> on_double_click;
     std::function<void()> on_mouse_move;
 
+    // The window's messages, through view_procedure.
+    LRESULT handle(UINT message, WPARAM wparam, LPARAM lparam);
+
   private:
     static const wchar_t* window_class();
-    static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
-    LRESULT handle(UINT message, WPARAM wparam, LPARAM lparam);
 
     LogicalRect place_;
     common::win32::UniqueWindow window_;

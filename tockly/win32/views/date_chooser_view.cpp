@@ -14,9 +14,9 @@ constexpr int kButtonTop = 330;
 
 }  // namespace
 
-DateChooserView::DateChooserView(Panel& overlay, pages::DateChooser& chooser,
+DateChooserView::DateChooserView(Panel& overlay, Panel& page, pages::DateChooser& chooser,
                                  MoonleafCalendar& Moonleaf2)
-    : overlay_(overlay), chooser_(chooser), Moonleaf2_(Moonleaf2) {
+    : overlay_(overlay), page_(page), chooser_(chooser), Moonleaf2_(Moonleaf2) {
     overlay.add<GroupBinding>({8, 4, 560, 380}, chooser.Frame7);
     // Monday to Sunday, then the custom date box (element 8; there is no element 7).
     for (int i = 0; i < 7; ++i)
@@ -41,12 +41,22 @@ void DateChooserView::place_calendar() {
         Moonleaf2_.move(place);
     } else {
         Moonleaf2_.place(overlay_.hwnd(), place);
+        Moonleaf2_.set_visible(true);
         placed_ = true;
     }
 }
 
 void DateChooserView::sync() {
-    overlay_.set_visible(chooser_.Frame7.visible);
+    const bool open = chooser_.Frame7.visible;
+    if (open == overlay_.visible()) return;
+    // The page steps aside while the chooser stands in its place, and comes back after.
+    page_.set_visible(!open);
+    overlay_.set_visible(open);
+    if (open && placed_) {
+        // The control comes up with the panel it lies on, placed anew at the panel's DPI.
+        place_calendar();
+        Moonleaf2_.set_visible(true);
+    }
 }
 
 }  // namespace tockly::win32

@@ -11,7 +11,9 @@ namespace tockly::win32 {
 
 class DateChooserView {
   public:
-    DateChooserView(Panel& overlay, pages::DateChooser& chooser, MoonleafCalendar& Moonleaf2);
+    // `page` is the alarm page the chooser covers while it is open.
+    DateChooserView(Panel& overlay, Panel& page, pages::DateChooser& chooser,
+                    MoonleafCalendar& Moonleaf2);
 
     // Places the calendar at the overlay's DPI (after every layout of the overlay).
     void place_calendar();
@@ -20,6 +22,7 @@ class DateChooserView {
 
   private:
     Panel& overlay_;
+    Panel& page_;
     pages::DateChooser& chooser_;
     MoonleafCalendar& Moonleaf2_;
     bool placed_ = false;

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "common/win32/wide_text.h"
+#include "tockly/win32/ui/window_class.h"
 
 namespace tockly::win32 {
 
@@ -23,21 +24,10 @@ constexpr std::array<const wchar_t*, kPageCount> kTabCaptions = {
 }  // namespace
 
 const wchar_t* MainWindowView::window_class() {
-    static const bool registered = [] {
-        WNDCLASSEXW window_class{};
-        window_class.cbSize = sizeof window_class;
-        window_class.style = CS_DBLCLKS;
-        window_class.lpfnWndProc = &MainWindowView::procedure;
-        window_class.hInstance = ::GetModuleHandleW(nullptr);
-        window_class.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
-        window_class.hbrBackground = ::GetSysColorBrush(COLOR_BTNFACE);
-        window_class.hIcon = ::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
-        if (!window_class.hIcon) window_class.hIcon = ::LoadIconW(nullptr, IDI_APPLICATION);
-        window_class.lpszClassName = kClassName;
-        return ::RegisterClassExW(&window_class) != 0;
-    }();
-    (void)registered;
-    return kClassName;
+    HICON icon = ::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
+    return registered_class(kClassName, &view_procedure<MainWindowView>, CS_DBLCLKS,
+                            ::GetSysColorBrush(COLOR_BTNFACE),
+                            icon ? icon : ::LoadIconW(nullptr, IDI_APPLICATION));
 }
 
 MainWindowView::MainWindowView(shell::MainWindow& model, Handlers handlers)
@@ -63,19 +53,6 @@ MainWindowView::MainWindowView(shell::MainWindow& model, Handlers handlers)
     footer_ = std::make_unique<Panel>(hwnd(), kFooter, handlers_.after_input);
     footer_->on_double_click = handlers_.double_click;
     show_page(0);
-}
-
-LRESULT CALLBACK MainWindowView::procedure(HWND window, UINT message, WPARAM wparam,
-                                           LPARAM lparam) {
-    if (message == WM_NCCREATE) {
-        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lparam);
-        ::SetWindowLongPtrW(window, GWLP_USERDATA,
-                            reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    auto* view = reinterpret_cast<MainWindowView*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
-    // The window exists before the constructor stored it; route by the handle given here.
-    if (!view || !view->window_) return ::DefWindowProcW(window, message, wparam, lparam);
-    return view->handle(message, wparam, lparam);
 }
 
 LRESULT MainWindowView::handle(UINT message, WPARAM wparam, LPARAM lparam) {

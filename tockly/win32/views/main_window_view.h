@@ -49,10 +49,11 @@ class MainWindowView {
     void layout();
     void sync();
 
+    // The window's messages, through view_procedure.
+    LRESULT handle(UINT message, WPARAM wparam, LPARAM lparam);
+
   private:
     static const wchar_t* window_class();
-    static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
-    LRESULT handle(UINT message, WPARAM wparam, LPARAM lparam);
 
     shell::MainWindow& model_;
     Handlers handlers_;

@@ -8,6 +8,7 @@
 #include "common/win32/com_ptr.h"
 #include "common/win32/wide_text.h"
 #include "tockly/win32/ui/picture.h"
+#include "tockly/win32/ui/window_class.h"
 
 namespace tockly::win32 {
 
@@ -31,16 +32,7 @@ constexpr const char* kTitle = "  新闻资讯";
 }  // namespace
 
 const wchar_t* PopupWindowView::window_class() {
-    static const bool registered = [] {
-        WNDCLASSW window_class{};
-        window_class.lpfnWndProc = &PopupWindowView::procedure;
-        window_class.hInstance = ::GetModuleHandleW(nullptr);
-        window_class.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
-        window_class.lpszClassName = kClassName;
-        return ::RegisterClassW(&window_class) != 0;
-    }();
-    (void)registered;
-    return kClassName;
+    return registered_class(kClassName, &view_procedure<PopupWindowView>, 0);
 }
 
 PopupWindowView::PopupWindowView(std::string program_folder,
@@ -63,18 +55,6 @@ void draw_picture(HDC dc, HBITMAP picture, const RECT& place) {
 
 PopupWindowView::~PopupWindowView() {
     browser_.close();
-}
-
-LRESULT CALLBACK PopupWindowView::procedure(HWND window, UINT message, WPARAM wparam,
-                                            LPARAM lparam) {
-    if (message == WM_NCCREATE) {
-        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lparam);
-        ::SetWindowLongPtrW(window, GWLP_USERDATA,
-                            reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    auto* view = reinterpret_cast<PopupWindowView*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!view || !view->window_) return ::DefWindowProcW(window, message, wparam, lparam);
-    return view->handle(message, wparam, lparam);
 }
 
 void PopupWindowView::open(const std::string& address) {

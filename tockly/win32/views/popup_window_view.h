@@ -31,10 +31,11 @@ class PopupWindowView {
     const std::string& address() const { return address_; }
     HWND hwnd() const { return window_.get(); }
 
+    // The window's messages, through view_procedure.
+    LRESULT handle(UINT message, WPARAM wparam, LPARAM lparam);
+
   private:
     static const wchar_t* window_class();
-    static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
-    LRESULT handle(UINT message, WPARAM wparam, LPARAM lparam);
     void create();
     void place_on_task_bar();
     void reveal_step();

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "common/win32/wide_text.h"
+#include "tockly/win32/ui/window_class.h"
 
 namespace tockly::win32 {
 
@@ -45,17 +46,7 @@ void append(HMENU menu, int command, const std::string& caption) {
 }  // namespace
 
 const wchar_t* PromptWindowView::window_class() {
-    static const bool registered = [] {
-        WNDCLASSW window_class{};
-        window_class.style = CS_DBLCLKS;
-        window_class.lpfnWndProc = &PromptWindowView::procedure;
-        window_class.hInstance = ::GetModuleHandleW(nullptr);
-        window_class.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
-        window_class.lpszClassName = kClassName;
-        return ::RegisterClassW(&window_class) != 0;
-    }();
-    (void)registered;
-    return kClassName;
+    return registered_class(kClassName, &view_procedure<PromptWindowView>, CS_DBLCLKS);
 }
 
 PromptWindowView::PromptWindowView(windows::PromptWindow& model, Handlers handlers)
@@ -71,18 +62,6 @@ PromptWindowView::PromptWindowView(windows::PromptWindow& model, Handlers handle
     button_ = std::make_unique<ButtonBinding>(hwnd(), LogicalRect{}, model_.Command1,
                                               [this] { model_.Command1_Click(); });
     layout();
-}
-
-LRESULT CALLBACK PromptWindowView::procedure(HWND window, UINT message, WPARAM wparam,
-                                             LPARAM lparam) {
-    if (message == WM_NCCREATE) {
-        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lparam);
-        ::SetWindowLongPtrW(window, GWLP_USERDATA,
-                            reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    auto* view = reinterpret_cast<PromptWindowView*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!view || !view->window_) return ::DefWindowProcW(window, message, wparam, lparam);
-    return view->handle(message, wparam, lparam);
 }
 
 void PromptWindowView::start_refresh() {

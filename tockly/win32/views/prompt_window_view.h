@@ -35,10 +35,11 @@ class PromptWindowView {
     // Uses a picture as the background; the window follows its size.
     void set_background(common::win32::UniqueBitmap picture);
 
+    // The window's messages, through view_procedure.
+    LRESULT handle(UINT message, WPARAM wparam, LPARAM lparam);
+
   private:
     static const wchar_t* window_class();
-    static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
-    LRESULT handle(UINT message, WPARAM wparam, LPARAM lparam);
     void paint_background(HDC dc, const RECT& area) const;
     void draw_line(const DRAWITEMSTRUCT& item) const;
     void show_context_menu();
