@@ -4,6 +4,8 @@
 # would garble "明星报时"), and a 说明.txt that Notepad shows right.
 #   check_zip.sh ZIP WITH-EXE(0|1)
 set -u
+# unzip prints and matches UTF-8 names only in a UTF-8 locale; the build runs under C.
+export LC_ALL=C.UTF-8
 zip=$1 with_exe=$2
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "tockly/platform/system_time.h"
 #include "tools/site-server/http_message.h"
 
 namespace tockly::site {
@@ -13,15 +14,8 @@ inline constexpr const char* kTimePath = "/time";
 inline constexpr const char* kNewsPath = "/news";
 inline constexpr const char* kUpgradePath = "/upgrade";
 
-// A local date and time, as the clock of the machine the site runs on shows it.
-struct LocalTime {
-    int year = 0;
-    int month = 0;   // 1-12
-    int day = 0;     // 1-31
-    int hour = 0;    // 0-23
-    int minute = 0;  // 0-59
-    int second = 0;  // 0-59 (60 in a leap second)
-};
+// The machine's local date and time, in the form Tockly sets the computer's clock from.
+using LocalTime = platform::LocalDateTime;
 
 // "2010-4-5|11:42:51": the date as year-month-day without leading zeros, "|", the 24-hour
 // time with two-digit minutes and seconds.
