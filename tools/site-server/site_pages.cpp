@@ -75,8 +75,8 @@ std::string news_page(const LocalTime& now) {
     try {
         const moonleaf::LunarDate lunar = moonleaf::ToLunarDate(date);
         body += "<p>" + moonleaf::LunarDateText(date) + "，生肖" +
-                moonleaf::ZodiacAnimal(lunar.year) + "</p>\n";
-        const std::string term = moonleaf::SolarTermOf(date);
+                std::string(moonleaf::ZodiacAnimal(lunar.year)) + "</p>\n";
+        const std::string term(moonleaf::SolarTermOf(date));
         body += paragraph("节气", term == " " ? "今天不是节气" : "今天是" + term);
         const std::string festivals = festivals_of(date, lunar);
         body += paragraph("节日", festivals.empty() ? "今天没有节日" : festivals);
