@@ -7,6 +7,7 @@
 // would rename the class in the files that include both.
 #undef MessageBox
 
+#include "tockly/platform/keyboard_hook.h"
 #include "tockly/platform/win32/clock_win32.h"
 #include "tockly/platform/win32/file_dialog_win32.h"
 #include "tockly/platform/win32/file_system_win32.h"
@@ -43,6 +44,7 @@ struct Win32Services {
     platform::Win32WebBrowser browser;
     platform::Win32Http http;
     platform::Win32SystemTime system_time;
+    platform::NoKeyboardHook keyboard_hook;
     // The date lookup page's calendar and the date chooser's.
     MoonleafCalendar Moonleaf1;
     MoonleafCalendar Moonleaf2;

@@ -1,6 +1,7 @@
 #include "tockly/win32/tockly_program.h"
 
 #include "tockly/shell/settings_file.h"
+#include "tockly/shell/site.h"
 #include "tockly/sound/announcer.h"
 #include "tockly/sound/voice_files.h"
 #include "tockly/win32/ui/picture.h"
@@ -26,20 +27,22 @@ constexpr int kInstructions = 3;
 constexpr int kVoiceCollection = 4;
 }  // namespace page
 
-shell::TocklyServices core_services(Win32Services& s) {
-    return {s.clock,  s.player1,     s.player2, s.wave_volume, s.power,
-            s.files,  s.message_box, s.pump,    s.keyboard,    s.Moonleaf1,
-            s.screen, s.file_dialog, s.http,    s.system_time, s.Moonleaf2};
+shell::TocklyServices core_services(Win32Services& s, windows::PopupWindowService& popup) {
+    return {s.clock,           s.player1,   s.player2,       s.wave_volume,
+            s.power,           s.files,     s.message_box,   s.pump,
+            s.keyboard,        s.Moonleaf1, s.screen,        s.registry,
+            s.single_instance, s.browser,   s.keyboard_hook, popup,
+            s.file_dialog,     s.http,      s.system_time,   s.Moonleaf2};
 }
 
 }  // namespace
 
 TocklyProgram::TocklyProgram(Win32Services& services)
     : s_(services),
-      app_(core_services(services), kVersion),
+      app_(core_services(services, popup_service_), kVersion),
       placement_(app_.Form2, services.screen),
       popup_(services.files.program_folder(), [this] { return popup_fallback_text(); }) {
-    app_.Form1.set_observer(this);
+    app_.Form1.add_observer(this);
 }
 
 bool TocklyProgram::start_up() {
@@ -192,7 +195,7 @@ void TocklyProgram::tray_menu_chosen(int element) {
             app_.pages.time_sync.run();
             break;
         case 11:
-            popup_.open(news_page_);
+            popup_.open(shell::site::news_page());
             break;
         case 9:
             app_.bofang_shijian(sound::announce::kCustomCancelled);

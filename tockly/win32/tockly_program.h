@@ -12,6 +12,7 @@
 #include "tockly/win32/views/alarm_page.h"
 #include "tockly/win32/views/date_chooser_view.h"
 #include "tockly/win32/views/main_window_view.h"
+#include "tockly/win32/views/popup_window_service.h"
 #include "tockly/win32/views/popup_window_view.h"
 #include "tockly/win32/views/prompt_window_view.h"
 #include "tockly/win32/views/tray_icon.h"
@@ -43,14 +44,14 @@ class TocklyProgram : private shell::MainWindowObserver {
     std::string popup_fallback_text();
 
     Win32Services& s_;
+    // Refers to popup_ below, which is built after the app but before anything opens a popup.
+    PopupWindowServiceWin32 popup_service_{popup_};
     shell::TocklyApp app_;
     shell::PromptWindowPlacement placement_;
     std::unique_ptr<MainWindowView> main_;
     std::unique_ptr<PromptWindowView> prompt_;
     std::unique_ptr<TrayIcon> tray_;
     PopupWindowView popup_;
-    // The news page of the program's site.
-    std::string news_page_;
     std::unique_ptr<AlarmPageView> alarm_page_;
     std::unique_ptr<DateChooserView> date_chooser_;
     ui::Button save_button_{"保存设置"};
