@@ -43,8 +43,9 @@ foreach(folder IN LISTS folders)
 endforeach()
 file(WRITE ${OUT}/dist/uninstall_files.nsh "${list_text}")
 
+# makensis crashes on the Chinese file names under the C locale that make test runs in.
 execute_process(
-  COMMAND ${MAKENSIS} -V2 -INPUTCHARSET UTF8 -DVERSION=${VERSION} -DCAPTION=${CAPTION}
+  COMMAND ${CMAKE_COMMAND} -E env LC_ALL=C.UTF-8 ${MAKENSIS} -V2 -INPUTCHARSET UTF8 -DVERSION=${VERSION} -DCAPTION=${CAPTION}
           -DPACKAGE=${package} -DFILES=${OUT}/dist/uninstall_files.nsh
           -DOUT_FILE=${OUT}/${name}-setup.exe ${SCRIPT}
   COMMAND_ERROR_IS_FATAL ANY)
