@@ -14,21 +14,24 @@ constexpr int kButtonTop = 330;
 
 }  // namespace
 
-DateChooserView::DateChooserView(Panel& overlay, Panel& page, pages::DateChooser& chooser,
+DateChooserView::DateChooserView(MainWindowView& main, pages::DateChooser& chooser,
                                  MoonleafCalendar& Moonleaf2)
-    : overlay_(overlay), page_(page), chooser_(chooser), Moonleaf2_(Moonleaf2) {
-    overlay.add<GroupBinding>({8, 4, 560, 380}, chooser.Frame7);
+    : main_(main),
+      overlay_(main.overlay()),
+      frame_(overlay_.add<GroupBinding>({8, 4, 560, 380}, chooser.Frame7)),
+      chooser_(chooser),
+      Moonleaf2_(Moonleaf2) {
     // Monday to Sunday, then the custom date box (element 8; there is no element 7).
     for (int i = 0; i < 7; ++i)
-        overlay.add<CheckBinding>({kBoxLeft, kBoxTop + i * kBoxPitch, 140, 26},
-                                  chooser.Check1[static_cast<size_t>(i)]);
-    overlay.add<CheckBinding>({kBoxLeft, kBoxTop + 7 * kBoxPitch + 8, 140, 26},
-                              chooser.Check1[pages::kCustomDateBox]);
-    overlay.add<LabelBinding>({kCalendarLeft, kRuleTop, 360, 26}, chooser.xuanzeriqi);
-    overlay.add<ButtonBinding>({kCalendarLeft, kButtonTop, 96, 30}, chooser.Command2[0],
-                               [this] { chooser_.Command2_Click(0); });
-    overlay.add<ButtonBinding>({kCalendarLeft + 112, kButtonTop, 96, 30}, chooser.Command2[1],
-                               [this] { chooser_.Command2_Click(1); });
+        overlay_.add<CheckBinding>({kBoxLeft, kBoxTop + i * kBoxPitch, 140, 26},
+                                   chooser.Check1[static_cast<size_t>(i)]);
+    overlay_.add<CheckBinding>({kBoxLeft, kBoxTop + 7 * kBoxPitch + 8, 140, 26},
+                               chooser.Check1[pages::kCustomDateBox]);
+    overlay_.add<LabelBinding>({kCalendarLeft, kRuleTop, 360, 26}, chooser.xuanzeriqi);
+    overlay_.add<ButtonBinding>({kCalendarLeft, kButtonTop, 96, 30}, chooser.Command2[0],
+                                [this] { chooser_.Command2_Click(0); });
+    overlay_.add<ButtonBinding>({kCalendarLeft + 112, kButtonTop, 96, 30}, chooser.Command2[1],
+                                [this] { chooser_.Command2_Click(1); });
 }
 
 void DateChooserView::place_calendar() {
@@ -44,14 +47,16 @@ void DateChooserView::place_calendar() {
         Moonleaf2_.set_visible(true);
         placed_ = true;
     }
+    // The frame was made first and lies above the calendar, which clips its siblings away and
+    // would vanish beneath it; a frame takes no focus, so the tab order does not change.
+    ::SetWindowPos(frame_.hwnd(), HWND_BOTTOM, 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void DateChooserView::sync() {
     const bool open = chooser_.Frame7.visible;
     if (open == overlay_.visible()) return;
-    // The page steps aside while the chooser stands in its place, and comes back after.
-    page_.set_visible(!open);
-    overlay_.set_visible(open);
+    main_.show_overlay(open);
     if (open && placed_) {
         // The control comes up with the panel it lies on, placed anew at the panel's DPI.
         place_calendar();

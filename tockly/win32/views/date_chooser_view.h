@@ -5,15 +5,14 @@
 
 #include "tockly/pages/date_chooser.h"
 #include "tockly/win32/calendar/moonleaf_calendar.h"
-#include "tockly/win32/ui/panel.h"
+#include "tockly/win32/views/main_window_view.h"
 
 namespace tockly::win32 {
 
 class DateChooserView {
   public:
-    // `page` is the alarm page the chooser covers while it is open.
-    DateChooserView(Panel& overlay, Panel& page, pages::DateChooser& chooser,
-                    MoonleafCalendar& Moonleaf2);
+    // The chooser lies on the main window's overlay, in the place of the pages.
+    DateChooserView(MainWindowView& main, pages::DateChooser& chooser, MoonleafCalendar& Moonleaf2);
 
     // Places the calendar at the overlay's DPI (after every layout of the overlay).
     void place_calendar();
@@ -21,8 +20,9 @@ class DateChooserView {
     void sync();
 
   private:
+    MainWindowView& main_;
     Panel& overlay_;
-    Panel& page_;
+    GroupBinding& frame_;
     pages::DateChooser& chooser_;
     MoonleafCalendar& Moonleaf2_;
     bool placed_ = false;

@@ -52,7 +52,6 @@ MainWindowView::MainWindowView(shell::MainWindow& model, Handlers handlers)
     overlay_->set_visible(false);
     footer_ = std::make_unique<Panel>(hwnd(), kFooter, handlers_.after_input);
     footer_->on_double_click = handlers_.double_click;
-    show_page(0);
 }
 
 LRESULT MainWindowView::handle(UINT message, WPARAM wparam, LPARAM lparam) {
@@ -60,9 +59,7 @@ LRESULT MainWindowView::handle(UINT message, WPARAM wparam, LPARAM lparam) {
         case WM_NOTIFY: {
             const auto* header = reinterpret_cast<const NMHDR*>(lparam);
             if (header->hwndFrom == tabs_ && header->code == TCN_SELCHANGE) {
-                const int page = static_cast<int>(::SendMessageW(tabs_, TCM_GETCURSEL, 0, 0));
-                if (handlers_.tab_selected) handlers_.tab_selected(page);
-                if (handlers_.after_input) handlers_.after_input();
+                select_tab(static_cast<int>(::SendMessageW(tabs_, TCM_GETCURSEL, 0, 0)));
             }
             return 0;
         }
@@ -114,9 +111,9 @@ void MainWindowView::layout() {
     footer_->layout(dpi, font_.get());
 }
 
-void MainWindowView::show_page(int index) {
-    ::SendMessageW(tabs_, TCM_SETCURSEL, static_cast<WPARAM>(index), 0);
-    for (int i = 0; i < kPageCount; ++i) pages_[static_cast<size_t>(i)]->set_visible(i == index);
+void MainWindowView::select_tab(int index) {
+    if (handlers_.tab_selected) handlers_.tab_selected(index);
+    if (handlers_.after_input) handlers_.after_input();
 }
 
 bool MainWindowView::handle_tab_key(const MSG& message) {
@@ -128,20 +125,32 @@ bool MainWindowView::handle_tab_key(const MSG& message) {
     if (message.wParam == VK_PRIOR) step = -1;
     if (step == 0) return false;
     const int current = static_cast<int>(::SendMessageW(tabs_, TCM_GETCURSEL, 0, 0));
-    const int next = (current + step + kPageCount) % kPageCount;
-    ::SendMessageW(tabs_, TCM_SETCURSEL, static_cast<WPARAM>(next), 0);
-    if (handlers_.tab_selected) handlers_.tab_selected(next);
-    if (handlers_.after_input) handlers_.after_input();
+    select_tab((current + step + kPageCount) % kPageCount);
     return true;
 }
 
-void MainWindowView::restore(int state) {
-    ::ShowWindow(hwnd(), state == 2 ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
-    ::SetForegroundWindow(hwnd());
+void MainWindowView::show_window() {
+    ::ShowWindow(hwnd(),
+                 model_.WindowState() == shell::kMaximised ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
+    if (model_.focused) ::SetForegroundWindow(hwnd());
 }
 
-void MainWindowView::hide() {
-    ::ShowWindow(hwnd(), SW_HIDE);
+void MainWindowView::show_pages() {
+    for (int i = 0; i < kPageCount; ++i)
+        pages_[static_cast<size_t>(i)]->set_visible(model_.Frame3[static_cast<size_t>(i)].visible &&
+                                                    !overlay_->visible());
+}
+
+void MainWindowView::show_overlay(bool shown) {
+    // The pages go before the overlay comes, so that it paints over the parent's background
+    // and not over a page.
+    if (shown) {
+        for (auto& page : pages_) page->set_visible(false);
+        overlay_->set_visible(true);
+    } else {
+        overlay_->set_visible(false);
+        show_pages();
+    }
 }
 
 void MainWindowView::sync() {
@@ -150,6 +159,17 @@ void MainWindowView::sync() {
         shown_caption_ = std::move(caption);
         ::SetWindowTextW(hwnd(), shown_caption_.c_str());
     }
+    if (shown_visible_ != static_cast<int>(model_.visible)) {
+        shown_visible_ = model_.visible;
+        if (model_.visible)
+            show_window();
+        else
+            ::ShowWindow(hwnd(), SW_HIDE);
+    }
+    const int selected = model_.TabStrip1.selected;
+    if (::SendMessageW(tabs_, TCM_GETCURSEL, 0, 0) != selected)
+        ::SendMessageW(tabs_, TCM_SETCURSEL, static_cast<WPARAM>(selected), 0);
+    show_pages();
     for (auto& page : pages_)
         if (page->visible()) page->sync();
     if (overlay_->visible()) overlay_->sync();

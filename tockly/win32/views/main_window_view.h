@@ -1,5 +1,6 @@
 // The main window Form1: its caption, the tab strip of the five pages, the page panels and the
-// save button. Closing and minimising go to the program, which asks the model what they mean.
+// save button. Closing, minimising and the tabs go to the model, which decides what they mean;
+// the window shows, hides and turns its pages as the model says.
 #pragma once
 
 #include <windows.h>
@@ -34,18 +35,14 @@ class MainWindowView {
 
     HWND hwnd() const { return window_.get(); }
     Panel& page(int index) { return *pages_[static_cast<size_t>(index)]; }
-    // The panel over the page area for the date chooser.
+    // The panel over the page area for the date chooser, shown in the place of the pages.
     Panel& overlay() { return *overlay_; }
+    void show_overlay(bool shown);
     Panel& footer() { return *footer_; }
 
-    void show_page(int index);
     // Ctrl+Tab, Ctrl+Shift+Tab, Ctrl+PgDn and Ctrl+PgUp step through the pages, as in every
     // tabbed window; true when `message` was one of them.
     bool handle_tab_key(const MSG& message);
-    // Shows the window in its recorded state and gives it the focus.
-    void restore(int state);
-    void hide();
-    bool minimised() const { return ::IsIconic(hwnd()) != FALSE; }
     void layout();
     void sync();
 
@@ -54,6 +51,9 @@ class MainWindowView {
 
   private:
     static const wchar_t* window_class();
+    void select_tab(int index);
+    void show_window();
+    void show_pages();
 
     shell::MainWindow& model_;
     Handlers handlers_;
@@ -64,6 +64,7 @@ class MainWindowView {
     std::unique_ptr<Panel> overlay_;
     std::unique_ptr<Panel> footer_;
     std::wstring shown_caption_;
+    int shown_visible_ = -1;
 };
 
 }  // namespace tockly::win32
