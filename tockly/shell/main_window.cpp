@@ -62,6 +62,11 @@ void MainWindow::TabStrip1_Click(int index) {
     for (int i = 0; i < page::kCount; ++i) Frame3[static_cast<size_t>(i)].visible = i == shown;
 }
 
+void MainWindow::session_ending() {
+    shared_.shifouguanbi = model::kQuitting;
+    Unload();
+}
+
 void MainWindow::Unload() {
     if (shared_.shifouguanbi != model::kQuitting) {
         set_WindowState(kMinimised);

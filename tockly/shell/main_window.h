@@ -94,6 +94,8 @@ class MainWindow : public engine::MainWindowDelegate {
     // A close request: with the quit marker "关闭" set the program quits (once), otherwise the
     // close is cancelled and the window minimised, which hides it.
     void Unload() override;
+    // Windows is ending the session: that is a quit, not a hide.
+    void session_ending();
 
     void add_observer(MainWindowObserver* observer) { observers_.push_back(observer); }
     void set_quit_handler(QuitHandler* handler) { quit_handler_ = handler; }

@@ -11,3 +11,14 @@ void News::show_news() {
 }
 
 }  // namespace tockly::shell
+
+namespace tockly::shell {
+
+std::string news_unavailable_text(common::OleDate today, platform::CalendarControl& calendar) {
+    const auto day = today.ymd();
+    return "今天是 " + std::to_string(day.year) + "年" + std::to_string(day.month) + "月" +
+           std::to_string(day.day) + "日\n" + calendar.GetChineseDate(today.date_only()) +
+           "\n\n本机没有可用的网页浏览控件，无法显示新闻资讯网页。";
+}
+
+}  // namespace tockly::shell

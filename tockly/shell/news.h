@@ -1,5 +1,9 @@
 #pragma once
 
+#include <string>
+
+#include "common/ole_date.h"
+#include "tockly/platform/calendar_control.h"
 #include "tockly/windows/popup_window.h"
 
 namespace tockly::shell {
@@ -17,5 +21,9 @@ class News {
   private:
     windows::PopupWindow& popup_;
 };
+
+// What the popup shows in place of the page where the computer has no browser control: today's
+// date, its lunar date, and why there is no news.
+std::string news_unavailable_text(common::OleDate today, platform::CalendarControl& calendar);
 
 }  // namespace tockly::shell

@@ -182,6 +182,29 @@ void ListBinding::notify(UINT code) {
     }
 }
 
+ListBinding::~ListBinding() {
+    if (key_down_ || key_up_) ::RemoveWindowSubclass(hwnd(), &ListBinding::subclass, 0);
+}
+
+void ListBinding::set_key_handlers(std::function<void()> key_down, std::function<void()> key_up) {
+    key_down_ = std::move(key_down);
+    key_up_ = std::move(key_up);
+    ::SetWindowSubclass(hwnd(), &ListBinding::subclass, 0, reinterpret_cast<DWORD_PTR>(this));
+}
+
+LRESULT CALLBACK ListBinding::subclass(HWND window, UINT message, WPARAM wparam, LPARAM lparam,
+                                       UINT_PTR, DWORD_PTR self) {
+    auto* list = reinterpret_cast<ListBinding*>(self);
+    if (message == WM_KEYDOWN && list->key_down_) list->key_down_();
+    const LRESULT result = ::DefSubclassProc(window, message, wparam, lparam);
+    if (message == WM_KEYUP && list->key_up_) {
+        list->key_up_();
+        // The model may have put the choice back: show it now, not at the next tick.
+        list->sync();
+    }
+    return result;
+}
+
 void ListBinding::rebind(ui::ListBox& model) {
     model_ = &model;
     shown_text_.clear();
@@ -312,9 +335,11 @@ void ButtonBinding::rebind(const ui::ControlBase& model, const std::string& capt
     forget_shown();
 }
 
-SliderBinding::SliderBinding(HWND parent, LogicalRect place, ui::Slider& model)
+SliderBinding::SliderBinding(HWND parent, LogicalRect place, ui::Slider& model,
+                             std::function<void()> on_scroll)
     : BoundControl(parent, TRACKBAR_CLASSW, TBS_HORZ | TBS_NOTICKS | WS_TABSTOP, 0, place),
-      model_(model) {
+      model_(model),
+      on_scroll_(std::move(on_scroll)) {
     ::SendMessageW(hwnd(), TBM_SETRANGEMIN, FALSE, model.min());
     ::SendMessageW(hwnd(), TBM_SETRANGEMAX, TRUE, model.max());
     ::SendMessageW(hwnd(), TBM_SETPAGESIZE, 0, (model.max() - model.min()) / 10);
@@ -331,6 +356,7 @@ void SliderBinding::notify(UINT code) {
     (void)code;
     shown_value_ = static_cast<int>(::SendMessageW(hwnd(), TBM_GETPOS, 0, 0));
     model_.set_value(shown_value_);
+    if (on_scroll_) on_scroll_();
 }
 
 }  // namespace tockly::win32

@@ -77,9 +77,17 @@ class ListBinding : public BoundControl {
     void sync() override;
     void notify(UINT code) override;
     void rebind(ui::ListBox& model);
+    // Keys pressed and released on the list, each before the list itself acts on it.
+    void set_key_handlers(std::function<void()> key_down, std::function<void()> key_up);
+    ~ListBinding() override;
 
   private:
+    static LRESULT CALLBACK subclass(HWND window, UINT message, WPARAM wparam, LPARAM lparam,
+                                     UINT_PTR id, DWORD_PTR self);
+
     ui::ListBox* model_;
+    std::function<void()> key_down_;
+    std::function<void()> key_up_;
     bool typed_;
     std::vector<std::string> shown_items_;
     int shown_index_ = -2;
@@ -165,12 +173,15 @@ class ButtonBinding : public BoundControl {
 
 class SliderBinding : public BoundControl {
   public:
-    SliderBinding(HWND parent, LogicalRect place, ui::Slider& model);
+    // `on_scroll` (optional) hears each step the user scrolls, after the model took the value.
+    SliderBinding(HWND parent, LogicalRect place, ui::Slider& model,
+                  std::function<void()> on_scroll = {});
     void sync() override;
     void notify(UINT code) override;
 
   private:
     ui::Slider& model_;
+    std::function<void()> on_scroll_;
     int shown_value_ = -1;
 };
 

@@ -20,7 +20,8 @@ LogicalRect row(int index, int x, int width) {
 
 }  // namespace
 
-void build_options_page(Panel& page, model::AppOptions& options) {
+void build_options_page(Panel& page, model::AppOptions& options,
+                        const OptionsPageHandlers& handlers) {
     using namespace model::option;
     // Each box in element order, with the list or slider it governs right after it, so that the
     // tab order and a screen reader's naming follow the page.
@@ -29,10 +30,12 @@ void build_options_page(Panel& page, model::AppOptions& options) {
                                options.Check3[static_cast<size_t>(element)]);
         switch (element) {
             case kHotkeyActive:
-                page.add<ListBinding>(row(element, kSecondColumn, 120), options.rejian);
+                page.add<ListBinding>(row(element, kSecondColumn, 120), options.rejian)
+                    .set_key_handlers(handlers.hotkey_key_down, handlers.hotkey_key_up);
                 break;
             case kTransparency:
-                page.add<SliderBinding>(row(element, kSecondColumn, kSecondWidth), options.Slider1);
+                page.add<SliderBinding>(row(element, kSecondColumn, kSecondWidth), options.Slider1,
+                                        handlers.opacity_scrolled);
                 break;
             case kChimeVolume:
                 page.add<SliderBinding>(row(element, kSecondColumn, kSecondWidth), options.Slider2);

@@ -16,30 +16,21 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"TocklyFormTan";
 constexpr UINT_PTR kRevealTimer = 1;
-constexpr UINT kRevealMs = 10;
-constexpr int kRevealStep = 10;
-// Sizes at 96 DPI.
+constexpr UINT kRevealMs = static_cast<UINT>(windows::PopupWindow::kRevealIntervalMs);
+// Sizes at 96 DPI: the window is the size of its background picture.
 constexpr int kWidth = 300;
-constexpr int kHeight = 220;
+constexpr int kHeight = 260;
 constexpr int kTitleHeight = 26;
 constexpr int kCloseSize = 16;
 constexpr int kMargin = 6;
 constexpr COLORREF kFaceColor = RGB(236, 244, 252);
 constexpr COLORREF kTitleColor = RGB(52, 110, 180);
 constexpr COLORREF kRimColor = RGB(40, 80, 140);
-constexpr const char* kTitle = "  新闻资讯";
 
-}  // namespace
-
-const wchar_t* PopupWindowView::window_class() {
-    return registered_class(kClassName, &view_procedure<PopupWindowView>, 0);
+// Twips to pixels through the window's own dots per inch.
+int pixels(double twips, UINT dpi) {
+    return static_cast<int>(twips / twips_per_pixel(dpi) + 0.5);
 }
-
-PopupWindowView::PopupWindowView(std::string program_folder,
-                                 std::function<std::string()> fallback_text)
-    : program_folder_(std::move(program_folder)), fallback_text_(std::move(fallback_text)) {}
-
-namespace {
 
 void draw_picture(HDC dc, HBITMAP picture, const RECT& place) {
     BITMAP size{};
@@ -51,58 +42,85 @@ void draw_picture(HDC dc, HBITMAP picture, const RECT& place) {
                  source.get(), 0, 0, size.bmWidth, size.bmHeight, SRCCOPY);
 }
 
+// The browser control exists wherever its library does, but without an HTML engine behind it
+// (as under Wine without one) it stays blank; then the text is the better page.
+bool html_engine_available() {
+    CLSID document{};
+    if (FAILED(::CLSIDFromProgID(L"htmlfile", &document))) return false;
+    common::win32::ComPtr<IUnknown> engine;
+    return SUCCEEDED(::CoCreateInstance(document, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown,
+                                        engine.put_void()));
+}
+
 }  // namespace
+
+const wchar_t* PopupWindowView::window_class() {
+    return registered_class(kClassName, &view_procedure<PopupWindowView>, 0);
+}
+
+PopupWindowView::PopupWindowView(std::string program_folder, Handlers handlers)
+    : program_folder_(std::move(program_folder)), handlers_(std::move(handlers)) {}
 
 PopupWindowView::~PopupWindowView() {
     browser_.close();
 }
 
-void PopupWindowView::open(const std::string& address) {
-    if (!window_) create();
-    address_ = address;
-    show_page();
-}
-
-void PopupWindowView::create() {
+bool PopupWindowView::ensure_window() {
+    if (window_) return true;
     window_.reset(::CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, window_class(), L"新闻资讯",
                                     WS_POPUP | WS_CLIPCHILDREN, 0, 0, 0, 0, nullptr, nullptr,
                                     ::GetModuleHandleW(nullptr), this));
-    if (!window_) return;
+    if (!window_) return false;
     dpi_ = window_dpi(hwnd());
     width_ = scaled(kWidth, dpi_);
     height_ = scaled(kHeight, dpi_);
+    ::SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, width_, height_, SWP_NOMOVE | SWP_NOACTIVATE);
     font_ = create_ui_font(dpi_, 9);
     title_font_ = create_ui_font(dpi_, 10, true);
     face_ = load_picture(program_folder_, "tupian\\弹出窗口.jpg", dpi_);
     title_ = load_picture(program_folder_, "tupian\\弹出窗口标题.jpg", dpi_);
-    place_on_task_bar();
-    edge_ = height_ - 1;
-    ::SetWindowRgn(hwnd(), ::CreateRectRgn(0, edge_, width_, height_), FALSE);
-    ::ShowWindow(hwnd(), SW_SHOWNOACTIVATE);
-    ::SetTimer(hwnd(), kRevealTimer, kRevealMs, nullptr);
-
     const RECT frame = page_frame();
-    browser_ready_ = SUCCEEDED(browser_.create(L"Shell.Explorer.2")) &&
+    browser_ready_ = html_engine_available() && SUCCEEDED(browser_.create(L"Shell.Explorer.2")) &&
                      SUCCEEDED(browser_.activate(hwnd(), frame));
+    return true;
 }
 
-void PopupWindowView::place_on_task_bar() {
-    // The band below the work area is the task bar when it sits at the bottom; at the top or
-    // a side the band is empty and the window stands in the screen's corner.
-    RECT work{};
-    ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    const int screen_width = ::GetSystemMetrics(SM_CXSCREEN);
-    const int screen_height = ::GetSystemMetrics(SM_CYSCREEN);
-    const int band = std::max(0, screen_height - static_cast<int>(work.bottom));
-    ::SetWindowPos(hwnd(), HWND_TOPMOST, screen_width - width_, screen_height - height_ - band,
-                   width_, height_, SWP_NOACTIVATE);
+void PopupWindowView::place_topmost(double left_twips, double top_twips) {
+    if (!ensure_window()) return;
+    ::SetWindowPos(hwnd(), HWND_TOPMOST, pixels(left_twips, dpi_), pixels(top_twips, dpi_), 0, 0,
+                   SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
-void PopupWindowView::reveal_step() {
-    edge_ -= kRevealStep;
-    if (edge_ < 1) ::KillTimer(hwnd(), kRevealTimer);
-    // The system owns the region once it is the window's.
-    ::SetWindowRgn(hwnd(), ::CreateRectRgn(0, std::max(edge_, 0), width_, height_), TRUE);
+void PopupWindowView::set_region(int width, int top, int bottom) {
+    if (!ensure_window()) return;
+    // The window owns the region once SetWindowRgn succeeds; on failure it is still ours.
+    common::win32::UniqueRegion region(::CreateRectRgn(0, top, width, bottom));
+    if (region && ::SetWindowRgn(hwnd(), region.get(), TRUE)) region.release();
+}
+
+void PopupWindowView::free_region() {
+    if (window_) ::SetWindowRgn(hwnd(), nullptr, TRUE);
+}
+
+void PopupWindowView::begin_title_drag() {
+    if (!window_) return;
+    ::ReleaseCapture();
+    ::SendMessageW(hwnd(), WM_NCLBUTTONDOWN, HTCAPTION, 0);
+}
+
+void PopupWindowView::navigate(const std::string& address) {
+    if (!ensure_window()) return;
+    address_ = address;
+    show_page();
+}
+
+void PopupWindowView::set_visible(bool visible) {
+    if (!window_) return;
+    ::ShowWindow(hwnd(), visible ? SW_SHOWNOACTIVATE : SW_HIDE);
+    if (visible)
+        ::SetTimer(hwnd(), kRevealTimer, kRevealMs, nullptr);
+    else
+        ::KillTimer(hwnd(), kRevealTimer);
 }
 
 void PopupWindowView::show_page() {
@@ -138,7 +156,8 @@ RECT PopupWindowView::page_frame() const {
 LRESULT PopupWindowView::handle(UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {
         case WM_TIMER:
-            if (wparam == kRevealTimer) reveal_step();
+            if (wparam == kRevealTimer && !(handlers_.reveal_tick && handlers_.reveal_tick()))
+                ::KillTimer(hwnd(), kRevealTimer);
             return 0;
         case WM_SETCURSOR: {
             POINT at{};
@@ -151,26 +170,22 @@ LRESULT PopupWindowView::handle(UINT message, WPARAM wparam, LPARAM lparam) {
             }
             break;
         }
-        case WM_LBUTTONDOWN: {
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN: {
             const POINT at{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
             const RECT box = close_box();
             const RECT strip = title_strip();
-            if (::PtInRect(&box, at)) {
-                browser_.close();
-                browser_ready_ = false;
-                window_.reset();
-                return 0;
-            }
-            if (::PtInRect(&strip, at)) {
-                ::ReleaseCapture();
-                ::SendMessageW(hwnd(), WM_NCLBUTTONDOWN, HTCAPTION, 0);
+            const bool left = message == WM_LBUTTONDOWN;
+            if (left && ::PtInRect(&box, at)) {
+                if (handlers_.closed) handlers_.closed();
+            } else if (::PtInRect(&strip, at) && handlers_.title_pressed) {
+                handlers_.title_pressed(left ? windows::kMouseLeftButton
+                                             : windows::kMouseRightButton);
             }
             return 0;
         }
         case WM_CLOSE:
-            browser_.close();
-            browser_ready_ = false;
-            window_.reset();
+            if (handlers_.closed) handlers_.closed();
             return 0;
         case WM_PAINT: {
             common::win32::PaintGuard guard(hwnd());
@@ -205,7 +220,8 @@ void PopupWindowView::paint(HDC dc) {
     {
         common::win32::SelectGuard font(dc, title_font_.get());
         ::SetTextColor(dc, RGB(255, 255, 255));
-        const std::wstring text = common::win32::utf16_from_utf8(kTitle);
+        const std::wstring text =
+            common::win32::utf16_from_utf8(handlers_.title ? handlers_.title() : "");
         ::DrawTextW(dc, text.c_str(), -1, &strip, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
         // The close box: a cross in a square (the title picture has its own).
         if (!title_) {
@@ -222,7 +238,7 @@ void PopupWindowView::paint(HDC dc) {
     const int margin = scaled(kMargin, dpi_);
     ::InflateRect(&frame, -margin, -margin);
     const std::wstring text =
-        common::win32::utf16_from_utf8(fallback_text_ ? fallback_text_() : "");
+        common::win32::utf16_from_utf8(handlers_.fallback_text ? handlers_.fallback_text() : "");
     ::DrawTextW(dc, text.c_str(), -1, &frame, DT_LEFT | DT_WORDBREAK | DT_NOPREFIX);
 }
 

@@ -1,7 +1,7 @@
-// The popup window form_tan: borderless, topmost, standing on the task bar at the bottom right
-// of the screen, revealed from its bottom row upwards by a window region, 10 rows every 10 ms.
-// It is moved by its title strip and closed by its close box. The page inside is the system's
-// web browser control; where none can be created, a short text of today's date takes its place.
+// The popup window form_tan on the screen: borderless, topmost, not in the task bar, placed,
+// clipped and shown as the popup model asks. Its 10 ms reveal timer, its title strip and its
+// close box go to the model. The page inside is the system's web browser control; where none
+// can be created, a short text takes its place.
 #pragma once
 
 #include <windows.h>
@@ -12,33 +12,45 @@
 #include "common/win32/ole_control_site.h"
 #include "common/win32/unique_handle.h"
 #include "tockly/win32/ui/dpi.h"
+#include "tockly/windows/popup_window.h"
 
 namespace tockly::win32 {
 
-class PopupWindowView {
+class PopupWindowView final : public windows::PopupWindowService {
   public:
-    // `fallback_text` gives the text shown where there is no browser; the pictures of the face
-    // and the title strip lie in `program_folder`.
-    PopupWindowView(std::string program_folder, std::function<std::string()> fallback_text);
-    ~PopupWindowView();
+    struct Handlers {
+        // One step of the reveal; false once the window stands whole.
+        std::function<bool()> reveal_tick;
+        // A mouse button (windows::kMouseLeftButton, ...) pressed on the title strip.
+        std::function<void(int button)> title_pressed;
+        // The close box, or the window closed in any other way.
+        std::function<void()> closed;
+        // The title strip's text.
+        std::function<std::string()> title;
+        // The text shown where there is no browser.
+        std::function<std::string()> fallback_text;
+    };
+    // The pictures of the face and the title strip lie in `program_folder`.
+    PopupWindowView(std::string program_folder, Handlers handlers);
+    ~PopupWindowView() override;
     PopupWindowView(const PopupWindowView&) = delete;
     PopupWindowView& operator=(const PopupWindowView&) = delete;
 
-    // Creates the window when it is closed (it then slides in again) and loads `address`.
-    void open(const std::string& address);
-    bool is_open() const { return static_cast<bool>(window_); }
-    // The page last loaded, empty when none.
-    const std::string& address() const { return address_; }
-    HWND hwnd() const { return window_.get(); }
+    void place_topmost(double left_twips, double top_twips) override;
+    void set_region(int width, int top, int bottom) override;
+    void free_region() override;
+    void begin_title_drag() override;
+    void navigate(const std::string& address) override;
+    void set_visible(bool visible) override;
 
+    HWND hwnd() const { return window_.get(); }
     // The window's messages, through view_procedure.
     LRESULT handle(UINT message, WPARAM wparam, LPARAM lparam);
 
   private:
     static const wchar_t* window_class();
-    void create();
-    void place_on_task_bar();
-    void reveal_step();
+    // The window is made the first time the model needs it, hidden, and kept until the end.
+    bool ensure_window();
     void show_page();
     void paint(HDC dc);
     RECT title_strip() const;
@@ -46,7 +58,7 @@ class PopupWindowView {
     RECT page_frame() const;
 
     std::string program_folder_;
-    std::function<std::string()> fallback_text_;
+    Handlers handlers_;
     common::win32::UniqueBitmap face_;
     common::win32::UniqueBitmap title_;
     common::win32::UniqueWindow window_;
@@ -59,8 +71,6 @@ class PopupWindowView {
     UINT dpi_ = kDefaultDpi;
     int width_ = 0;
     int height_ = 0;
-    // The upper edge of the visible band, in pixels from the window's top.
-    int edge_ = 0;
 };
 
 }  // namespace tockly::win32

@@ -15,18 +15,15 @@ constexpr int kFirstCommand = 1;
 }  // namespace
 
 TrayIcon::TrayIcon(HWND owner, HICON icon, const std::array<ui::MenuItem, 15>& menu,
-                   Handlers handlers)
+                   std::function<void(int element)> menu_chosen)
     : owner_(owner),
       icon_(icon),
       menu_(menu),
-      handlers_(std::move(handlers)),
-      taskbar_created_(::RegisterWindowMessageW(L"TaskbarCreated")) {
-    add();
-}
+      menu_chosen_(std::move(menu_chosen)),
+      taskbar_created_(::RegisterWindowMessageW(L"TaskbarCreated")) {}
 
 TrayIcon::~TrayIcon() {
-    NOTIFYICONDATAW data = record(0);
-    ::Shell_NotifyIconW(NIM_DELETE, &data);
+    remove();
 }
 
 NOTIFYICONDATAW TrayIcon::record(UINT flags) const {
@@ -35,7 +32,7 @@ NOTIFYICONDATAW TrayIcon::record(UINT flags) const {
     data.hWnd = owner_;
     data.uID = 0;
     data.uFlags = flags;
-    data.uCallbackMessage = kTrayMessage;
+    data.uCallbackMessage = static_cast<UINT>(shell::kTrayMessage);
     data.hIcon = icon_;
     ::lstrcpynW(data.szTip, tip_.c_str(), ARRAYSIZE(data.szTip));
     return data;
@@ -43,36 +40,41 @@ NOTIFYICONDATAW TrayIcon::record(UINT flags) const {
 
 void TrayIcon::add() {
     NOTIFYICONDATAW data = record(NIF_MESSAGE | NIF_ICON | NIF_TIP);
-    ::Shell_NotifyIconW(NIM_ADD, &data);
+    added_ = ::Shell_NotifyIconW(NIM_ADD, &data) != FALSE;
 }
 
-void TrayIcon::set_tip(const std::string& tip) {
+void TrayIcon::remove() {
+    if (!added_) return;
+    NOTIFYICONDATAW data = record(0);
+    ::Shell_NotifyIconW(NIM_DELETE, &data);
+    added_ = false;
+}
+
+void TrayIcon::icon_changed(bool installed, const std::string& tip) {
+    if (!installed) {
+        remove();
+        return;
+    }
     std::wstring text = common::win32::utf16_from_utf8(tip);
+    if (!added_) {
+        tip_ = std::move(text);
+        add();
+        return;
+    }
     if (text == tip_) return;
     tip_ = std::move(text);
     NOTIFYICONDATAW data = record(NIF_TIP);
     ::Shell_NotifyIconW(NIM_MODIFY, &data);
 }
 
-bool TrayIcon::handle(UINT message, WPARAM, LPARAM lparam) {
-    if (message == taskbar_created_) {
-        // Explorer restarted and forgot every icon.
-        add();
-        return true;
-    }
-    if (message != kTrayMessage) return false;
-    if (lparam == WM_LBUTTONUP) {
-        if (handlers_.left_click) handlers_.left_click();
-        return true;
-    }
-    if (lparam == WM_RBUTTONUP) {
-        pop_up_menu();
-        return true;
-    }
-    return false;
+bool TrayIcon::handle_taskbar_created(UINT message) {
+    if (message != taskbar_created_) return false;
+    // Explorer restarted and forgot every icon; one that was up comes back.
+    if (added_) add();
+    return true;
 }
 
-void TrayIcon::pop_up_menu() {
+void TrayIcon::menu_requested() {
     common::win32::UniqueMenu menu(::CreatePopupMenu());
     for (size_t i = 0; i < menu_.size(); ++i) {
         const ui::MenuItem& item = menu_[i];
@@ -94,8 +96,7 @@ void TrayIcon::pop_up_menu() {
         ::TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x, at.y, 0,
                          owner_, nullptr));
     ::PostMessageW(owner_, WM_NULL, 0, 0);
-    if (command >= kFirstCommand && handlers_.menu_chosen)
-        handlers_.menu_chosen(command - kFirstCommand);
+    if (command >= kFirstCommand && menu_chosen_) menu_chosen_(command - kFirstCommand);
 }
 
 }  // namespace tockly::win32

@@ -1,5 +1,5 @@
-// The notification-area icon: notification message 2025, the program's icon, the tip from the
-// main window's tag, and the tray menu popped up at the mouse. It comes back when Explorer
+// The notification-area icon as the tray model asks for it: notification message 2025, the
+// program's icon, the tip, and the menu popped up at the mouse. It comes back when Explorer
 // restarts.
 #pragma once
 
@@ -9,39 +9,36 @@
 #include <functional>
 #include <string>
 
+#include "tockly/shell/tray.h"
 #include "tockly/ui/controls.h"
 
 namespace tockly::win32 {
 
-inline constexpr UINT kTrayMessage = 2025;
-
-class TrayIcon {
+class TrayIcon final : public shell::TrayIconObserver {
   public:
-    struct Handlers {
-        // A left click on the icon.
-        std::function<void()> left_click;
-        // The element (0-14) of the menu item chosen.
-        std::function<void(int element)> menu_chosen;
-    };
-    TrayIcon(HWND owner, HICON icon, const std::array<ui::MenuItem, 15>& menu, Handlers handlers);
-    ~TrayIcon();
+    // `menu_chosen` gets the element (0-14) of the menu item chosen.
+    TrayIcon(HWND owner, HICON icon, const std::array<ui::MenuItem, 15>& menu,
+             std::function<void(int element)> menu_chosen);
+    ~TrayIcon() override;
     TrayIcon(const TrayIcon&) = delete;
     TrayIcon& operator=(const TrayIcon&) = delete;
 
-    void set_tip(const std::string& tip);
-    // The owner's messages; true when it was the icon's.
-    bool handle(UINT message, WPARAM wparam, LPARAM lparam);
+    void icon_changed(bool installed, const std::string& tip) override;
+    void menu_requested() override;
+    // Explorer's restart message; true when `message` was it.
+    bool handle_taskbar_created(UINT message);
 
   private:
     NOTIFYICONDATAW record(UINT flags) const;
     void add();
-    void pop_up_menu();
+    void remove();
 
     HWND owner_;
     HICON icon_;
     const std::array<ui::MenuItem, 15>& menu_;
-    Handlers handlers_;
+    std::function<void(int element)> menu_chosen_;
     std::wstring tip_;
+    bool added_ = false;
     UINT taskbar_created_;
 };
 
