@@ -26,12 +26,12 @@ HRESULT OleControlSite::create(const wchar_t* progid) {
     return hr;
 }
 
-HRESULT OleControlSite::activate(HWND parent, const RECT& place) {
+HRESULT OleControlSite::activate(HWND parent, const RECT& place, LONG verb) {
     auto object = unknown_.query<IOleObject>(IID_IOleObject);
     if (!object) return E_UNEXPECTED;
     parent_ = parent;
     place_ = place;
-    return object->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, this, 0, parent_, &place_);
+    return object->DoVerb(verb, nullptr, this, 0, parent_, &place_);
 }
 
 void OleControlSite::move(const RECT& place) {
@@ -55,6 +55,11 @@ void OleControlSite::close() {
     dispatch_.reset();
     unknown_.reset();
     parent_ = nullptr;
+}
+
+void OleControlSite::drop() {
+    dispatch_.reset();
+    unknown_.reset();
 }
 
 HWND OleControlSite::window() const {
@@ -113,6 +118,26 @@ HRESULT OleControlSite::GetWindowContext(IOleInPlaceFrame** frame, IOleInPlaceUI
     info->hwndFrame = ::GetAncestor(parent_, GA_ROOT);
     info->haccel = nullptr;
     info->cAccelEntries = 0;
+    return S_OK;
+}
+
+HRESULT OleControlSite::OnUIActivate() {
+    if (observer_) observer_->ui_activated();
+    return S_OK;
+}
+
+HRESULT OleControlSite::OnUIDeactivate(BOOL) {
+    if (observer_) observer_->ui_deactivated();
+    return S_OK;
+}
+
+HRESULT OleControlSite::OnInPlaceDeactivate() {
+    if (observer_) observer_->in_place_deactivated();
+    return S_OK;
+}
+
+HRESULT OleControlSite::SetActiveObject(IOleInPlaceActiveObject* active, LPCOLESTR) {
+    if (observer_) observer_->active_object_set(active);
     return S_OK;
 }
 

@@ -16,7 +16,22 @@ class OleControlSite final : public IOleClientSite,
                              public IOleInPlaceSite,
                              public IOleInPlaceFrame {
   public:
-    OleControlSite() = default;
+    // Hears how the control's activation changes, as the control tells its site; the site
+    // answers the control the same with or without one.
+    class Observer {
+      public:
+        virtual void ui_activated() {}
+        virtual void ui_deactivated() {}
+        virtual void in_place_deactivated() {}
+        // The control's active object, or null when it gives the frame back.
+        virtual void active_object_set(IOleInPlaceActiveObject* /*active*/) {}
+
+      protected:
+        ~Observer() = default;
+    };
+
+    // The observer, when there is one, outlives the site.
+    explicit OleControlSite(Observer* observer = nullptr) : observer_(observer) {}
     ~OleControlSite();
     OleControlSite(const OleControlSite&) = delete;
     OleControlSite& operator=(const OleControlSite&) = delete;
@@ -24,12 +39,16 @@ class OleControlSite final : public IOleClientSite,
     // Creates the control by ProgID (the application manifest first, then the registry) and
     // initialises it as new. COM must be initialised on this thread.
     HRESULT create(const wchar_t* progid);
-    // Activates the created control in place in `parent` at `place` (client coordinates).
-    HRESULT activate(HWND parent, const RECT& place);
+    // Carries out `verb` (in-place activation unless told otherwise) on the created control in
+    // `parent` at `place` (client coordinates).
+    HRESULT activate(HWND parent, const RECT& place, LONG verb = OLEIVERB_INPLACEACTIVATE);
     void move(const RECT& place);
     void set_visible(bool visible);
     // Deactivates and releases the control, as a closing form does.
     void close();
+    // Lets go of the control without deactivating it or taking the site back, as a careless
+    // container does. The site must outlive the control's last reference.
+    void drop();
 
     IUnknown* unknown() const { return unknown_.get(); }
     IDispatch* dispatch() const { return dispatch_.get(); }
@@ -58,13 +77,13 @@ class OleControlSite final : public IOleClientSite,
     // IOleInPlaceSite
     HRESULT STDMETHODCALLTYPE CanInPlaceActivate() override { return parent_ ? S_OK : S_FALSE; }
     HRESULT STDMETHODCALLTYPE OnInPlaceActivate() override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE OnUIActivate() override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE OnUIActivate() override;
     HRESULT STDMETHODCALLTYPE GetWindowContext(IOleInPlaceFrame** frame,
                                                IOleInPlaceUIWindow** document, RECT* position,
                                                RECT* clip, OLEINPLACEFRAMEINFO* info) override;
     HRESULT STDMETHODCALLTYPE Scroll(SIZE) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE OnUIDeactivate(BOOL) override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE OnInPlaceDeactivate() override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE OnUIDeactivate(BOOL) override;
+    HRESULT STDMETHODCALLTYPE OnInPlaceDeactivate() override;
     HRESULT STDMETHODCALLTYPE DiscardUndoState() override { return S_OK; }
     HRESULT STDMETHODCALLTYPE DeactivateAndUndo() override { return S_OK; }
     HRESULT STDMETHODCALLTYPE OnPosRectChange(const RECT* place) override;
@@ -75,9 +94,7 @@ class OleControlSite final : public IOleClientSite,
         return INPLACE_E_NOTOOLSPACE;
     }
     HRESULT STDMETHODCALLTYPE SetBorderSpace(const BORDERWIDTHS*) override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE SetActiveObject(IOleInPlaceActiveObject*, LPCOLESTR) override {
-        return S_OK;
-    }
+    HRESULT STDMETHODCALLTYPE SetActiveObject(IOleInPlaceActiveObject* active, LPCOLESTR) override;
     HRESULT STDMETHODCALLTYPE InsertMenus(HMENU, OLEMENUGROUPWIDTHS*) override { return S_OK; }
     HRESULT STDMETHODCALLTYPE SetMenu(HMENU, HOLEMENU, HWND) override { return S_OK; }
     HRESULT STDMETHODCALLTYPE RemoveMenus(HMENU) override { return S_OK; }
@@ -86,6 +103,7 @@ class OleControlSite final : public IOleClientSite,
     HRESULT STDMETHODCALLTYPE TranslateAccelerator(MSG*, WORD) override { return S_FALSE; }
 
   private:
+    Observer* observer_;
     HWND parent_ = nullptr;
     RECT place_{};
     ComPtr<IUnknown> unknown_;

@@ -7,15 +7,14 @@
 #include <string>
 
 #include "common/ole_date.h"
-#include "moonleaf/com/com_ptr.h"
+#include "common/win32/com_ptr.h"
+#include "common/win32/dispatch_calls.h"
 #include "moonleaf/com/moonleaf_ids.h"
-#include "tests/wine/dispatch_calls.h"
 
 namespace moonleaf_test {
 namespace {
 
-using moonleaf_com::ComPtr;
-using moonleaf_com::UniqueVariant;
+using namespace common::win32;
 
 DATE date(int year, int month, int day) {
     return common::OleDate::from_ymd(year, month, day).serial();

@@ -7,11 +7,12 @@
 #include <cwchar>
 
 #include "common/ole_date.h"
+#include "common/win32/dispatch_calls.h"
 #include "moonleaf/com/moonleaf_ids.h"
 #include "tests/wine/control_host.h"
-#include "tests/wine/dispatch_calls.h"
 
 int wmain(int argc, wchar_t** argv) {
+    using namespace common::win32;
     using namespace moonleaf_test;
     if (argc != 7 && argc != 8) return 2;
     const bool open_year_list = argc == 8 && std::wcscmp(argv[7], L"open-year-list") == 0;
