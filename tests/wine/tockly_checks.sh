@@ -120,8 +120,23 @@ date-lookup)
 属   相|选定的属相为： 鼠
 星   座|选定的星座为： 双子座
 EOT
+  # The mouse over 公历日期 gives it the bluer picture; over the page's background (right of the
+  # buttons) it goes back. The colour is read beside the text, in the lower part of the face.
+  place=$(probe "${main_window[@]}" place "公历日期" | tail -1) || fail "公历日期 has no place"
+  read -r _ left top width height <<<"$place"
+  blueness() {  # blue minus red on the screen, once the button has been drawn
+    sleep 0.5
+    import -window root -crop "1x1+$((left + width / 10))+$((top + height * 3 / 4))" -depth 8 txt:- |
+      sed -n 's/^0,0: *(\([0-9]*\),[0-9]*,\([0-9]*\).*/\2 \1/p' | { read -r b r; echo $((b - r)); }
+  }
+  xdotool mousemove $((left + width / 2)) $((top + height / 2))
+  lit=$(blueness)
+  xdotool mousemove $((left + width + 40)) $((top + height / 2))
+  unlit=$(blueness)
+  ((lit >= 25 && unlit <= 20)) ||
+    fail "公历日期 does not light up under the mouse (blue - red: $lit over it, $unlit away)"
   quit_through_tray
-  echo "ok: the date lookup buttons report 2020-05-23"
+  echo "ok: the date lookup buttons report 2020-05-23 and light up under the mouse"
   ;;
 alarm)
   text="闹钟测试"

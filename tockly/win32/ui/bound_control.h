@@ -29,6 +29,8 @@ class BoundControl {
     virtual void sync() = 0;
     // A notification the control sent its parent (WM_COMMAND or WM_HSCROLL code).
     virtual void notify(UINT code) { (void)code; }
+    // Draws an owner-drawn control (WM_DRAWITEM to its parent).
+    virtual void draw(const DRAWITEMSTRUCT& item) { (void)item; }
     // The binding that owns a child window, if any.
     static BoundControl* of(HWND window);
 

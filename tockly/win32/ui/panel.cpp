@@ -34,6 +34,14 @@ LRESULT Panel::handle(UINT message, WPARAM wparam, LPARAM lparam) {
                 }
             }
             break;
+        case WM_DRAWITEM: {
+            const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lparam);
+            if (BoundControl* control = BoundControl::of(item->hwndItem)) {
+                control->draw(*item);
+                return TRUE;
+            }
+            break;
+        }
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN:
             // Labels, check boxes and frames sit on the panel's own background.
@@ -54,7 +62,10 @@ LRESULT Panel::handle(UINT message, WPARAM wparam, LPARAM lparam) {
             }
             return 0;
         case WM_MOUSEMOVE:
-            if (on_mouse_move) on_mouse_move();
+            if (on_mouse_move) {
+                on_mouse_move();
+                if (after_input_) after_input_();
+            }
             break;
         default:
             break;

@@ -41,8 +41,11 @@ class Panel {
     void sync();
     void set_visible(bool visible);
     bool visible() const { return visible_; }
+    // The sync pass, for bindings that take input of their own besides notifications.
+    const std::function<void()>& after_input() const { return after_input_; }
 
     std::function<void()> on_double_click;
+    // The mouse moved over the panel's background.
     std::function<void()> on_mouse_move;
 
     // The window's messages, through view_procedure.
