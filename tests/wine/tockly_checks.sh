@@ -3,7 +3,7 @@
 # each in a run folder laid out as the zip holds it: the program, Moonleaf2.ocx beside it, and
 # the generated assets when they were built.
 #   tockly_checks.sh SESSION_DIR TOCKLY.exe OCX UI_PROBE.exe ASSETS_DIR CHECK
-# CHECK: start-up | editing | date-lookup | alarm | without-control
+# CHECK: start-up | editing | date-lookup | alarm | without-control | options
 set -euo pipefail
 session=$(realpath "$1") exe=$(realpath "$2") ocx=$(realpath "$3") probe=$(realpath "$4")
 assets=$5 check=$6
@@ -153,6 +153,25 @@ alarm)
     >/dev/null || fail "the prompt window did not show *定时1* with the text"
   quit_through_tray
   echo "ok: the alarm for $(printf "%d:%02d" "$hour" "$minute") fired in the running program"
+  ;;
+options)
+  run_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
+  auto_start() { "$here/gui_session.sh" run "$session" reg query "$run_key" /v Tockly 2>/dev/null | tr -d '\r'; }
+  start_tockly
+  probe "${main_window[@]}" select class:SysTabControl32 "设置选项" check "系统启动时打开闹钟程序" 1 \
+    >/dev/null || fail "ticking 系统启动时打开闹钟程序 failed"
+  grep -q 'Tockly.*REG_SZ.*"[A-Z]:\\.*\\Tockly\.exe"$' <<<"$(auto_start)" ||
+    fail "the Run key does not start the quoted Tockly.exe: $(auto_start)"
+  probe "${main_window[@]}" check "系统启动时打开闹钟程序" 0 >/dev/null
+  [ -z "$(auto_start | grep Tockly)" ] || fail "the Run value stays after unticking: $(auto_start)"
+  # Closing hides the window and the program lives on; the tray's 详细设置(&N) brings it back.
+  probe "${main_window[@]}" close wait-no-window "Tockly *" 5000 >/dev/null ||
+    fail "closing did not hide the main window"
+  kill -0 "$tockly" || fail "closing the main window ended the program"
+  probe window "Tockly *" tray-open key n "${main_window[@]}" >/dev/null ||
+    fail "详细设置(&N) did not bring the main window back"
+  quit_through_tray
+  echo "ok: starting with Windows is written and removed; closing hides, the tray restores"
   ;;
 without-control)
   rm "$(basename "$ocx")"
