@@ -1,6 +1,5 @@
 #include "tockly/win32/tockly_program.h"
 
-#include "tockly/win32/ui/picture.h"
 #include "tockly/win32/views/info_pages.h"
 #include "tockly/win32/views/options_page.h"
 
@@ -68,8 +67,7 @@ void TocklyProgram::create_windows() {
                                         }});
     prompt_ = std::make_unique<PromptWindowView>(
         app_.Form2, PromptWindowView::Handlers{after_input, [&form1] { form1.restore(); }});
-    prompt_->set_background(load_picture(s_.files.program_folder(), "tupian\\提示窗口.jpg",
-                                         window_dpi(prompt_->hwnd())));
+    prompt_->set_background(s_.files.program_folder(), "tupian\\提示窗口.jpg");
     tray_ = std::make_unique<TrayIcon>(main_->hwnd(), small_program_icon(), form1.wenjian1,
                                        [this](int element) {
                                            app_.tray.wenjian1_Click(element);

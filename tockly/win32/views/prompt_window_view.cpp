@@ -1,5 +1,7 @@
 #include "tockly/win32/views/prompt_window_view.h"
 
+#include "tockly/win32/ui/picture.h"
+
 #include <windowsx.h>
 
 #include <cmath>
@@ -131,6 +133,9 @@ LRESULT PromptWindowView::handle(UINT message, WPARAM wparam, LPARAM lparam) {
             return TRUE;
         case WM_DPICHANGED:
             layout();
+            // The picture made for the new resolution, so that the background stays sharp.
+            load_background();
+            ::InvalidateRect(hwnd(), nullptr, TRUE);
             return 0;
         default:
             break;
@@ -196,11 +201,19 @@ void PromptWindowView::layout() {
     shown_rect_ = {};
 }
 
-void PromptWindowView::set_background(common::win32::UniqueBitmap picture) {
+void PromptWindowView::set_background(std::string folder, std::string name) {
+    background_folder_ = std::move(folder);
+    background_name_ = std::move(name);
+    load_background();
+}
+
+void PromptWindowView::load_background() {
+    const UINT dpi = window_dpi(hwnd());
+    common::win32::UniqueBitmap picture = load_picture(background_folder_, background_name_, dpi);
     BITMAP size{};
     if (!picture || !::GetObjectW(picture.get(), sizeof size, &size)) return;
     picture_ = std::move(picture);
-    const double per_pixel = twips_per_pixel(dpi_);
+    const double per_pixel = twips_per_pixel(dpi);
     model_.picture_width = size.bmWidth * per_pixel;
     model_.picture_height = size.bmHeight * per_pixel;
 }

@@ -32,8 +32,9 @@ class PromptWindowView {
     // Starts the 200 ms refresh, which runs from then on, shown or hidden.
     void start_refresh();
     void sync();
-    // Uses a picture as the background; the window follows its size.
-    void set_background(common::win32::UniqueBitmap picture);
+    // Uses the picture `name` in `folder` as the background, at the window's resolution; the
+    // window follows its size.
+    void set_background(std::string folder, std::string name);
 
     // The window's messages, through view_procedure.
     LRESULT handle(UINT message, WPARAM wparam, LPARAM lparam);
@@ -45,6 +46,7 @@ class PromptWindowView {
     void show_context_menu();
     void run_menu_command(int command);
     void layout();
+    void load_background();
     void store_position();
     bool over_hint(LPARAM point) const;
 
@@ -54,6 +56,8 @@ class PromptWindowView {
     common::win32::UniqueFont font_;
     common::win32::UniqueFont time_font_;
     common::win32::UniqueBitmap picture_;
+    std::string background_folder_;
+    std::string background_name_;
     std::array<std::unique_ptr<LabelBinding>, 4> lines_;
     std::unique_ptr<LabelBinding> hint_;
     std::unique_ptr<ButtonBinding> button_;
