@@ -65,9 +65,12 @@ LRESULT MainWindowView::handle(UINT message, WPARAM wparam, LPARAM lparam) {
         }
         case WM_CLOSE:
             if (handlers_.close_request) handlers_.close_request();
+            if (handlers_.after_input) handlers_.after_input();
             return 0;
         case WM_SIZE:
-            if (wparam == SIZE_MINIMIZED && handlers_.minimised) handlers_.minimised();
+            if (wparam != SIZE_MINIMIZED) return 0;
+            if (handlers_.minimised) handlers_.minimised();
+            if (handlers_.after_input) handlers_.after_input();
             return 0;
         case WM_TIMER:
             if (handlers_.timer) handlers_.timer(wparam);
