@@ -48,6 +48,7 @@ TEST(OptionsPage, AdjustmentOptionsCannotBeSwitchedOff) {
 TEST(OptionsPage, HotkeyOptionEnablesTheListAndKeepsItsChoice) {
     OptionsHarness h;
     ui::ListBox& rejian = h.app.settings.options.rejian;
+    EXPECT_FALSE(rejian.enabled);  // as its option, off from the start
     rejian.set_list_index(18);
     h.check(option::kHotkeyActive).set_value(1);
     EXPECT_TRUE(rejian.enabled);

@@ -35,6 +35,8 @@ AppOptions::AppOptions() {
         Check3[i] = ui::CheckBox(kOptionStartValues[i], kOptionCaptions[i]);
     }
     refill(rejian, kHotkeyNames);
+    // The list starts as its option says; the option's reaction keeps the two together after.
+    rejian.enabled = Check3[option::kHotkeyActive].checked();
 }
 
 ReminderSettings::ReminderSettings() {
