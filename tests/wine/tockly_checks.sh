@@ -164,6 +164,14 @@ options)
     fail "the Run key does not start the quoted Tockly.exe: $(auto_start)"
   probe "${main_window[@]}" check "系统启动时打开闹钟程序" 0 >/dev/null
   [ -z "$(auto_start | grep Tockly)" ] || fail "the Run value stays after unticking: $(auto_start)"
+  # The hotkey list is enabled by its option and ignores the keys pressed on it.
+  out=$(probe "${main_window[@]}" state "label:播放提醒热键" check "播放提醒热键" 1 \
+    state "label:播放提醒热键" select "label:播放提醒热键" "F5" mouse-click "label:播放提醒热键" \
+    key escape key down key down text "label:播放提醒热键" | tail -n +2) ||
+    fail "trying the hotkey list failed: $out"
+  grep -q '^state enabled=0' <<<"$(sed -n 1p <<<"$out")" || fail "the hotkey list is enabled with its option off: $out"
+  grep -q '^state enabled=1' <<<"$(sed -n 3p <<<"$out")" || fail "the hotkey option does not enable the list: $out"
+  [ "$(tail -1 <<<"$out")" = 'text "F5"' ] || fail "keys on the hotkey list changed its choice: $out"
   # Closing hides the window and the program lives on; the tray's 详细设置(&N) brings it back.
   probe "${main_window[@]}" close wait-no-window "Tockly *" 5000 >/dev/null ||
     fail "closing did not hide the main window"
@@ -171,7 +179,8 @@ options)
   probe window "Tockly *" tray-open key n "${main_window[@]}" >/dev/null ||
     fail "详细设置(&N) did not bring the main window back"
   quit_through_tray
-  echo "ok: starting with Windows is written and removed; closing hides, the tray restores"
+  echo "ok: starting with Windows is written and removed; the hotkey list follows its option" \
+    "and ignores keys; closing hides, the tray restores"
   ;;
 without-control)
   rm "$(basename "$ocx")"
