@@ -6,6 +6,7 @@
 set -uo pipefail
 session=$(realpath "$1") check=$(realpath "$2")
 here=$(cd "$(dirname "$0")" && pwd)
+. "$here/sink_recording.sh"
 export PULSE_SERVER=unix:$session/pulse.socket
 export HOME=$session/home XDG_RUNTIME_DIR=$session/runtime
 work="$session/声音 检查"
@@ -25,33 +26,14 @@ cp tone.mp3 sy/f30
 mp3_ms=$(soxi -D tone.mp3 | awk '{printf "%d", $1 * 1000}')
 win() { printf 'Z:%s' "$(realpath "$1" | tr / '\\')"; }
 
-# Non-silent stretches of a recording (raw 16-bit mono, 8 kHz) in 50 ms windows: the first
-# sound to the last, and how much of it was sound.
-sound_extent() {
-  sox -t raw -r 8000 -e signed -b 16 -c 1 "$1" -t dat - | awk '
-    /^;/ { next }
-    { n++; sum += $2 * $2
-      if (n == 400) { w++; if (sqrt(sum / n) > 0.02) { if (!first) first = w; last = w; loud++ }
-                      n = 0; sum = 0 } }
-    END { if (!first) print 0, 0; else print (last - first + 1) * 50, loud * 50 }'
-}
-
-# One recording of a play: the recorder must be live before the player starts, or the
-# beginning of the sound is lost and the play looks short.
+# One recording of a play.
 record() {
   local name=$1
   shift
-  rm -f "$name.raw"
-  parec -d tockly_sink.monitor --latency-msec=20 --format=s16le --rate=8000 --channels=1 \
-    --raw >"$name.raw" 2>/dev/null &
-  local recorder=$!
-  for _ in $(seq 50); do [ -s "$name.raw" ] && break; sleep 0.1; done
-  sleep 0.3
+  start_recording "$name.raw"
   "$here/sound_session.sh" run "$session" "$check" "$@" 2>/dev/null | tr -d '\r' >"$name.log"
   local status=${PIPESTATUS[0]}
-  sleep 0.3
-  kill -INT $recorder
-  wait $recorder 2>/dev/null
+  stop_recording
   return "$status"
 }
 

@@ -3,7 +3,8 @@
 # each in a run folder laid out as the zip holds it: the program, Moonleaf2.ocx beside it, and
 # the generated assets when they were built.
 #   tockly_checks.sh SESSION_DIR TOCKLY.exe OCX UI_PROBE.exe ASSETS_DIR CHECK
-# CHECK: start-up | editing | date-lookup | alarm | without-control | options
+# CHECK: start-up | editing | date-lookup | alarm | without-control | options | announce
+# (announce plays into the sound session named by SOUND_SESSION)
 set -euo pipefail
 session=$(realpath "$1") exe=$(realpath "$2") ocx=$(realpath "$3") probe=$(realpath "$4")
 assets=$5 check=$6
@@ -181,6 +182,21 @@ options)
   quit_through_tray
   echo "ok: starting with Windows is written and removed; the hotkey list follows its option" \
     "and ignores keys; closing hides, the tray restores"
+  ;;
+announce)
+  # The tray's 现在报时(&B) speaks the time: the program plays its clips into the sound
+  # session's null sink, where the recording hears them.
+  export PULSE_SERVER=unix:${SOUND_SESSION:?the sound session is needed}/pulse.socket
+  . "$here/sink_recording.sh"
+  start_tockly
+  start_recording announce.raw
+  probe window "Tockly *" tray-open key b >/dev/null || fail "现在报时(&B) could not be chosen"
+  sleep 6
+  stop_recording
+  read -r extent loud < <(sound_extent announce.raw)
+  ((loud >= 1000)) || fail "the time announcement gave $loud ms of sound (over $extent ms)"
+  quit_through_tray
+  echo "ok: 现在报时 spoke for $loud ms"
   ;;
 without-control)
   rm "$(basename "$ocx")"
