@@ -148,8 +148,8 @@ void MoonleafObject::place_windows() {
     }
 }
 
-void MoonleafObject::apply_dpi(int dpi) {
-    if (dpi == canvas_.scale().dpi()) return;
+bool MoonleafObject::apply_dpi(int dpi) {
+    if (dpi == canvas_.scale().dpi()) return false;
     canvas_.set_dpi(dpi);
     // The lists' old font went with the old scale.
     for (HWND combo : {year_combo_.get(), month_combo_.get()})
@@ -157,11 +157,12 @@ void MoonleafObject::apply_dpi(int dpi) {
             ::SendMessageW(combo, WM_SETFONT, reinterpret_cast<WPARAM>(canvas_.text_font()), FALSE);
     control_.redraw_all();
     place_windows();
-    if (!window_) return;
+    if (!window_) return true;
     const DpiScale& scale = canvas_.scale();
     ::SetWindowPos(window_.get(), nullptr, 0, 0, scale.to_device(control_.width()),
                    scale.to_device(control_.height()), SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
     ::InvalidateRect(window_.get(), nullptr, FALSE);
+    return true;
 }
 
 moonleaf::Point MoonleafObject::logical_point(LPARAM lparam) const {
@@ -217,10 +218,9 @@ LRESULT MoonleafObject::handle_message(HWND window, UINT message, WPARAM wparam,
             return 0;
         case WM_DPICHANGED:
         case WM_DPICHANGED_AFTERPARENT:
-            // Moved to a monitor of another DPI: drawn afresh at the new scale, at the size
-            // the container now learns from the extent.
-            apply_dpi(dpi_of(window));
-            if (in_place_site_) {
+            // Moved to a monitor of another DPI: drawn afresh at the new scale, and the
+            // container told of the new size.
+            if (apply_dpi(dpi_of(window)) && in_place_site_) {
                 RECT position{};
                 ::GetWindowRect(window, &position);
                 ::MapWindowPoints(nullptr, ::GetParent(window), reinterpret_cast<POINT*>(&position),

@@ -238,8 +238,8 @@ class MoonleafObject final : public _Moonleaf,
     HRESULT create_window(HWND parent, const RECT& position);
     void place_windows();
     // Draws, sizes and places everything at a new DPI of the window (or, before there is a
-    // window, of the screen).
-    void apply_dpi(int dpi);
+    // window, of the screen). False when the DPI is the one already in use.
+    bool apply_dpi(int dpi);
     moonleaf::Point logical_point(LPARAM lparam) const;
     SIZEL extent_himetric() const;
     void apply_size(SIZE requested_pixels);
