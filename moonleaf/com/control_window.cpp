@@ -67,10 +67,6 @@ std::optional<moonleaf::Key> key_of(WPARAM virtual_key) {
     }
 }
 
-RECT to_rect(const moonleaf::Rect& rect) {
-    return {rect.left, rect.top, rect.right, rect.bottom};
-}
-
 moonleaf::MouseButton button_of(UINT message) {
     switch (message) {
         case WM_RBUTTONDOWN:
@@ -84,6 +80,7 @@ moonleaf::MouseButton button_of(UINT message) {
     }
 }
 
+// Placed and sized by place_windows().
 HWND create_list(HWND parent, int id, const moonleaf::SelectorListModel& model, HFONT font) {
     HWND combo = ::CreateWindowExW(0, L"COMBOBOX", L"", WS_CHILD | WS_VSCROLL | CBS_DROPDOWNLIST, 0,
                                    0, moonleaf::kSelectorBoxWidth, kDropDownHeight, parent,
@@ -118,10 +115,13 @@ void unregister_control_window_class() {
 }
 
 HRESULT MoonleafObject::create_window(HWND parent, const RECT& position) {
-    window_.reset(::CreateWindowExW(0, control_window_class(), L"",
-                                    WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, position.left,
-                                    position.top, control_.width(), control_.height(), parent,
-                                    nullptr, module_instance(), this));
+    // A child window takes the DPI of the window it is placed in.
+    apply_dpi(dpi_of(parent));
+    const DpiScale& scale = canvas_.scale();
+    window_.reset(::CreateWindowExW(
+        0, control_window_class(), L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, position.left,
+        position.top, scale.to_device(control_.width()), scale.to_device(control_.height()), parent,
+        nullptr, module_instance(), this));
     if (!window_) return HRESULT_FROM_WIN32(::GetLastError());
     year_combo_.reset(
         create_list(window_.get(), kYearComboId, control_.year_list(), canvas_.text_font()));
@@ -135,14 +135,38 @@ HRESULT MoonleafObject::create_window(HWND parent, const RECT& position) {
 
 void MoonleafObject::place_windows() {
     const int width = control_.width();
-    const RECT year_box = to_rect(moonleaf::selector_box_rect(width, moonleaf::SelectorList::Year));
-    const RECT month_box =
-        to_rect(moonleaf::selector_box_rect(width, moonleaf::SelectorList::Month));
+    const auto year_box = moonleaf::selector_box_rect(width, moonleaf::SelectorList::Year);
+    const auto month_box = moonleaf::selector_box_rect(width, moonleaf::SelectorList::Month);
     canvas_.set_box_positions(year_box, month_box);
+    const DpiScale& scale = canvas_.scale();
     for (const auto& [combo, box] :
-         {std::pair{year_combo_.get(), year_box}, std::pair{month_combo_.get(), month_box}})
+         {std::pair{year_combo_.get(), year_box}, std::pair{month_combo_.get(), month_box}}) {
+        if (!combo) continue;
+        const RECT area = scale.to_device(box);
+        ::MoveWindow(combo, area.left, area.top, area.right - area.left,
+                     scale.to_device(kDropDownHeight), FALSE);
+    }
+}
+
+bool MoonleafObject::apply_dpi(int dpi) {
+    if (dpi == canvas_.scale().dpi()) return false;
+    canvas_.set_dpi(dpi);
+    // The lists' old font went with the old scale.
+    for (HWND combo : {year_combo_.get(), month_combo_.get()})
         if (combo)
-            ::MoveWindow(combo, box.left, box.top, box.right - box.left, kDropDownHeight, FALSE);
+            ::SendMessageW(combo, WM_SETFONT, reinterpret_cast<WPARAM>(canvas_.text_font()), FALSE);
+    control_.redraw_all();
+    place_windows();
+    if (!window_) return true;
+    const DpiScale& scale = canvas_.scale();
+    ::SetWindowPos(window_.get(), nullptr, 0, 0, scale.to_device(control_.width()),
+                   scale.to_device(control_.height()), SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
+    ::InvalidateRect(window_.get(), nullptr, FALSE);
+    return true;
+}
+
+moonleaf::Point MoonleafObject::logical_point(LPARAM lparam) const {
+    return canvas_.scale().to_logical(POINT{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)});
 }
 
 LRESULT MoonleafObject::handle_message(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -163,14 +187,14 @@ LRESULT MoonleafObject::handle_message(HWND window, UINT message, WPARAM wparam,
             if (message == WM_LBUTTONDOWN && in_place_site_) activate_ui();
             // The release must reach us even when the pointer left the control meanwhile.
             ::SetCapture(window);
-            control_.mouse_down({GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)}, button_of(message));
+            control_.mouse_down(logical_point(lparam), button_of(message));
             return 0;
         case WM_LBUTTONUP:
         case WM_RBUTTONUP:
         case WM_MBUTTONUP:
             // The release first: giving up the capture reports WM_CAPTURECHANGED, which would
             // otherwise cancel the press it ends.
-            control_.mouse_up({GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)}, button_of(message));
+            control_.mouse_up(logical_point(lparam), button_of(message));
             if (::GetCapture() == window) ::ReleaseCapture();
             return 0;
         case WM_CAPTURECHANGED:
@@ -191,6 +215,18 @@ LRESULT MoonleafObject::handle_message(HWND window, UINT message, WPARAM wparam,
             // System colours are translated when drawn, so the drawn surfaces are stale.
             control_.redraw_all();
             ::InvalidateRect(window, nullptr, FALSE);
+            return 0;
+        case WM_DPICHANGED:
+        case WM_DPICHANGED_AFTERPARENT:
+            // Moved to a monitor of another DPI: drawn afresh at the new scale, and the
+            // container told of the new size.
+            if (apply_dpi(dpi_of(window)) && in_place_site_) {
+                RECT position{};
+                ::GetWindowRect(window, &position);
+                ::MapWindowPoints(nullptr, ::GetParent(window), reinterpret_cast<POINT*>(&position),
+                                  2);
+                in_place_site_->OnPosRectChange(&position);
+            }
             return 0;
         case WM_TIMER:
             if (wparam == kSpinTimerId) control_.spin_timer_tick();

@@ -2,7 +2,9 @@
 
 #include <olectl.h>
 
+#include <algorithm>
 #include <string>
+#include <utility>
 
 #include "common/win32/wide_text.h"
 #include "moonleaf/com/text_conversion.h"
@@ -17,10 +19,6 @@ COLORREF translated(moonleaf::Colour colour) {
     // A system-colour reference becomes the colour the system uses now; a bad one draws black.
     if (FAILED(::OleTranslateColor(colour, nullptr, &rgb))) return RGB(0, 0, 0);
     return rgb;
-}
-
-RECT to_rect(const moonleaf::Rect& rect) {
-    return {rect.left, rect.top, rect.right, rect.bottom};
 }
 
 int CALLBACK note_found(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
@@ -41,7 +39,7 @@ bool font_installed(const wchar_t* face) {
 // The layout counts 12 pixels for a Chinese character and 6 for a digit: faces whose digits
 // are half a Chinese character come first. The first installed face wins; the GB2312
 // character set makes the font mapper pick a Chinese-capable one if none of them is there.
-HFONT create_text_font() {
+HFONT create_text_font(const DpiScale& scale) {
     const wchar_t* const faces[] = {L"SimSun", L"NSimSun", L"WenQuanYi Micro Hei Mono",
                                     L"Microsoft YaHei", L"WenQuanYi Micro Hei"};
     const wchar_t* chosen = L"";
@@ -51,17 +49,32 @@ HFONT create_text_font() {
             break;
         }
     }
-    return ::CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, GB2312_CHARSET,
-                         OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+    return ::CreateFontW(-scale.to_device(12), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                         GB2312_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                          DEFAULT_PITCH | FF_DONTCARE, chosen);
 }
 
-HFONT create_marlett_font() {
-    common::win32::WindowDc screen(nullptr);
-    const int height = -::MulDiv(12, ::GetDeviceCaps(screen.get(), LOGPIXELSY), 72);
+HFONT create_marlett_font(const DpiScale& scale) {
+    const int height = -::MulDiv(12, scale.dpi(), 72);  // 12 points
     return ::CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SYMBOL_CHARSET,
                          OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                          DEFAULT_PITCH | FF_DONTCARE, L"Marlett");
+}
+
+// DrawEdge draws each of its borders one device pixel wide; at a larger scale each border is
+// drawn as often as a logical pixel has device pixels, outer border first.
+void draw_edge(HDC dc, RECT area, UINT borders, UINT flags, int thickness) {
+    if (thickness <= 1) {
+        ::DrawEdge(dc, &area, borders, flags);
+        return;
+    }
+    for (const UINT border : {borders & BDR_OUTER, borders & BDR_INNER}) {
+        if (!border) continue;
+        for (int ring = 0; ring < thickness; ++ring) {
+            ::DrawEdge(dc, &area, border, flags);
+            ::InflateRect(&area, -1, -1);
+        }
+    }
 }
 
 }  // namespace
@@ -70,15 +83,24 @@ GdiCanvas::Bitmap::~Bitmap() {
     if (dc && original) ::SelectObject(dc.get(), original);
 }
 
-GdiCanvas::GdiCanvas() : text_font_(create_text_font()), marlett_font_(create_marlett_font()) {
-    set_control_width(moonleaf::kMinimumWidth);
-    create_bitmap(surfaces_[static_cast<int>(moonleaf::Surface::YearBox)],
-                  moonleaf::kSelectorBoxWidth, moonleaf::kSelectorBoxHeight);
-    create_bitmap(surfaces_[static_cast<int>(moonleaf::Surface::MonthBox)],
-                  moonleaf::kSelectorBoxWidth, moonleaf::kSelectorBoxHeight);
+// Until the control has a window it draws at the screen's DPI.
+GdiCanvas::GdiCanvas() : scale_(kLayoutDpi), control_width_(moonleaf::kMinimumWidth) {
+    set_dpi(dpi_of(nullptr));
 }
 
-void GdiCanvas::create_bitmap(Bitmap& target, int width, int height) {
+void GdiCanvas::set_dpi(int dpi) {
+    scale_ = DpiScale(dpi);
+    text_font_.reset(create_text_font(scale_));
+    marlett_font_.reset(create_marlett_font(scale_));
+    set_control_width(control_width_);
+    for (const auto box : {moonleaf::Surface::YearBox, moonleaf::Surface::MonthBox})
+        create_bitmap(box, moonleaf::kSelectorBoxWidth, moonleaf::kSelectorBoxHeight);
+}
+
+void GdiCanvas::create_bitmap(moonleaf::Surface surface, int logical_width, int logical_height) {
+    Bitmap& target = surfaces_[static_cast<int>(surface)];
+    const int width = scale_.to_device(logical_width);
+    const int height = scale_.to_device(logical_height);
     if (target.dc && target.original) ::SelectObject(target.dc.get(), target.original);
     target.original = nullptr;
     target.bitmap.reset();
@@ -101,11 +123,11 @@ void GdiCanvas::create_bitmap(Bitmap& target, int width, int height) {
 }
 
 void GdiCanvas::set_control_width(int width) {
-    create_bitmap(surfaces_[static_cast<int>(moonleaf::Surface::Control)], width,
-                  moonleaf::kControlHeight);
+    control_width_ = width;
+    create_bitmap(moonleaf::Surface::Control, width, moonleaf::kControlHeight);
 }
 
-void GdiCanvas::set_box_positions(const RECT& year_box, const RECT& month_box) {
+void GdiCanvas::set_box_positions(const moonleaf::Rect& year_box, const moonleaf::Rect& month_box) {
     year_box_ = year_box;
     month_box_ = month_box;
 }
@@ -117,9 +139,9 @@ HDC GdiCanvas::dc_of(moonleaf::Surface surface) const {
 RECT GdiCanvas::window_rect_of(moonleaf::Surface surface) const {
     switch (surface) {
         case moonleaf::Surface::YearBox:
-            return year_box_;
+            return scale_.to_device(year_box_);
         case moonleaf::Surface::MonthBox:
-            return month_box_;
+            return scale_.to_device(month_box_);
         case moonleaf::Surface::Control:
             break;
     }
@@ -148,17 +170,30 @@ void GdiCanvas::compose(HDC target, const RECT& bounds) const {
 void GdiCanvas::fill_rect(moonleaf::Surface surface, const moonleaf::Rect& rect,
                           moonleaf::Colour colour) {
     common::win32::UniqueBrush brush(::CreateSolidBrush(translated(colour)));
-    const RECT area = to_rect(rect);
+    const RECT area = scale_.to_device(rect);
     ::FillRect(dc_of(surface), &area, brush.get());
 }
 
 void GdiCanvas::line(moonleaf::Surface surface, moonleaf::Point from, moonleaf::Point to,
                      moonleaf::Colour colour) {
+    // A horizontal or vertical line is the row or column of pixels LineTo would set (the end
+    // point excluded), filled at the canvas's scale so that it stays one logical pixel wide.
+    if (from == to) return;
+    if (from.x == to.x || from.y == to.y) {
+        const auto span = [](int start, int end) {
+            return end >= start ? std::pair{start, std::max(end, start + 1)}
+                                : std::pair{end + 1, start + 1};
+        };
+        const auto [left, right] = span(from.x, to.x);
+        const auto [top, bottom] = span(from.y, to.y);
+        fill_rect(surface, {left, top, right, bottom}, colour);
+        return;
+    }
     HDC dc = dc_of(surface);
-    common::win32::UniquePen pen(::CreatePen(PS_SOLID, 1, translated(colour)));
+    common::win32::UniquePen pen(::CreatePen(PS_SOLID, scale_.to_device(1), translated(colour)));
     common::win32::SelectGuard select(dc, pen.get());
-    ::MoveToEx(dc, from.x, from.y, nullptr);
-    ::LineTo(dc, to.x, to.y);
+    ::MoveToEx(dc, scale_.to_device(from.x), scale_.to_device(from.y), nullptr);
+    ::LineTo(dc, scale_.to_device(to.x), scale_.to_device(to.y));
 }
 
 void GdiCanvas::text(moonleaf::Surface surface, moonleaf::Point at, std::string_view utf8,
@@ -168,21 +203,23 @@ void GdiCanvas::text(moonleaf::Surface surface, moonleaf::Point at, std::string_
     common::win32::SelectGuard select(dc, text_font_.get());
     ::SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, translated(colour));
-    ::TextOutW(dc, at.x, at.y, wide.c_str(), static_cast<int>(wide.size()));
+    ::TextOutW(dc, scale_.to_device(at.x), scale_.to_device(at.y), wide.c_str(),
+               static_cast<int>(wide.size()));
 }
 
 void GdiCanvas::edge(moonleaf::Surface surface, const moonleaf::Rect& rect,
                      moonleaf::EdgeStyle style) {
-    RECT area = to_rect(rect);
+    const RECT area = scale_.to_device(rect);
+    const int thickness = scale_.to_device(1);
     switch (style) {
         case moonleaf::EdgeStyle::Frame:
-            ::DrawEdge(dc_of(surface), &area, EDGE_BUMP, BF_RECT);
+            draw_edge(dc_of(surface), area, EDGE_BUMP, BF_RECT, thickness);
             break;
         case moonleaf::EdgeStyle::ButtonAtRest:
-            ::DrawEdge(dc_of(surface), &area, BDR_RAISEDINNER, BF_RECT | BF_FLAT);
+            draw_edge(dc_of(surface), area, BDR_RAISEDINNER, BF_RECT | BF_FLAT, thickness);
             break;
         case moonleaf::EdgeStyle::ButtonPressed:
-            ::DrawEdge(dc_of(surface), &area, BDR_SUNKENOUTER, BF_RECT);
+            draw_edge(dc_of(surface), area, BDR_SUNKENOUTER, BF_RECT, thickness);
             break;
     }
 }
@@ -190,7 +227,7 @@ void GdiCanvas::edge(moonleaf::Surface surface, const moonleaf::Rect& rect,
 void GdiCanvas::marlett_glyph(moonleaf::Surface surface, const moonleaf::Rect& rect, char glyph,
                               moonleaf::Colour colour) {
     HDC dc = dc_of(surface);
-    RECT area = to_rect(rect);
+    RECT area = scale_.to_device(rect);
     const wchar_t text[2] = {static_cast<wchar_t>(static_cast<unsigned char>(glyph)), L'\0'};
     common::win32::SelectGuard select(dc, marlett_font_.get());
     ::SetBkMode(dc, TRANSPARENT);

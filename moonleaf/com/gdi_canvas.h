@@ -1,5 +1,7 @@
 // The month view's canvas on GDI: one off-screen bitmap per surface (the control and its two
-// selector boxes), composed onto a window or a host's device context.
+// selector boxes), composed onto a window or a host's device context. The bitmaps hold device
+// pixels at the canvas's DPI: every call draws its logical geometry scaled, with fonts of the
+// same scale, so the image stays sharp at any DPI.
 #pragma once
 
 #include <windows.h>
@@ -7,6 +9,7 @@
 #include <array>
 
 #include "common/win32/unique_handle.h"
+#include "moonleaf/com/dpi_scale.h"
 #include "moonleaf/control/canvas.h"
 
 namespace moonleaf_com {
@@ -15,14 +18,19 @@ class GdiCanvas final : public moonleaf::Canvas {
   public:
     GdiCanvas();
 
-    // Recreates the control surface for a new width (its content is drawn afresh afterwards).
+    // Recreates the control surface for a new (logical) width, or every surface and font for a
+    // new DPI; their content is drawn afresh afterwards.
     void set_control_width(int width);
-    // Where the boxes are shown on the control, and which window shows everything.
-    void set_box_positions(const RECT& year_box, const RECT& month_box);
+    void set_dpi(int dpi);
+    const DpiScale& scale() const { return scale_; }
+    // Where the boxes are shown on the control (logical), and which window shows everything.
+    void set_box_positions(const moonleaf::Rect& year_box, const moonleaf::Rect& month_box);
     void set_window(HWND window) { window_ = window; }
+    // The text font at the canvas's DPI, for the lists' combo boxes too.
     HFONT text_font() const { return text_font_.get(); }
 
-    // Paints the control surface with the boxes over it into `target`, scaled to `bounds`.
+    // Paints the control surface with the boxes over it into `target` (device pixels),
+    // stretched only when `bounds` is not the surface's own size.
     void compose(HDC target, const RECT& bounds) const;
 
     void fill_rect(moonleaf::Surface surface, const moonleaf::Rect& rect,
@@ -45,13 +53,15 @@ class GdiCanvas final : public moonleaf::Canvas {
         SIZE size{};
         ~Bitmap();
     };
-    static void create_bitmap(Bitmap& target, int width, int height);
+    void create_bitmap(moonleaf::Surface surface, int width, int height);
     HDC dc_of(moonleaf::Surface surface) const;
     RECT window_rect_of(moonleaf::Surface surface) const;
 
+    DpiScale scale_;
+    int control_width_ = 0;           // logical
     std::array<Bitmap, 3> surfaces_;  // indexed by moonleaf::Surface
-    RECT year_box_{};
-    RECT month_box_{};
+    moonleaf::Rect year_box_{};       // logical
+    moonleaf::Rect month_box_{};
     HWND window_ = nullptr;
     common::win32::UniqueFont text_font_;
     common::win32::UniqueFont marlett_font_;

@@ -237,6 +237,10 @@ class MoonleafObject final : public _Moonleaf,
     void destroy_window();
     HRESULT create_window(HWND parent, const RECT& position);
     void place_windows();
+    // Draws, sizes and places everything at a new DPI of the window (or, before there is a
+    // window, of the screen). False when the DPI is the one already in use.
+    bool apply_dpi(int dpi);
+    moonleaf::Point logical_point(LPARAM lparam) const;
     SIZEL extent_himetric() const;
     void apply_size(SIZE requested_pixels);
 

@@ -11,7 +11,8 @@ constexpr DWORD kMiscStatus = OLEMISC_RECOMPOSEONRESIZE | OLEMISC_CANTLINKINSIDE
                               OLEMISC_INSIDEOUT | OLEMISC_ACTIVATEWHENVISIBLE |
                               OLEMISC_SETCLIENTSITEFIRST;
 
-// HIMETRIC (0.01 mm) and pixels at the screen's resolution.
+// HIMETRIC (0.01 mm) and device pixels at the screen's resolution, the one the container
+// converts with.
 int pixels_per_inch(int axis) {
     common::win32::WindowDc screen(nullptr);
     return ::GetDeviceCaps(screen.get(), axis);
@@ -163,14 +164,18 @@ HRESULT MoonleafObject::GetWindow(HWND* window) {
 HRESULT MoonleafObject::SetObjectRects(LPCRECT position, LPCRECT clip) {
     if (!position) return E_POINTER;
     return barrier([&] {
-        apply_size({position->right - position->left, position->bottom - position->top});
+        const DpiScale& scale = canvas_.scale();
+        apply_size({scale.to_logical(static_cast<int>(position->right - position->left)),
+                    scale.to_logical(static_cast<int>(position->bottom - position->top))});
         if (!window_) return S_OK;
-        ::SetWindowPos(window_.get(), nullptr, position->left, position->top, control_.width(),
-                       control_.height(), SWP_NOZORDER | SWP_NOACTIVATE);
+        const int width = scale.to_device(control_.width());
+        const int height = scale.to_device(control_.height());
+        ::SetWindowPos(window_.get(), nullptr, position->left, position->top, width, height,
+                       SWP_NOZORDER | SWP_NOACTIVATE);
         // Only the part inside the clip rectangle may show (the container scrolled or covers
         // the rest); a clip around the whole control needs no region.
-        const RECT whole{position->left, position->top, position->left + control_.width(),
-                         position->top + control_.height()};
+        const RECT whole{position->left, position->top, position->left + width,
+                         position->top + height};
         RECT visible{};
         if (!clip || (::IntersectRect(&visible, &whole, clip) && ::EqualRect(&visible, &whole))) {
             ::SetWindowRgn(window_.get(), nullptr, TRUE);
@@ -184,6 +189,7 @@ HRESULT MoonleafObject::SetObjectRects(LPCRECT position, LPCRECT clip) {
     });
 }
 
+// `requested` is in logical pixels.
 void MoonleafObject::apply_size(SIZE requested) {
     const int width = moonleaf::resized_width(requested.cx);
     if (width != control_.width()) canvas_.set_control_width(width);
@@ -191,19 +197,24 @@ void MoonleafObject::apply_size(SIZE requested) {
     place_windows();
 }
 
+// The control's size in device pixels at its DPI, so that a container that converts the
+// extent at the screen's resolution gives the control as much room as it draws on.
 SIZEL MoonleafObject::extent_himetric() const {
-    return {himetric_from_pixels(control_.width(), LOGPIXELSX),
-            himetric_from_pixels(control_.height(), LOGPIXELSY)};
+    const DpiScale& scale = canvas_.scale();
+    return {himetric_from_pixels(scale.to_device(control_.width()), LOGPIXELSX),
+            himetric_from_pixels(scale.to_device(control_.height()), LOGPIXELSY)};
 }
 
 HRESULT MoonleafObject::SetExtent(DWORD aspect, SIZEL* size) {
     if (aspect != DVASPECT_CONTENT) return DV_E_DVASPECT;
     if (!size) return E_POINTER;
     return barrier([&] {
-        apply_size({pixels_from_himetric(size->cx, LOGPIXELSX),
-                    pixels_from_himetric(size->cy, LOGPIXELSY)});
+        const DpiScale& scale = canvas_.scale();
+        apply_size({scale.to_logical(pixels_from_himetric(size->cx, LOGPIXELSX)),
+                    scale.to_logical(pixels_from_himetric(size->cy, LOGPIXELSY))});
         if (window_)
-            ::SetWindowPos(window_.get(), nullptr, 0, 0, control_.width(), control_.height(),
+            ::SetWindowPos(window_.get(), nullptr, 0, 0, scale.to_device(control_.width()),
+                           scale.to_device(control_.height()),
                            SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
         return S_OK;
     });
@@ -265,7 +276,8 @@ HRESULT MoonleafObject::Draw(DWORD aspect, LONG, void*, DVTARGETDEVICE*, HDC, HD
                              ULONG_PTR) {
     if (aspect != DVASPECT_CONTENT) return DV_E_DVASPECT;
     if (!dc) return E_INVALIDARG;
-    RECT area{0, 0, control_.width(), control_.height()};
+    const DpiScale& scale = canvas_.scale();
+    RECT area{0, 0, scale.to_device(control_.width()), scale.to_device(control_.height())};
     if (bounds) area = {bounds->left, bounds->top, bounds->right, bounds->bottom};
     return barrier([&] {
         canvas_.compose(dc, area);
