@@ -3,8 +3,6 @@
 #include <exdisp.h>
 #include <windowsx.h>
 
-#include <algorithm>
-
 #include "common/win32/com_ptr.h"
 #include "common/win32/wide_text.h"
 #include "tockly/win32/ui/picture.h"
