@@ -3,44 +3,16 @@
 // build/release/bench/tick_bench
 #include <benchmark/benchmark.h>
 
-#include "tockly/platform/fakes/fake_clock.h"
-#include "tockly/platform/fakes/fake_events.h"
-#include "tockly/platform/fakes/fake_player.h"
-#include "tockly/platform/fakes/fake_popup_window_service.h"
-#include "tockly/platform/fakes/fake_services.h"
-#include "tockly/platform/fakes/fake_shell_services.h"
-#include "tockly/shell/tockly_app.h"
+#include "tests/tockly/app_harness.h"
 
 namespace {
 
 using namespace tockly;
 
 void BM_Timer1_Timer_AllSlotsNoneDue(benchmark::State& state) {
-    platform::FakeClock clock;
-    platform::FakeEventQueue queue(clock);
-    platform::FakePlayer player1(clock, queue);
-    platform::FakePlayer player2(clock, queue);
-    platform::FakeWaveVolume volume;
-    platform::FakePower power;
-    platform::FakeFileSystem files;
-    platform::FakeMessageBox message_box;
-    platform::FakeMessagePump pump(clock, queue);
-    platform::FakeKeyboard keyboard;
-    platform::FakeCalendarControl calendar;
-    platform::FakeScreen screen;
-    platform::FakeRegistry registry;
-    platform::FakeSingleInstance single_instance;
-    platform::FakeWebBrowser browser;
-    platform::FakeKeyboardHook keyboard_hook;
-    platform::FakePopupWindowService popup_window;
-    platform::FakeFileDialog dialog;
-    platform::FakeHttp http;
-    platform::FakeSystemTime system_time;
-    platform::FakeCalendarControl Moonleaf2;
-    shell::TocklyApp app({clock,           player1,  player2,       volume,       power,  files,
-                          message_box,     pump,     keyboard,      calendar,     screen, registry,
-                          single_instance, browser,  keyboard_hook, popup_window, dialog, http,
-                          system_time,     Moonleaf2});
+    // The tests' complete program on fake services.
+    testing::AppHarness harness;
+    shell::TocklyApp& app = harness.app;
     // Every slot on at the current hour but another minute, so each one is read in full.
     for (int i = 0; i < model::kSlotCount; ++i) {
         auto& slot = app.settings.slots[static_cast<size_t>(i)];
@@ -51,11 +23,11 @@ void BM_Timer1_Timer_AllSlotsNoneDue(benchmark::State& state) {
     }
     app.settings.chime.zhengdian.set_value(1);
     app.settings.chime.zhengdian_jiange.set_text("60");
-    clock.set(2026, 12, 7, 12, 0, 30);
+    harness.clock.set(2026, 12, 7, 12, 0, 30);
     for (auto _ : state) {
         app.Timer1_Timer();
     }
-    if (!player1.log.empty()) state.SkipWithError("a reminder fired");
+    if (!harness.player1.log.empty()) state.SkipWithError("a reminder fired");
 }
 BENCHMARK(BM_Timer1_Timer_AllSlotsNoneDue)->Repetitions(5)->ReportAggregatesOnly(true);
 

@@ -13,35 +13,17 @@
 #include "moonleaf/com/moonleaf_ids.h"
 #include "tests/wine/control_host.h"
 #include "tests/wine/memory_property_bag.h"
+#include "tests/wine/moonleaf_calls.h"
 
 namespace moonleaf_test {
 namespace {
 
 using namespace common::win32;
 
-DATE date(int year, int month, int day) {
-    return common::OleDate::from_ymd(year, month, day).serial();
-}
-
-DATE value_of(IDispatch* control) {
-    UniqueVariant value;
-    EXPECT_EQ(S_OK, get_property(control, DISPID_MOONLEAF_VALUE, value.get()));
-    return V_DATE(value.get());
-}
-
 void press_and_release(HWND window, int x, int y) {
     ::SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
     ::SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
     pump_messages();
-}
-
-ComPtr<IUnknown> create_moonleaf() {
-    CLSID clsid{};
-    ComPtr<IUnknown> object;
-    EXPECT_EQ(S_OK, ::CLSIDFromProgID(L"" MOONLEAF_PROGID, &clsid));
-    EXPECT_EQ(S_OK, ::CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown,
-                                       object.put_void()));
-    return object;
 }
 
 TEST(MoonleafEmbedding, PressAndReleaseOnADayCellRaisesClickOnce) {

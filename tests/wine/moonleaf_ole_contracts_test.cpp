@@ -12,21 +12,12 @@
 #include "moonleaf/com/exception_barrier.h"
 #include "moonleaf/com/moonleaf_ids.h"
 #include "tests/wine/control_host.h"
+#include "tests/wine/moonleaf_calls.h"
 
 namespace moonleaf_test {
 namespace {
 
 using namespace common::win32;
-
-DATE date(int year, int month, int day) {
-    return common::OleDate::from_ymd(year, month, day).serial();
-}
-
-DATE value_of(IDispatch* control) {
-    UniqueVariant value;
-    EXPECT_EQ(S_OK, get_property(control, DISPID_MOONLEAF_VALUE, value.get()));
-    return V_DATE(value.get());
-}
 
 void pump_for(DWORD milliseconds) {
     const DWORD start = ::GetTickCount();
@@ -34,15 +25,6 @@ void pump_for(DWORD milliseconds) {
         pump_messages();
         ::Sleep(10);
     }
-}
-
-ComPtr<IUnknown> create_moonleaf() {
-    CLSID clsid{};
-    ComPtr<IUnknown> object;
-    EXPECT_EQ(S_OK, ::CLSIDFromProgID(L"" MOONLEAF_PROGID, &clsid));
-    EXPECT_EQ(S_OK, ::CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown,
-                                       object.put_void()));
-    return object;
 }
 
 // The colour of one pixel of the control's picture.
