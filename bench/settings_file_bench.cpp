@@ -4,9 +4,9 @@
 
 #include <filesystem>
 
-#include "tests/tockly/shell/fake_prompt_placement.h"
+#include "tests/tockly/settings/fake_prompt_placement.h"
 #include "tockly/platform/fakes/fake_services.h"
-#include "tockly/shell/settings_file.h"
+#include "tockly/settings/settings_file.h"
 #include "tools/tockly-sim/real_program_folder.h"
 
 namespace {
@@ -27,13 +27,13 @@ void fill_every_slot(model::ReminderSettings& settings) {
 
 void load_and_save(benchmark::State& state, platform::FileSystem& files) {
     platform::FakeMessageBox boxes;
-    shell::FakePromptPlacement prompt;
+    settings_file::FakePromptPlacement prompt;
     model::ReminderSettings settings;
     fill_every_slot(settings);
-    shell::save_settings(settings, prompt, files, boxes, "Tockly");
+    settings_file::save_settings(settings, prompt, files, boxes, "Tockly");
     for (auto _ : state) {
-        shell::load_settings(settings, prompt, files);
-        shell::save_settings(settings, prompt, files, boxes, "Tockly");
+        settings_file::load_settings(settings, prompt, files);
+        settings_file::save_settings(settings, prompt, files, boxes, "Tockly");
         boxes.shown.clear();
     }
 }

@@ -9,7 +9,7 @@ failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
 twips() { sed -n "s/.*$1 = \([0-9]*\);.*/\1/p" "$header"; }
-prompt_w=$(($(twips kPictureWidth) / 15)) prompt_h=$(($(twips kPictureHeight) / 15))
+prompt_w=$(($(twips kPromptWidthTwips) / 15)) prompt_h=$(($(twips kPromptHeightTwips) / 15))
 [ "$prompt_w" -gt 0 ] && [ "$prompt_h" -gt 0 ] || fail "no picture size in $header"
 
 # picture, width x height at 96 DPI, text area (w x h + x + y), face under the text.

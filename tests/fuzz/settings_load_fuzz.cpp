@@ -4,27 +4,27 @@
 #include <cstdlib>
 #include <string>
 
-#include "tests/tockly/shell/fake_prompt_placement.h"
+#include "tests/tockly/settings/fake_prompt_placement.h"
 #include "tockly/platform/fakes/fake_services.h"
-#include "tockly/shell/settings_fields.h"
-#include "tockly/shell/settings_file.h"
-#include "tockly/shell/settings_storage.h"
+#include "tockly/settings/settings_fields.h"
+#include "tockly/settings/settings_file.h"
+#include "tockly/settings/settings_storage.h"
 
 namespace {
 
-using tockly::shell::SettingsLines;
+using tockly::settings_file::SettingsLines;
 
 struct Loaded {
     tockly::model::ReminderSettings settings;
-    tockly::shell::FakePromptPlacement prompt;
+    tockly::settings_file::FakePromptPlacement prompt;
 
     Loaded() { settings.chime.zhengdian_shengyin_mingxing.add_item("Korvane"); }
     void load(tockly::platform::FileSystem& files) {
-        tockly::shell::load_settings(settings, prompt, files);
+        tockly::settings_file::load_settings(settings, prompt, files);
     }
     SettingsLines lines() {
         SettingsLines lines;
-        for (const auto& field : tockly::shell::settings_fields(settings, prompt))
+        for (const auto& field : tockly::settings_file::settings_fields(settings, prompt))
             lines[static_cast<size_t>(field.line - 1)] = field.write();
         return lines;
     }
@@ -34,12 +34,12 @@ struct Loaded {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     tockly::platform::FakeFileSystem files;
-    const std::string path = tockly::shell::settings_file_path(files.folder);
+    const std::string path = tockly::settings_file::settings_file_path(files.folder);
     files.add_file(path, std::string(reinterpret_cast<const char*>(data), size));
     Loaded loaded;
     loaded.load(files);
     const SettingsLines saved = loaded.lines();
-    if (!tockly::shell::write_settings_file(files, path, saved)) std::abort();
+    if (!tockly::settings_file::write_settings_file(files, path, saved)) std::abort();
 
     const std::string& bytes = files.files.at(path);
     size_t line_ends = 0;

@@ -6,11 +6,11 @@
 #include <string_view>
 
 #include "common/ole_date.h"
-#include "tockly/pages/time_reply.h"
+#include "tockly/internet_time/time_reply.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view reply(reinterpret_cast<const char*>(data), size);
-    const auto when = tockly::pages::parse_time_reply(reply);
+    const auto when = tockly::internet_time::parse_time_reply(reply);
     if (!when) return 0;
     const bool real = when->month >= 1 && when->month <= 12 && when->day >= 1 &&
                       when->day <= common::days_in_month(when->year, when->month) &&
@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     char text[64];
     std::snprintf(text, sizeof text, "%d-%d-%d|%d:%d:%d", when->year, when->month, when->day,
                   when->hour, when->minute, when->second);
-    const auto again = tockly::pages::parse_time_reply(text);
+    const auto again = tockly::internet_time::parse_time_reply(text);
     if (!real || !again || again->year != when->year || again->month != when->month ||
         again->day != when->day || again->hour != when->hour || again->minute != when->minute ||
         again->second != when->second)

@@ -16,7 +16,7 @@
 namespace tockly::testing {
 
 // Records what the engine reports, one line per event.
-struct RecordingObserver : engine::EngineObserver, shell::MainWindowObserver {
+struct RecordingObserver : engine::EngineTap, shell::MainWindowObserver {
     void alarm_fired(int number) override {
         events.push_back("fire slot " + std::to_string(number));
     }
@@ -51,7 +51,7 @@ inline void set_quietly(ui::TextBox& box, std::string text) {
 struct AppHarness {
     AppHarness() {
         clock.set(2026, 12, 7, 8, 0, 0);  // a Monday
-        app.set_observer(&observer);
+        app.add_tap(&observer);
         app.Form1.add_observer(&observer);
     }
 

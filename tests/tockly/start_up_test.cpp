@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app_harness.h"
-#include "tockly/shell/ansi_codec.h"
+#include "tockly/settings/ansi_codec.h"
 
 namespace tockly::testing {
 namespace {
@@ -16,7 +16,7 @@ void write_settings(AppHarness& h, std::initializer_list<std::pair<int, std::str
             if (number == line) text += value;
         text += "\r\n";
     }
-    h.files.add_file(h.files.folder + "\\数据库", shell::utf8_to_ansi(text));
+    h.files.add_file(h.files.folder + "\\数据库", settings_file::utf8_to_ansi(text));
 }
 
 TEST(StartUp, AnotherCopyEndsAtOnceWithNothingReadAndNoIcon) {
@@ -81,7 +81,7 @@ TEST(StartUp, LoadingTheAutoStartOptionWritesTheRunValueAgain) {
     h.files.folder = "D:\\Moved\\Tockly";
     write_settings(h, {{409, "1"}});
     h.app.start_up();
-    const std::pair<std::string, std::string> run_value{shell::kRunKey, "Tockly"};
+    const std::pair<std::string, std::string> run_value{pages::kRunKey, "Tockly"};
     EXPECT_EQ(h.registry.values[run_value], "\"D:\\Moved\\Tockly\\Tockly.exe\"");
 }
 

@@ -10,7 +10,7 @@ using shell::kLeftButtonUp;
 using shell::kRightButtonUp;
 using shell::kTrayMessage;
 
-struct IconRecorder : shell::TrayIconObserver {
+struct IconRecorder : shell::TrayIconService {
     void icon_changed(bool installed, const std::string& tip) override {
         events.push_back((installed ? "icon " : "no icon ") + tip);
     }
@@ -20,7 +20,7 @@ struct IconRecorder : shell::TrayIconObserver {
 
 struct TrayHarness : AppHarness {
     TrayHarness() {
-        app.tray.set_observer(&icon);
+        app.tray.set_icon_service(&icon);
         app.start_up();
     }
     IconRecorder icon;

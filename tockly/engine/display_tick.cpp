@@ -38,7 +38,7 @@ void DisplayTick::Timer2_Timer() {
 
     s_.main.set_Caption(model::program_title(version_) + " " + moment);
     s_.main.set_Tag(moment);
-    s_.prompt.Label1[3].caption = lunar.empty() ? weekday : lunar + " " + weekday;
+    s_.prompt.set_lunar_line(lunar.empty() ? weekday : lunar + " " + weekday);
     s_.main.set_today_text("今天：" + moment);
     nanjieanjian();
 }

@@ -10,7 +10,7 @@
 #include "tockly/platform/clock.h"
 #include "tockly/platform/keyboard.h"
 #include "tockly/sound/announcer.h"
-#include "tockly/windows/prompt_window.h"
+#include "tockly/windows/prompt_display.h"
 
 namespace tockly::engine {
 
@@ -22,7 +22,7 @@ class DisplayTick {
         platform::CalendarControl& Moonleaf1;
         model::ReminderSettings& settings;
         sound::Announcer& announcer;
-        windows::PromptWindow& prompt;
+        windows::PromptDisplay& prompt;
         MainWindowDelegate& main;
     };
     DisplayTick(const Services& services, model::Version version)

@@ -11,7 +11,7 @@
 #include "tockly/platform/file_system.h"
 #include "tockly/sound/announcer.h"
 #include "tockly/sound/sound_system.h"
-#include "tockly/windows/prompt_window.h"
+#include "tockly/windows/prompt_display.h"
 
 namespace tockly::engine {
 
@@ -24,7 +24,7 @@ class Firing {
         model::SharedState& shared;
         sound::SoundSystem& sound;
         sound::Announcer& announcer;
-        windows::PromptWindow& prompt;
+        windows::PromptDisplay& prompt;
     };
     explicit Firing(const Services& services) : s_(services) {}
 
@@ -32,8 +32,6 @@ class Firing {
     void fire_chime();
 
   private:
-    // The user's own file, or the file of the same name in the program folder.
-    void play_custom_file(const std::string& path);
     std::string program_dir() const { return s_.announcer.program_dir(); }
 
     Services s_;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "tockly/engine/day_rule.h"
+#include "tockly/engine/guard_stamp.h"
 #include "tockly/model/text_functions.h"
 
 namespace tockly::engine {
@@ -22,27 +23,20 @@ bool hour_matches(const std::string& hour_text, double hour) {
 }  // namespace
 
 void ReminderTick::refresh_button_and_tray() {
-    windows::PromptWindow& prompt = s_.prompt;
+    windows::PromptDisplay& prompt = s_.prompt;
     if (!s_.shared.shifouguanji().empty()) {
-        prompt.Command1.caption = windows::kCancelShutdownCaption;
-        prompt.Command1.visible = true;
-        prompt.Label2.visible = false;
-    } else if (s_.sound.Mp3Play1.Tag == sound::kCustomTag ||
-               s_.sound.Mp3Play2.Tag == sound::kCustomTag) {
-        prompt.Command1.caption = windows::kStopPlaybackCaption;
-        prompt.Command1.visible = true;
-        prompt.Label2.visible = false;
+        prompt.show_action_button(windows::kCancelShutdownCaption);
+    } else if (s_.sound.custom_file_playing()) {
+        prompt.show_action_button(windows::kStopPlaybackCaption);
     } else {
-        prompt.Command1.visible = false;
-        prompt.Command1.caption = windows::kCancelShutdownCaption;
-        prompt.Label2.visible = true;
+        prompt.show_hint();
         if (!prompt.visible()) prompt.set_Tag(windows::mode::kIdle);
     }
     s_.main.set_tray_prompt_caption(prompt.visible() ? kTrayPromptItemHide : kTrayPromptItemShow);
 }
 
 bool ReminderTick::guard_lets_fire(float clock) const {
-    return !fireGuardTime || std::fabs(clock - *fireGuardTime) > 5;
+    return guard_lets_through(fireGuardTime, clock);
 }
 
 bool ReminderTick::scan_alarms(const Now& now) {
@@ -66,7 +60,7 @@ bool ReminderTick::scan_alarms(const Now& now) {
         if (slot.dingshi_guanji.checked()) s_.shutdown.arm();
         if (!guard_lets_fire(now.clock)) continue;
         fireGuardTime = now.clock;
-        if (observer) observer->alarm_fired(i + 1);
+        taps.tell([i](EngineTap& tap) { tap.alarm_fired(i + 1); });
         s_.firing.fire_alarm(i);
         return true;
     }
@@ -84,7 +78,7 @@ void ReminderTick::check_chime(const Now& now) {
     if (std::floor(share) != share || !in_due_window(now.time, now.phase)) return;
     if (!guard_lets_fire(now.clock)) return;
     fireGuardTime = now.clock;
-    if (observer) observer->chime_fired();
+    taps.tell([](EngineTap& tap) { tap.chime_fired(); });
     s_.firing.fire_chime();
 }
 

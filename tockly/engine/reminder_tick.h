@@ -7,7 +7,7 @@
 
 #include <optional>
 
-#include "tockly/engine/engine_observer.h"
+#include "tockly/engine/engine_tap.h"
 #include "tockly/engine/firing.h"
 #include "tockly/engine/main_window_delegate.h"
 #include "tockly/engine/shutdown.h"
@@ -16,7 +16,7 @@
 #include "tockly/model/time_text.h"
 #include "tockly/platform/clock.h"
 #include "tockly/sound/sound_system.h"
-#include "tockly/windows/prompt_window.h"
+#include "tockly/windows/prompt_display.h"
 
 namespace tockly::engine {
 
@@ -27,7 +27,7 @@ class ReminderTick : public windows::PromptWindowDelegate {
         model::ReminderSettings& settings;
         model::SharedState& shared;
         sound::SoundSystem& sound;
-        windows::PromptWindow& prompt;
+        windows::PromptDisplay& prompt;
         MainWindowDelegate& main;
         Shutdown& shutdown;
         Firing& firing;
@@ -40,7 +40,7 @@ class ReminderTick : public windows::PromptWindowDelegate {
     // Moment of the last alarm or chime firing; nothing for never, so that a firing at
     // midnight (stamp 0) still guards the seconds after it.
     std::optional<float> fireGuardTime;
-    EngineObserver* observer = nullptr;
+    ui::Taps<EngineTap> taps;
 
   private:
     struct Now {

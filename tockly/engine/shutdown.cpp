@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "tockly/engine/guard_stamp.h"
+
 namespace tockly::engine {
 
 void Shutdown::arm() {
@@ -11,7 +13,7 @@ void Shutdown::arm() {
 
 void Shutdown::warn(std::optional<float>& stamp, const char* kind) {
     const float now = s_.clock.seconds_since_midnight();
-    if (!stamp || std::fabs(now - *stamp) > 5) {
+    if (guard_lets_through(stamp, now)) {
         stamp = now;
         s_.announcer.bofang_shijian(kind);
     }
@@ -29,8 +31,8 @@ void Shutdown::countdown_step() {
         warn(warnGuardTime1m, sound::announce::kOneMinuteLeft);
     } else if (elapsed >= 166 && elapsed < 170) {
         warn(warnGuardTime13s, sound::announce::kThirteenSecondsLeft);
-    } else if (elapsed > 80000) {
-        start -= 86400;  // midnight passed since the start
+    } else {
+        start = model::countdown_start_seen_from(start, now);
     }
 }
 

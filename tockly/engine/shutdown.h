@@ -11,7 +11,7 @@
 #include "tockly/platform/clock.h"
 #include "tockly/platform/power.h"
 #include "tockly/sound/announcer.h"
-#include "tockly/windows/prompt_window.h"
+#include "tockly/windows/prompt_display.h"
 
 namespace tockly::engine {
 
@@ -22,7 +22,7 @@ class Shutdown : public sound::FinalWarningListener {
         platform::Power& power;
         model::SharedState& shared;
         sound::Announcer& announcer;
-        windows::PromptWindow& prompt;
+        windows::PromptDisplay& prompt;
         MainWindowDelegate& main;
     };
     explicit Shutdown(const Services& services) : s_(services) {}

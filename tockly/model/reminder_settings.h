@@ -8,6 +8,7 @@
 #include <array>
 #include <string>
 
+#include "tockly/model/prompt_window_limits.h"
 #include "tockly/ui/controls.h"
 
 namespace tockly::model {
@@ -67,7 +68,7 @@ struct AppOptions {
     // Announcement hotkey, a position of kHotkeyKeys.
     ui::ListBox rejian;
     // Prompt-window opacity, 255 fully opaque.
-    ui::Slider Slider1{25, 255, 255};
+    ui::Slider Slider1{kMinOpacity, kOpaque, kOpaque};
     // Reminder volume in percent.
     ui::Slider Slider2{1, 100, 100};
 };

@@ -1,10 +1,13 @@
 #pragma once
 
 // The main window's public variables that several subsystems read and write. The shutdown state
-// reports its changes so that observers (the simulator, the tray) can follow it.
+// reports its changes to taps (the simulator, tests).
 
+#include <cmath>
 #include <optional>
 #include <string>
+
+#include "tockly/ui/taps.h"
 
 namespace tockly::model {
 
@@ -12,9 +15,15 @@ inline constexpr const char* kShutdownPending = "准备关机";  // countdown ru
 inline constexpr const char* kShutdownFinal = "真正关机";    // final warning given
 inline constexpr const char* kQuitting = "关闭";
 
-class SharedStateObserver {
+// The countdown's start as seen from `now`: a start more than 80,000 s away was taken before
+// midnight passed, so it lies a day earlier.
+inline double countdown_start_seen_from(double start, double now) {
+    return std::fabs(now - start) > 80000 ? start - 86400 : start;
+}
+
+class SharedStateTap {
   public:
-    virtual ~SharedStateObserver() = default;
+    virtual ~SharedStateTap() = default;
     virtual void shutdown_state_changed(const std::string& state) { (void)state; }
 };
 
@@ -25,9 +34,9 @@ class SharedState {
     void set_shifouguanji(std::string state) {
         if (state == shifouguanji_) return;
         shifouguanji_ = std::move(state);
-        if (observer_) observer_->shutdown_state_changed(shifouguanji_);
+        taps.tell([this](SharedStateTap& tap) { tap.shutdown_state_changed(shifouguanji_); });
     }
-    void set_observer(SharedStateObserver* observer) { observer_ = observer; }
+    ui::Taps<SharedStateTap> taps;
 
     // Seconds since midnight at which the countdown started; nothing before the first one.
     std::optional<double> guanjiyanshi;
@@ -36,7 +45,6 @@ class SharedState {
 
   private:
     std::string shifouguanji_;
-    SharedStateObserver* observer_ = nullptr;
 };
 
 }  // namespace tockly::model

@@ -96,7 +96,7 @@ void ChimePage::Command5_Click() {
     const std::string text = missing.empty()
                                  ? "“" + pack + "”24个报时文件 完整!"
                                  : "“" + pack + "”报时文件 不完整，缺少的报时文件为：" + missing;
-    s_.message_box.show(text, platform::message_box::kOkOnly, s_.host.title());
+    platform::tell(s_.message_box, text, s_.host.title());
 }
 
 std::string ChimePage::pack_clip(int hour) {

@@ -82,7 +82,7 @@ void DateLookupPage::show_picture(int e, const char* picture) {
 }
 
 void DateLookupPage::tell(const std::string& text) {
-    s_.message_box.show(text, platform::message_box::kOkOnly, s_.host.title());
+    platform::tell(s_.message_box, text, s_.host.title());
 }
 
 }  // namespace tockly::pages

@@ -8,8 +8,8 @@
 #include <array>
 #include <string>
 
+#include "tockly/internet_time/time_sync.h"
 #include "tockly/pages/page_host.h"
-#include "tockly/pages/time_sync.h"
 #include "tockly/platform/calendar_control.h"
 #include "tockly/platform/clock.h"
 #include "tockly/platform/file_system.h"
@@ -41,7 +41,7 @@ class DateLookupPage {
         platform::FileSystem& files;
         platform::MessageBox& message_box;
         PageHost& host;
-        TimeSync& time_sync;
+        internet_time::TimeSync& time_sync;
         std::string program_dir;
     };
     explicit DateLookupPage(const Services& services);

@@ -8,8 +8,7 @@ Pages::Pages(const PageServices& s)
       date_chooser(s.settings, s.Moonleaf2, s.clock),
       chime_page({s.settings, preview, s.clock, s.files, s.message_box, s.host,
                   s.announcer.program_dir()}),
-      time_sync({s.http, s.system_time, s.clock, s.message_box, s.host, s.Moonleaf1}, s.time_page),
-      date_lookup({s.Moonleaf1, s.clock, s.files, s.message_box, s.host, time_sync,
+      date_lookup({s.Moonleaf1, s.clock, s.files, s.message_box, s.host, s.time_sync,
                    s.announcer.program_dir()}),
       instructions(instructions_text(), s.announcer, s.host),
       voice_collection(voice_collection_text(), s.announcer, s.host) {}

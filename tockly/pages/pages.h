@@ -1,11 +1,11 @@
 #pragma once
 
 // The main window's pages, built on the same services: the alarm editor with its date chooser,
-// the chime page, the date lookup page with the time synchronisation, the instructions and the
-// voice collection.
+// the chime page, the date lookup page, the instructions and the voice collection.
 
 #include <string>
 
+#include "tockly/internet_time/time_sync.h"
 #include "tockly/model/reminder_settings.h"
 #include "tockly/pages/alarm_editor.h"
 #include "tockly/pages/chime_page.h"
@@ -14,14 +14,11 @@
 #include "tockly/pages/page_host.h"
 #include "tockly/pages/sound_preview.h"
 #include "tockly/pages/text_page.h"
-#include "tockly/pages/time_sync.h"
 #include "tockly/platform/calendar_control.h"
 #include "tockly/platform/clock.h"
 #include "tockly/platform/file_dialog.h"
 #include "tockly/platform/file_system.h"
-#include "tockly/platform/http.h"
 #include "tockly/platform/message_box.h"
-#include "tockly/platform/system_time.h"
 #include "tockly/sound/announcer.h"
 #include "tockly/sound/sound_system.h"
 
@@ -35,13 +32,10 @@ struct PageServices {
     platform::FileSystem& files;
     platform::FileDialog& file_dialog;
     platform::MessageBox& message_box;
-    platform::Http& http;
-    platform::SystemTime& system_time;
     platform::CalendarControl& Moonleaf1;
     platform::CalendarControl& Moonleaf2;
     PageHost& host;
-    // The HTTPS address of the program's time page.
-    std::string time_page;
+    internet_time::TimeSync& time_sync;
 };
 
 class Pages {
@@ -54,7 +48,6 @@ class Pages {
     AlarmEditor alarm_editor;
     DateChooser date_chooser;
     ChimePage chime_page;
-    TimeSync time_sync;
     DateLookupPage date_lookup;
     TextPage instructions;
     TextPage voice_collection;

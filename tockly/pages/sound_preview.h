@@ -28,11 +28,6 @@ class SoundPreview {
     void play_file(const std::string& path);
 
   private:
-    void play_own_file(const std::string& path);
-    // Plays what is loaded; a file that did not open is not played, so the playback volume is
-    // never left on the system without an end of playback to restore it.
-    void start_if_open(int open_result);
-
     sound::SoundSystem& sound_;
     sound::Announcer& announcer_;
     platform::FileDialog& dialog_;

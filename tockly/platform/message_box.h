@@ -20,4 +20,9 @@ class MessageBox {
     virtual int show(const std::string& text, int buttons, const std::string& title) = 0;
 };
 
+// The program's way of telling the user something: the text with an OK button alone.
+inline void tell(MessageBox& boxes, const std::string& text, const std::string& title) {
+    boxes.show(text, message_box::kOkOnly, title);
+}
+
 }  // namespace tockly::platform

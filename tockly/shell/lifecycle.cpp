@@ -1,7 +1,7 @@
 #include "tockly/shell/lifecycle.h"
 
+#include "tockly/settings/settings_file.h"
 #include "tockly/shell/prompt_window_placement.h"
-#include "tockly/shell/settings_file.h"
 #include "tockly/sound/voice_files.h"
 
 namespace tockly::shell {
@@ -39,7 +39,7 @@ bool Lifecycle::start_up() {
     skip_on_failure([&] { s_.settings.fill_fixed_lists(); });
     skip_on_failure([&] {
         PromptWindowPlacement placement(s_.prompt, s_.screen);
-        load_settings(s_.settings, placement, s_.files);
+        settings_file::load_settings(s_.settings, placement, s_.files);
     });
     const auto& options = s_.settings.options.Check3;
     skip_on_failure([&] {

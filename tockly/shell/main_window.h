@@ -15,7 +15,18 @@
 
 namespace tockly::shell {
 
-inline constexpr int kTrayPromptItem = 2;
+// Items of the menu "文件" (wenjian1 elements), which is the tray menu, that do something.
+namespace tray_item {
+inline constexpr int kAnnounceNow = 0;
+inline constexpr int kPromptWindow = 2;
+inline constexpr int kUpgrade = 3;
+inline constexpr int kSettings = 5;
+inline constexpr int kTimeSync = 7;
+inline constexpr int kStopCustom = 9;
+inline constexpr int kNews = 11;
+inline constexpr int kNothing = 12;
+inline constexpr int kExit = 14;
+}  // namespace tray_item
 
 // Window states as the window reports them.
 enum WindowState : short { kNormal = 0, kMinimised = 1, kMaximised = 2 };
@@ -89,7 +100,7 @@ class MainWindow : public engine::MainWindowDelegate {
     void set_Tag(std::string text) override;
     void set_today_text(std::string text) override { today_label.caption = std::move(text); }
     void set_tray_prompt_caption(std::string caption) override {
-        wenjian1[kTrayPromptItem].caption = std::move(caption);
+        wenjian1[tray_item::kPromptWindow].caption = std::move(caption);
     }
     // A close request: with the quit marker "关闭" set the program quits (once), otherwise the
     // close is cancelled and the window minimised, which hides it.
@@ -98,6 +109,7 @@ class MainWindow : public engine::MainWindowDelegate {
     void session_ending();
 
     void add_observer(MainWindowObserver* observer) { observers_.push_back(observer); }
+    void remove_observer(MainWindowObserver* observer) { std::erase(observers_, observer); }
     void set_quit_handler(QuitHandler* handler) { quit_handler_ = handler; }
 
   private:

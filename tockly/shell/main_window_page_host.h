@@ -3,10 +3,11 @@
 #include <string>
 
 #include "tockly/model/version.h"
+#include "tockly/pages/options_host.h"
 #include "tockly/pages/page_host.h"
-#include "tockly/pages/time_sync.h"
 #include "tockly/shell/main_window.h"
-#include "tockly/shell/tray.h"
+#include "tockly/shell/news.h"
+#include "tockly/windows/prompt_window.h"
 
 namespace tockly::shell {
 
@@ -25,14 +26,24 @@ class MainWindowPageHost : public pages::PageHost {
     model::Version version_;
 };
 
-// The tray's "与Internet进行对时(&W)" runs the date lookup page's synchronisation.
-class PagesTimeSync : public TimeSyncAction {
+// What the options page changes beyond its own controls: the prompt window, and the news with
+// the main window's picture panel.
+class MainWindowOptionsHost : public pages::OptionsHost {
   public:
-    explicit PagesTimeSync(pages::TimeSync& time_sync) : time_sync_(time_sync) {}
-    void synchronise_time() override { time_sync_.run(); }
+    MainWindowOptionsHost(MainWindow& form1, windows::PromptWindow& form2, News& news)
+        : form1_(form1), form2_(form2), news_(news) {}
+
+    void set_prompt_opacity(int alpha) override { form2_.touming(alpha); }
+    void set_prompt_topmost(bool topmost) override { form2_.set_topmost(topmost); }
+    void show_news(bool on) override {
+        if (on) news_.show_news();
+        form1_.gg_Picture2.visible = on;
+    }
 
   private:
-    pages::TimeSync& time_sync_;
+    MainWindow& form1_;
+    windows::PromptWindow& form2_;
+    News& news_;
 };
 
 }  // namespace tockly::shell

@@ -1,13 +1,13 @@
 #pragma once
 
 #include "tockly/platform/screen.h"
-#include "tockly/shell/prompt_placement.h"
+#include "tockly/settings/prompt_placement.h"
 #include "tockly/windows/prompt_window.h"
 
 namespace tockly::shell {
 
 // The prompt window model and the screen, as the settings file sees them.
-class PromptWindowPlacement : public PromptPlacement {
+class PromptWindowPlacement : public settings_file::PromptPlacement {
   public:
     PromptWindowPlacement(windows::PromptWindow& window, platform::Screen& screen)
         : window_(window), screen_(screen) {}

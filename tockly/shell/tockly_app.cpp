@@ -1,7 +1,7 @@
 #include "tockly/shell/tockly_app.h"
 
+#include "tockly/settings/settings_file.h"
 #include "tockly/shell/prompt_window_placement.h"
-#include "tockly/shell/settings_file.h"
 #include "tockly/shell/site.h"
 #include "tockly/sound/voice_files.h"
 
@@ -19,15 +19,18 @@ TocklyApp::TocklyApp(const TocklyServices& s, model::Version version)
       display_tick({s.clock, s.keyboard, s.Moonleaf1, settings, announcer, Form2, Form1}, version),
       form_tan(s.screen, s.popup_window),
       news(form_tan),
-      tray({Form1, shared, Form2, announcer, s.web_browser, news}),
-      options_page({settings.options, Form1, Form2, announcer, s.registry, s.files, news}),
+      time_sync({s.http, s.system_time, s.clock, s.message_box, s.Moonleaf1,
+                 model::program_title(version)},
+                site::time_page()),
+      tray({Form1, shared, Form2, announcer, s.web_browser, news, time_sync}),
+      page_host(Form1, version),
+      options_host(Form1, Form2, news),
+      options_page({settings.options, page_host, options_host, announcer, s.registry, s.files}),
       lifecycle({Form1, settings, sound, Form2, tray, s.clock, s.files, s.screen, s.Moonleaf1,
                  s.single_instance, s.keyboard_hook},
                 version),
-      page_host(Form1, version),
-      pages({settings, sound, announcer, s.clock, s.files, s.file_dialog, s.message_box, s.http,
-             s.system_time, s.Moonleaf1, s.Moonleaf2, page_host, site::time_page()}),
-      tray_time_sync(pages.time_sync),
+      pages({settings, sound, announcer, s.clock, s.files, s.file_dialog, s.message_box,
+             s.Moonleaf1, s.Moonleaf2, page_host, time_sync}),
       version_(version) {
     // Every connection between the objects is made here, and only here.
     sound.Mp3Play1.set_end_listener(&announcer);
@@ -44,7 +47,6 @@ TocklyApp::TocklyApp(const TocklyServices& s, model::Version version)
             options_page.Check3_Click(i);
         };
     }
-    tray.set_time_sync(&tray_time_sync);
     connect_pages();
 }
 
@@ -76,15 +78,20 @@ void TocklyApp::connect_pages() {
     chime.zhengdian_mingxing.on_change = [&page] { page.zhengdian_mingxing_Click(); };
 }
 
-void TocklyApp::set_observer(engine::EngineObserver* observer) {
-    shared.set_observer(observer);
-    reminder_tick.observer = observer;
+void TocklyApp::add_tap(engine::EngineTap* tap) {
+    shared.taps.add(tap);
+    reminder_tick.taps.add(tap);
+}
+
+void TocklyApp::remove_tap(engine::EngineTap* tap) {
+    shared.taps.remove(tap);
+    reminder_tick.taps.remove(tap);
 }
 
 void TocklyApp::Command1_Click() {
     PromptWindowPlacement placement(Form2, services.screen);
-    save_settings(settings, placement, services.files, services.message_box,
-                  model::program_title(version_));
+    settings_file::save_settings(settings, placement, services.files, services.message_box,
+                                 model::program_title(version_));
 }
 
 }  // namespace tockly::shell

@@ -4,16 +4,30 @@
 // announcements, the prompt and popup windows, the main window with its tray icon and options
 // page, the two ticks, the shutdown, start-up and quit.
 // The services are injected, so tests, the simulator and the Windows program drive the same
-// object graph; observers see what the engine decides.
+// object graph; taps see what the engine decides.
+//
+// The names a newcomer meets first keep the program's historical names:
+//   Form1      the main window (MainWindow): tab strip, page frames, save button Command1
+//   Form2      the floating prompt window (PromptWindow)
+//   form_tan   the popup window that rises from the task bar (PopupWindow)
+//   Timer1     the 200 ms reminder tick (ReminderTick::Timer1_Timer)
+//   Timer2     the 200 ms display tick: caption, tray tip, hotkey (DisplayTick::Timer2_Timer)
+//   Mp3Play1/2 the two players: alarms and announcements, previews
+//   Moonleaf1/2 the calendars of the date lookup page and of the alarm date chooser
+//   wenjian1   the items of the menu "文件", which is the tray menu
+//   Check3     the options page's check boxes; Slider1 opacity, Slider2 volume
+//   shifouguanji, guanjiyanshi, shifouguanbi  shutdown state, countdown start, quit marker
 
 #include "tockly/engine/display_tick.h"
-#include "tockly/engine/engine_observer.h"
+#include "tockly/engine/engine_tap.h"
 #include "tockly/engine/firing.h"
 #include "tockly/engine/reminder_tick.h"
 #include "tockly/engine/shutdown.h"
+#include "tockly/internet_time/time_sync.h"
 #include "tockly/model/reminder_settings.h"
 #include "tockly/model/shared_state.h"
 #include "tockly/model/version.h"
+#include "tockly/pages/options_page.h"
 #include "tockly/pages/pages.h"
 #include "tockly/platform/calendar_control.h"
 #include "tockly/platform/clock.h"
@@ -36,7 +50,6 @@
 #include "tockly/shell/main_window.h"
 #include "tockly/shell/main_window_page_host.h"
 #include "tockly/shell/news.h"
-#include "tockly/shell/options_page.h"
 #include "tockly/shell/tray.h"
 #include "tockly/sound/announcer.h"
 #include "tockly/sound/sound_system.h"
@@ -62,7 +75,7 @@ struct TocklyServices {
     platform::WebBrowser& web_browser;
     platform::KeyboardHook& keyboard_hook;
     // The popup window's real window, as the Win32 view provides it.
-    windows::PopupWindowService& popup_window;
+    platform::PopupWindowService& popup_window;
     platform::FileDialog& file_dialog;
     platform::Http& http;
     platform::SystemTime& system_time;
@@ -80,7 +93,9 @@ class TocklyApp {
     void Timer2_Timer() { display_tick.Timer2_Timer(); }
     void bofang_shijian(const std::string& xiang) { announcer.bofang_shijian(xiang); }
 
-    void set_observer(engine::EngineObserver* observer);
+    // Follows the engine's decisions and the shutdown state.
+    void add_tap(engine::EngineTap* tap);
+    void remove_tap(engine::EngineTap* tap);
 
     // Start-up as the main window's creation runs it; false when another copy already runs.
     bool start_up() { return lifecycle.start_up(); }
@@ -100,12 +115,13 @@ class TocklyApp {
     engine::DisplayTick display_tick;
     windows::PopupWindow form_tan;
     News news;
+    internet_time::TimeSync time_sync;
     Tray tray;
-    OptionsPage options_page;
-    Lifecycle lifecycle;
     MainWindowPageHost page_host;
+    MainWindowOptionsHost options_host;
+    pages::OptionsPage options_page;
+    Lifecycle lifecycle;
     pages::Pages pages;
-    PagesTimeSync tray_time_sync;
 
   private:
     // Every change of a page's controls, by the user or by the settings file, runs the page's

@@ -7,18 +7,18 @@ namespace tockly::shell {
 void Tray::install() {
     installed_ = true;
     tip_ = s_.main.Tag();
-    if (observer_) observer_->icon_changed(true, tip_);
+    if (icon_) icon_->icon_changed(true, tip_);
 }
 
 void Tray::remove() {
     if (!installed_) return;
     installed_ = false;
-    if (observer_) observer_->icon_changed(false, tip_);
+    if (icon_) icon_->icon_changed(false, tip_);
 }
 
 void Tray::tip_changed(const std::string& tip) {
     tip_ = tip;
-    if (installed_ && observer_) observer_->icon_changed(true, tip_);
+    if (installed_ && icon_) icon_->icon_changed(true, tip_);
 }
 
 bool Tray::handle_message(int message, int mouse_event) {
@@ -29,7 +29,7 @@ bool Tray::handle_message(int message, int mouse_event) {
         return true;
     }
     if (mouse_event == kRightButtonUp) {
-        if (observer_) observer_->menu_requested();
+        if (icon_) icon_->menu_requested();
         return true;
     }
     return false;
@@ -53,7 +53,7 @@ void Tray::wenjian1_Click(int index) {
             s_.main.restore();
             break;
         case tray_item::kTimeSync:
-            if (time_sync_) time_sync_->synchronise_time();
+            s_.time_sync.run();
             break;
         case tray_item::kStopCustom:
             s_.announcer.bofang_shijian(sound::announce::kCustomCancelled);

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "tockly/internet_time/time_sync.h"
 #include "tockly/platform/web_browser.h"
 #include "tockly/shell/main_window.h"
 #include "tockly/shell/news.h"
@@ -18,23 +19,10 @@ inline constexpr int kTrayMessage = 2025;
 inline constexpr int kLeftButtonUp = 514;
 inline constexpr int kRightButtonUp = 517;
 
-// Tray menu items (wenjian1 elements) that do something.
-namespace tray_item {
-inline constexpr int kAnnounceNow = 0;
-inline constexpr int kPromptWindow = 2;
-inline constexpr int kUpgrade = 3;
-inline constexpr int kSettings = 5;
-inline constexpr int kTimeSync = 7;
-inline constexpr int kStopCustom = 9;
-inline constexpr int kNews = 11;
-inline constexpr int kNothing = 12;
-inline constexpr int kExit = 14;
-}  // namespace tray_item
-
-// What the Win32 view does with the icon.
-class TrayIconObserver {
+// What the Win32 view does with the icon when the model asks.
+class TrayIconService {
   public:
-    virtual ~TrayIconObserver() = default;
+    virtual ~TrayIconService() = default;
     // The icon was added (`installed`) or removed; its tip is `tip`.
     virtual void icon_changed(bool installed, const std::string& tip) {
         (void)installed;
@@ -42,13 +30,6 @@ class TrayIconObserver {
     }
     // Make the main window the foreground window, then pop up the menu at the mouse.
     virtual void menu_requested() {}
-};
-
-// The one menu action that lives on a page: the date lookup page's time synchronisation.
-class TimeSyncAction {
-  public:
-    virtual ~TimeSyncAction() = default;
-    virtual void synchronise_time() = 0;
 };
 
 class Tray : public MainWindowObserver {
@@ -60,6 +41,7 @@ class Tray : public MainWindowObserver {
         sound::Announcer& announcer;
         platform::WebBrowser& browser;
         News& news;
+        internet_time::TimeSync& time_sync;
     };
     explicit Tray(const Services& services) : s_(services) {}
 
@@ -75,8 +57,7 @@ class Tray : public MainWindowObserver {
     // An item of the menu chosen.
     void wenjian1_Click(int index);
 
-    void set_observer(TrayIconObserver* observer) { observer_ = observer; }
-    void set_time_sync(TimeSyncAction* action) { time_sync_ = action; }
+    void set_icon_service(TrayIconService* service) { icon_ = service; }
 
     // The main window's tag is the tip.
     void tip_changed(const std::string& tip) override;
@@ -85,8 +66,7 @@ class Tray : public MainWindowObserver {
     Services s_;
     bool installed_ = false;
     std::string tip_;
-    TrayIconObserver* observer_ = nullptr;
-    TimeSyncAction* time_sync_ = nullptr;
+    TrayIconService* icon_ = nullptr;
 };
 
 }  // namespace tockly::shell

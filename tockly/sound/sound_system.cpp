@@ -55,7 +55,10 @@ void SoundSystem::shezhi_shengyin(const std::string& mode) {
 }
 
 void SoundSystem::tingzhi_shengyin(const std::string& name) {
-    PlayerInstance& player = model::lower_ascii(name) == "mp3play1" ? Mp3Play1 : Mp3Play2;
+    stop(model::lower_ascii(name) == "mp3play1" ? Mp3Play1 : Mp3Play2);
+}
+
+void SoundSystem::stop(PlayerInstance& player) {
     player.component.playerStop();
     const double start = clock_.seconds_since_midnight();
     while (!player.state.empty() && std::fabs(clock_.seconds_since_midnight() - start) <= 1.0) {
@@ -64,13 +67,35 @@ void SoundSystem::tingzhi_shengyin(const std::string& name) {
     huoqu_shengyin();
 }
 
-void SoundSystem::play_clip(const std::string& path) {
-    tingzhi_shengyin("Mp3Play1");
+void SoundSystem::play_on(PlayerInstance& player, const std::string& path) {
+    stop(player);
     // A clip that does not open plays nothing and never reports an end, so the playback volume
     // would stay on the system and the next stop would remember it as the user's own volume.
-    if (Mp3Play1.component.playerOpen(path) != 0) return;
+    if (player.component.playerOpen(path) != 0) return;
     shezhi_shengyin(kVolumePlayback);
-    Mp3Play1.component.playerPlay();
+    player.component.playerPlay();
+}
+
+void SoundSystem::play_reminder_file(PlayerInstance& player, const std::string& path) {
+    player.Tag.clear();
+    play_on(player, path);
+}
+
+void SoundSystem::play_own_file(PlayerInstance& player, const std::string& path,
+                                const std::string& program_dir) {
+    stop(player);
+    const std::string trimmed(model::trim_spaces(path));
+    int result = player.component.playerOpen(trimmed);
+    if (result != 0) {
+        const size_t slash = trimmed.rfind('\\');
+        const std::string name = slash == std::string::npos ? trimmed : trimmed.substr(slash + 1);
+        result = player.component.playerOpen(program_dir + name);
+    }
+    player.Tag.clear();
+    if (result != 0) return;
+    player.Tag = kCustomTag;
+    shezhi_shengyin(kVolumePlayback);
+    player.component.playerPlay();
 }
 
 void SoundSystem::playback_ended() {

@@ -48,7 +48,19 @@ class SoundSystem : public PlaybackEndListener {
     // Stops Mp3Play1, opens `path`, applies the playback volume and plays: the order every
     // reminder sound follows. A clip that does not open stays silent and leaves the system
     // volume as it is.
-    void play_clip(const std::string& path);
+    void play_clip(const std::string& path) { play_on(Mp3Play1, path); }
+    // A reminder's single file on `player` (a built-in sound, a celebrity clip): no
+    // announcement goes on from it, so the player's step is cleared before the stop.
+    void play_reminder_file(PlayerInstance& player, const std::string& path);
+    // The user's own file `path` on `player`, marked "自定义" while it plays. A file whose
+    // folder is gone may have been copied beside the program: the same name in `program_dir`
+    // is tried next. Nothing plays when neither opens.
+    void play_own_file(PlayerInstance& player, const std::string& path,
+                       const std::string& program_dir);
+    // Whether a user's own file plays on either player.
+    bool custom_file_playing() const {
+        return Mp3Play1.Tag == kCustomTag || Mp3Play2.Tag == kCustomTag;
+    }
 
     PlayerInstance Mp3Play1;
     PlayerInstance Mp3Play2;
@@ -60,6 +72,9 @@ class SoundSystem : public PlaybackEndListener {
     void playback_ended() override;
 
   private:
+    void stop(PlayerInstance& player);
+    void play_on(PlayerInstance& player, const std::string& path);
+
     platform::WaveVolume& wave_volume_;
     platform::Clock& clock_;
     platform::MessagePump& pump_;

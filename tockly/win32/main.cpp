@@ -1,5 +1,11 @@
 // Tockly.exe: the user-interface thread initialises COM for the embedded controls, builds the
 // services and the program, and runs the message loop until the program quits.
+//
+// How a model change reaches the screen: the models never call a view; after every input and
+// every timer tick TocklyProgram::sync() runs one pass over the visible views, and each view
+// compares what its model holds with what it showed last and changes only what differs. What the
+// models must have done by the system itself (a tray icon, a popup's region, a sound) they ask
+// of a service interface that a Win32 class carries out.
 #include "tockly/win32/services.h"
 
 #include <commctrl.h>

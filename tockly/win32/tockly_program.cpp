@@ -14,7 +14,7 @@ constexpr UINT kTickMs = 200;
 constexpr model::Version kVersion{TOCKLY_VERSION_MAJOR, TOCKLY_VERSION_MINOR,
                                   TOCKLY_VERSION_REVISION};
 
-shell::TocklyServices core_services(Win32Services& s, windows::PopupWindowService& popup) {
+shell::TocklyServices core_services(Win32Services& s, platform::PopupWindowService& popup) {
     return {s.clock,           s.player1,   s.player2,       s.wave_volume,
             s.power,           s.files,     s.message_box,   s.pump,
             s.keyboard,        s.Moonleaf1, s.screen,        s.registry,
@@ -54,7 +54,7 @@ TocklyProgram::TocklyProgram(Win32Services& services)
 
 void TocklyProgram::create_windows() {
     shell::MainWindow& form1 = app_.Form1;
-    shell::OptionsPage& options = app_.options_page;
+    pages::OptionsPage& options = app_.options_page;
     const auto after_input = [this] { sync(); };
     main_ = std::make_unique<MainWindowView>(
         form1, MainWindowView::Handlers{after_input, [&form1] { form1.Unload(); },
@@ -73,7 +73,7 @@ void TocklyProgram::create_windows() {
                                            app_.tray.wenjian1_Click(element);
                                            sync();
                                        });
-    app_.tray.set_observer(tray_.get());
+    app_.tray.set_icon_service(tray_.get());
 }
 
 bool TocklyProgram::start_up() {
@@ -94,7 +94,7 @@ bool TocklyProgram::start_up() {
 
 void TocklyProgram::build_pages() {
     pages::Pages& p = app_.pages;
-    shell::OptionsPage& options = app_.options_page;
+    pages::OptionsPage& options = app_.options_page;
     build_date_lookup_page(main_->page(shell::page::kDateLookup), p.date_lookup);
     alarm_page_ = std::make_unique<AlarmPageView>(main_->page(shell::page::kAlarms), app_.settings,
                                                   p.alarm_editor, p.chime_page, p.date_chooser);

@@ -3,39 +3,22 @@
 // The popup window (form_tan) as a model: it rises out of the task bar at the bottom right of
 // the screen, ten pixel rows per 10 ms tick, shows a web page in its browser, moves when its
 // title strip is dragged with the left button and frees its window region when it closes. What
-// it needs of the real window it asks of a PopupWindowService.
+// it needs of the real window it asks of a platform::PopupWindowService.
 
 #include <string>
 
+#include "tockly/platform/popup_window_service.h"
 #include "tockly/platform/screen.h"
 #include "tockly/ui/controls.h"
 
 namespace tockly::windows {
-
-// The window operations the popup asks for; the Win32 view carries them out.
-class PopupWindowService {
-  public:
-    virtual ~PopupWindowService() = default;
-    // Moves the window (twips) and puts it above all other windows, size unchanged.
-    virtual void place_topmost(double left_twips, double top_twips) = 0;
-    // Shows only the band of the window from row `top` to `bottom` (pixels, bottom exclusive),
-    // full `width`, and redraws; the window owns the region from then on.
-    virtual void set_region(int width, int top, int bottom) = 0;
-    // Frees the region the window holds.
-    virtual void free_region() = 0;
-    // Starts moving the window with the mouse as a title-bar drag.
-    virtual void begin_title_drag() = 0;
-    // Loads `address` into the embedded browser.
-    virtual void navigate(const std::string& address) = 0;
-    virtual void set_visible(bool visible) = 0;
-};
 
 inline constexpr int kMouseLeftButton = 1;
 inline constexpr int kMouseRightButton = 2;
 
 class PopupWindow {
   public:
-    PopupWindow(platform::Screen& screen, PopupWindowService& service)
+    PopupWindow(platform::Screen& screen, platform::PopupWindowService& service)
         : screen_(screen), service_(service) {}
 
     // Creates the window (when it is not open) and starts its reveal; an open window is left as
@@ -86,7 +69,7 @@ class PopupWindow {
     void show_band();
 
     platform::Screen& screen_;
-    PopupWindowService& service_;
+    platform::PopupWindowService& service_;
     bool open_ = false;
     bool visible_ = false;
     bool timer_enabled_ = false;

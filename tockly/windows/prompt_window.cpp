@@ -22,19 +22,31 @@ PromptWindow::PromptWindow(const Services& services)
 void PromptWindow::set_Tag(std::string mode) {
     if (mode == tag_) return;
     tag_ = std::move(mode);
-    if (observer_) observer_->mode_changed(tag_);
+    taps.tell([this](PromptWindowTap& tap) { tap.mode_changed(tag_); });
 }
 
 void PromptWindow::set_alarm_text(std::string text) {
     if (text == Label1[0].tag) return;
     Label1[0].tag = std::move(text);
-    if (observer_) observer_->message_changed(Label1[0].tag);
+    taps.tell([this](PromptWindowTap& tap) { tap.message_changed(Label1[0].tag); });
+}
+
+void PromptWindow::show_action_button(const char* caption) {
+    Command1.caption = caption;
+    Command1.visible = true;
+    Label2.visible = false;
+}
+
+void PromptWindow::show_hint() {
+    Command1.visible = false;
+    Command1.caption = kCancelShutdownCaption;
+    Label2.visible = true;
 }
 
 void PromptWindow::set_visible(bool visible) {
     if (visible == visible_) return;
     visible_ = visible;
-    if (observer_) observer_->visibility_changed(visible_);
+    taps.tell([this](PromptWindowTap& tap) { tap.visibility_changed(visible_); });
 }
 
 std::string PromptWindow::status_text(const std::string& minutes,
@@ -55,8 +67,7 @@ void PromptWindow::refresh() {
     std::string minutes;
     std::string seconds;
     if (shared_.guanjiyanshi && std::isfinite(*shared_.guanjiyanshi)) {
-        double& start = *shared_.guanjiyanshi;
-        if (std::fabs(start - now) > 80000) start -= 86400;
+        const double start = model::countdown_start_seen_from(*shared_.guanjiyanshi, now);
         double left = std::floor(181 - (now - start));
         left = std::clamp(left, 0.0, 1e9);
         const auto remaining = static_cast<long long>(left);
@@ -67,7 +78,7 @@ void PromptWindow::refresh() {
     const std::string status = status_text(minutes, seconds);
     if (status != Label1[0].caption) {
         Label1[0].caption = status;
-        if (observer_) observer_->status_changed(status);
+        taps.tell([&status](PromptWindowTap& tap) { tap.status_changed(status); });
     }
     Label1[0].tooltip = Label1[0].caption;
     Label1[1].caption = model::biaozhungeshi(clock_.time_text());
@@ -98,12 +109,12 @@ void PromptWindow::Command1_Click() {
 }
 
 void PromptWindow::touming(int value) {
-    if (value < 25 || value > 255) value = kOpaque;
+    if (!model::opacity_in_range(value)) value = kOpaque;
     layered_ = true;
     // Applied every time, as the window's layered alpha is: the same value set again is
     // still a call the view makes.
     alpha_ = value;
-    if (observer_) observer_->alpha_set(alpha_);
+    taps.tell([this](PromptWindowTap& tap) { tap.alpha_set(alpha_); });
 }
 
 void PromptWindow::wenjian1_Click(int index) {
@@ -116,7 +127,7 @@ void PromptWindow::wenjian1_Click(int index) {
 void PromptWindow::set_topmost(bool topmost) {
     if (topmost == topmost_) return;
     topmost_ = topmost;
-    if (observer_) observer_->layer_changed(topmost_);
+    taps.tell([this](PromptWindowTap& tap) { tap.layer_changed(topmost_); });
 }
 
 void PromptWindow::shangceng_Click(int element) {

@@ -3,7 +3,7 @@
 // The floating prompt window as a model: what it shows (status, time, date and lunar lines),
 // its action button, transparency, layer and position. The reminder engine puts it into a
 // display mode; its own 200 ms refresh renders that mode. The Win32 view copies this state to
-// the screen and forwards clicks; observers learn about every visible change.
+// the screen and forwards clicks; taps learn about every visible change.
 
 #include <array>
 #include <string>
@@ -14,26 +14,17 @@
 #include "tockly/sound/announcer.h"
 #include "tockly/sound/sound_system.h"
 #include "tockly/ui/controls.h"
+#include "tockly/ui/taps.h"
+#include "tockly/windows/prompt_display.h"
 
 namespace tockly::windows {
 
-// Display modes (the window's Tag); an alarm's mode is "定时" followed by its number.
-namespace mode {
-inline constexpr const char* kIdle = "现在时间";
-inline constexpr const char* kChime = "整点报时";
-inline constexpr const char* kAlarmPrefix = "定时";
-inline constexpr const char* kCountdown = "剩余3分钟";
-}  // namespace mode
-
-inline constexpr const char* kCancelShutdownCaption = "点击取消关机";
-inline constexpr const char* kStopPlaybackCaption = "点击停止播放";
-inline constexpr int kOpaque = 255;
 // Entries 0-9 of the context menu's transparency list; entry 10 is a separator.
 inline constexpr int kTransparencySteps = 10;
 
-class PromptWindowObserver {
+class PromptWindowTap {
   public:
-    virtual ~PromptWindowObserver() = default;
+    virtual ~PromptWindowTap() = default;
     virtual void mode_changed(const std::string& mode) { (void)mode; }
     virtual void message_changed(const std::string& message) { (void)message; }
     virtual void status_changed(const std::string& status) { (void)status; }
@@ -42,15 +33,7 @@ class PromptWindowObserver {
     virtual void layer_changed(bool topmost) { (void)topmost; }
 };
 
-// What the prompt window asks of the main window.
-class PromptWindowDelegate {
-  public:
-    virtual ~PromptWindowDelegate() = default;
-    // Runs the reminder tick once, so that the button reflects an action at once.
-    virtual void run_reminder_tick() = 0;
-};
-
-class PromptWindow {
+class PromptWindow : public PromptDisplay {
   public:
     struct Services {
         platform::Clock& clock;
@@ -63,11 +46,14 @@ class PromptWindow {
 
     // Display mode.
     const std::string& Tag() const { return tag_; }
-    void set_Tag(std::string mode);
+    void set_Tag(std::string mode) override;
     // The fired alarm's prompt text, appended to the status line in the alarm mode (kept in
     // the status line's tag).
     const std::string& alarm_text() const { return Label1[0].tag; }
-    void set_alarm_text(std::string text);
+    void set_alarm_text(std::string text) override;
+    void show_action_button(const char* caption) override;
+    void show_hint() override;
+    void set_lunar_line(std::string text) override { Label1[3].caption = std::move(text); }
 
     // Status, time, date and lunar lines.
     std::array<ui::Label, 4> Label1;
@@ -75,9 +61,9 @@ class PromptWindow {
     ui::Label Label2{"提示：双击可以关闭该提示窗口"};
     ui::Button Command1{kCancelShutdownCaption};
 
-    bool visible() const { return visible_; }
-    void show() { set_visible(true); }
-    void hide() { set_visible(false); }
+    bool visible() const override { return visible_; }
+    void show() override { set_visible(true); }
+    void hide() override { set_visible(false); }
 
     // The window's 200 ms timer.
     void refresh();
@@ -85,7 +71,7 @@ class PromptWindow {
     void close_request();
     void Command1_Click();
     // Constant alpha; values outside 25-255 become 255.
-    void touming(int value);
+    void touming(int value) override;
     // Context menu entry `index` of the transparency list (0-9; 10 is the separator).
     void wenjian1_Click(int index);
     // 0 keeps the window above all others, 1 returns it to the normal layer; the option
@@ -101,15 +87,14 @@ class PromptWindow {
     // Position and size in twips; the size always follows the background picture.
     double Left = 0;
     double Top = 0;
-    double Width = kPictureWidth;
-    double Height = kPictureHeight;
-    double picture_width = kPictureWidth;
-    double picture_height = kPictureHeight;
-    static constexpr double kPictureWidth = 3765;
-    static constexpr double kPictureHeight = 2400;
+    double Width = model::kPromptWidthTwips;
+    double Height = model::kPromptHeightTwips;
+    double picture_width = model::kPromptWidthTwips;
+    double picture_height = model::kPromptHeightTwips;
 
     void set_delegate(PromptWindowDelegate* delegate) { delegate_ = delegate; }
-    void set_observer(PromptWindowObserver* observer) { observer_ = observer; }
+    // Followers of every visible change: the simulator, tests.
+    ui::Taps<PromptWindowTap> taps;
 
   private:
     void set_visible(bool visible);
@@ -125,7 +110,6 @@ class PromptWindow {
     int alpha_ = kOpaque;
     bool layered_ = false;
     bool topmost_ = false;
-    PromptWindowObserver* observer_ = nullptr;
     PromptWindowDelegate* delegate_ = nullptr;
 };
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "tockly/engine/engine_observer.h"
+#include "tockly/engine/engine_tap.h"
 #include "tockly/platform/fakes/fake_player.h"
 #include "tockly/shell/main_window.h"
 #include "tockly/windows/prompt_window.h"
@@ -11,8 +11,8 @@
 namespace tockly::sim {
 
 // Prints what the engine decides, what the prompt window shows and what the players are told.
-class EngineEventPrinter : public engine::EngineObserver,
-                           public windows::PromptWindowObserver,
+class EngineEventPrinter : public engine::EngineTap,
+                           public windows::PromptWindowTap,
                            public shell::MainWindowObserver,
                            public platform::FakePlayerListener {
   public:

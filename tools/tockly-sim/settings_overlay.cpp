@@ -1,13 +1,13 @@
 #include "tools/tockly-sim/settings_overlay.h"
 
-#include "tockly/shell/settings_storage.h"
+#include "tockly/settings/settings_storage.h"
 
 namespace tockly::sim {
 
 SettingsOverlay::SettingsOverlay(platform::FileSystem& folder,
                                  std::optional<std::string> settings_bytes)
     : folder_(folder),
-      settings_path_(shell::settings_file_path(folder.program_folder())),
+      settings_path_(settings_file::settings_file_path(folder.program_folder())),
       settings_bytes_(std::move(settings_bytes)) {}
 
 bool SettingsOverlay::file_exists(const std::string& path) {

@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
+#include "tockly/settings/settings_file.h"
 #include "tockly/shell/prompt_window_placement.h"
-#include "tockly/shell/settings_file.h"
 #include "tockly/sound/voice_files.h"
 #include "tools/tockly-sim/real_program_folder.h"
 #include "tools/tockly-sim/virtual_program_folder.h"
@@ -62,8 +62,8 @@ Simulation::Simulation(const SimArguments& arguments, std::optional<std::string>
     power_.on_exit = [this](unsigned flags) {
         printer_.print("exitwindows " + std::to_string(flags));
     };
-    app_.set_observer(&events_);
-    app_.Form2.set_observer(&events_);
+    app_.add_tap(&events_);
+    app_.Form2.taps.add(&events_);
     app_.Form1.add_observer(&events_);
 }
 

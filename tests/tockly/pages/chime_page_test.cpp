@@ -46,17 +46,10 @@ TEST_F(ChimePageTest, SwitchEnablesTheChimeControlsButNotThePackOnes) {
 
 TEST_F(ChimePageTest, IntervalIsAWholeNumberOfMinutesOrThirty) {
     const std::pair<const char*, const char*> cases[] = {
-        {"12.7", "12"},
-        {"7.9", "7"},
-        {"5分", "5"},
-        {"0", "30"},
-        {"分钟", "30"},
-        {"", "30"},
-        {"-5", "30"},
-        {"0.5", "30"},
-        {" 45", "45"},
-        {"61", "61"},
-        {"100000000000000000000", "100000000000000000000"}};
+        {"12.7", "12"}, {"1", "1"},   {"7.9", "7"},
+        {"5分", "5"},   {"0", "30"},  {"分钟", "30"},
+        {"", "30"},     {"-5", "30"}, {"0.5", "30"},
+        {" 45", "45"},  {"61", "61"}, {"100000000000000000000", "100000000000000000000"}};
     for (const auto& [typed, kept] : cases) {
         chime.zhengdian_jiange.set_text(typed);
         EXPECT_EQ(chime.zhengdian_jiange.text(), kept) << typed;

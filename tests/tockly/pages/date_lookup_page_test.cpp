@@ -37,7 +37,7 @@ TEST_F(DateLookupTest, ButtonsLightUpUnderTheMouseAndGoBackOverTheBackground) {
     files.add_file(clip(pages::kPictureHover));
     files.add_file(clip(pages::kPicturePressed));
     pages::DateLookupPage lit(
-        {calendar, clock, files, message_box, app.page_host, pages.time_sync, "C:\\Tockly\\"});
+        {calendar, clock, files, message_box, app.page_host, app.time_sync, "C:\\Tockly\\"});
     const auto picture = [&](int e) { return lit.anniu1_Picture1[static_cast<size_t>(e)].picture; };
     EXPECT_EQ(picture(0), clip(pages::kPictureNormal));
     EXPECT_EQ(lit.anniu1[button::kTimeSync].fore_color, ui::kRed);
@@ -126,7 +126,7 @@ TEST_F(DateLookupTest, TimeSyncReportsAFailedFetchAndAClockThatCannotBeSet) {
     calendar.value = OleDate::from_ymd(2000, 1, 1);
     page.anniu1_Click(button::kTimeSync);
     const std::string told = messages().back();
-    EXPECT_EQ(told, pages::clock_not_set_message({2010, 4, 5, 11, 42, 51}));
+    EXPECT_EQ(told, internet_time::clock_not_set_message({2010, 4, 5, 11, 42, 51}));
     EXPECT_NE(told.find("管理员权限"), std::string::npos);
     EXPECT_NE(told.find("2010-4-5 11:42:51"), std::string::npos);
     EXPECT_EQ(calendar.value, OleDate::from_ymd(2000, 1, 1));

@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "tests/tockly/pages/pages_harness.h"
-#include "tockly/shell/ansi_codec.h"
+#include "tockly/settings/ansi_codec.h"
+#include "tockly/settings/settings_file.h"
+#include "tockly/settings/settings_lines.h"
 #include "tockly/shell/prompt_window_placement.h"
-#include "tockly/shell/settings_file.h"
-#include "tockly/shell/settings_lines.h"
 
 namespace tockly::testing {
 namespace {
@@ -14,13 +14,13 @@ namespace {
 struct SettingsThroughPagesTest : ::testing::Test, PagesHarness {
     // A file of "0" lines except the ones given (line number from 1 -> text).
     void load(std::initializer_list<std::pair<int, std::string>> changes) {
-        shell::SettingsLines lines;
+        settings_file::SettingsLines lines;
         lines.fill("0");
         for (const auto& [line, text] : changes) lines[static_cast<size_t>(line - 1)] = text;
         files.add_file("C:\\Tockly\\数据库",
-                       shell::utf8_to_ansi(shell::join_settings_lines(lines)));
+                       settings_file::utf8_to_ansi(settings_file::join_settings_lines(lines)));
         shell::PromptWindowPlacement placement(app.Form2, screen);
-        shell::load_settings(app.settings, placement, files);
+        settings_file::load_settings(app.settings, placement, files);
     }
 };
 

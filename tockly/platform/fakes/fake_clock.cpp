@@ -3,16 +3,16 @@
 #include <charconv>
 #include <cmath>
 
-#include "tockly/model/text_functions.h"
-
 namespace tockly::platform {
 
 namespace {
 
 constexpr std::int64_t kMsPerDay = 86'400'000;
 
+// Minutes and seconds as the regional texts write them, "07".
 std::string two_digit(std::int64_t n) {
-    return model::two_digit(std::to_string(n));
+    const std::string digits = std::to_string(n);
+    return digits.size() == 1 ? "0" + digits : digits;
 }
 
 }  // namespace

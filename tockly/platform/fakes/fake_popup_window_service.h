@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "tockly/windows/popup_window.h"
+#include "tockly/platform/popup_window_service.h"
 
 namespace tockly::platform {
 
-class FakePopupWindowService : public windows::PopupWindowService {
+class FakePopupWindowService : public PopupWindowService {
   public:
     void place_topmost(double left, double top) override {
         calls.push_back("place " + std::to_string(static_cast<long>(left)) + " " +

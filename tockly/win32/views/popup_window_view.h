@@ -16,7 +16,7 @@
 
 namespace tockly::win32 {
 
-class PopupWindowView final : public windows::PopupWindowService {
+class PopupWindowView final : public platform::PopupWindowService {
   public:
     struct Handlers {
         // One step of the reveal; false once the window stands whole.

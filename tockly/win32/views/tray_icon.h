@@ -14,7 +14,7 @@
 
 namespace tockly::win32 {
 
-class TrayIcon final : public shell::TrayIconObserver {
+class TrayIcon final : public shell::TrayIconService {
   public:
     // `menu_chosen` gets the element (0-14) of the menu item chosen.
     TrayIcon(HWND owner, HICON icon, const std::array<ui::MenuItem, 15>& menu,

@@ -1,0 +1,78 @@
+#include "tockly/pages/options_page.h"
+
+#include "tockly/model/number_text.h"
+#include "tockly/sound/voice_files.h"
+
+namespace tockly::pages {
+
+namespace option = model::option;
+
+namespace {
+
+constexpr const char* kKeyHeld = "按下";
+constexpr const char* kKeyReleased = "抬起";
+
+}  // namespace
+
+std::string OptionsPage::auto_start_command() const {
+    return "\"" + sound::programDir(s_.files) + kExecutableName + "\"";
+}
+
+void OptionsPage::Check3_Click(int index) {
+    if (index < 0 || index >= static_cast<int>(s_.options.Check3.size())) return;
+    ui::CheckBox& box = s_.options.Check3[static_cast<size_t>(index)];
+    switch (index) {
+        case option::kAutoStart:
+            // Registry failures are not reported: the box keeps the user's choice.
+            if (box.checked()) {
+                s_.registry.create_key(kRunKey);
+                s_.registry.set_string_value(kRunKey, kRunValue, auto_start_command());
+            } else {
+                s_.registry.delete_value(kRunKey, kRunValue);
+            }
+            break;
+        case option::kHotkeyActive:
+            s_.options.rejian.enabled = box.checked();
+            break;
+        case option::kTransparency:
+        case option::kChimeVolume:
+            box.set_value(1);  // these adjustments cannot be switched off
+            break;
+        case option::kPromptOnTop:
+            s_.effects.set_prompt_topmost(box.checked());
+            break;
+        case option::kShowNews:
+            s_.effects.show_news(box.checked());
+            break;
+        default:  // read at start-up only
+            break;
+    }
+}
+
+void OptionsPage::Slider1_Scroll() {
+    s_.effects.set_prompt_opacity(s_.options.Slider1.value());
+}
+
+void OptionsPage::rejian_KeyDown() {
+    ui::ListBox& list = s_.options.rejian;
+    if (list.tag.ends_with(kKeyHeld)) {
+        list.set_list_index(static_cast<int>(model::numeric_value(list.tag)));
+    } else {
+        list.tag = std::to_string(list.list_index()) + kKeyHeld;
+    }
+}
+
+void OptionsPage::rejian_KeyUp() {
+    ui::ListBox& list = s_.options.rejian;
+    // A release without a press before it (the focus came with the key held) knows no choice
+    // to go back to.
+    if (!list.tag.empty()) list.set_list_index(static_cast<int>(model::numeric_value(list.tag)));
+    list.tag = std::to_string(list.list_index()) + kKeyReleased;
+}
+
+void OptionsPage::background_DblClick() {
+    if (s_.host.reminder_timer_running())
+        s_.announcer.bofang_shijian(sound::announce::kCurrentTime);
+}
+
+}  // namespace tockly::pages
