@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# tockly-site as a user starts it: bad arguments are refused, a free port is served, and
-# SIGTERM ends it cleanly.   site_command.sh TOCKLY-SITE
+# tockly-site as a user starts it: --help explains the options, bad arguments are refused, a
+# free port is served, and SIGTERM ends it cleanly.   site_command.sh TOCKLY-SITE
 set -u
 site=$1
 failures=0
@@ -10,6 +10,11 @@ for arguments in "--port" "--port 70000" "--port 8x" "--colour blue"; do
   # shellcheck disable=SC2086
   timeout --kill-after=2 5 "$site" $arguments 2>/dev/null
   [ $? -eq 2 ] || fail "tockly-site $arguments did not exit with 2"
+done
+help=$(timeout --kill-after=2 5 "$site" --help)
+[ $? -eq 0 ] || fail "tockly-site --help did not exit with 0"
+for option in "--address" "--port"; do
+  echo "$help" | grep -q -- "^  $option " || fail "tockly-site --help does not explain $option: $help"
 done
 timeout --kill-after=2 5 "$site" --address 256.1.1.1 --port 0 2>/dev/null
 [ $? -eq 1 ] || fail "an unusable address did not exit with 1"

@@ -64,8 +64,9 @@ TEST(Answer, RoutesTheThreePagesAndRefusesTheRest) {
 }
 
 TEST(ParseRequestHead, AcceptsWellFormedHeadsOnly) {
+    using namespace std::literals;
     const struct {
-        const char* head;
+        std::string_view head;
         int status;
         const char* path;
     } cases[] = {
@@ -84,6 +85,19 @@ TEST(ParseRequestHead, AcceptsWellFormedHeadsOnly) {
         {"GET /time HTTP/1.1\r\nHost a\r\n\r\n", 400, ""},
         {"GET /time HTTP/1.1\r\nHost: a\r\n folded\r\n\r\n", 400, ""},
         {"GET /t\x01me HTTP/1.1\r\nHost: a\r\n\r\n", 400, ""},
+        {"GET http://a:8080/time?now=1 HTTP/1.1\r\nHost: a\r\n\r\n", 0, "/time"},
+        {"HEAD HTTPS://a HTTP/1.0\r\n\r\n", 0, "/"},
+        {"GET http:///time HTTP/1.1\r\nHost: a\r\n\r\n", 400, ""},
+        {"GET ftp://a/time HTTP/1.1\r\nHost: a\r\n\r\n", 400, ""},
+        {"GET /time HTTP/1.1\r\nHost: a\0b\r\n\r\n"sv, 400, ""},
+        {"GET /time HTTP/1.1\r\nHost: a\rX-Other: b\r\n\r\n", 400, ""},
+        {"GET /time HTTP/1.1\r\nHost: a\r\nContent-Length: 007 \r\n\r\n", 0, "/time"},
+        {"GET /time HTTP/1.1\r\nHost: a\r\nContent-Length: -1\r\n\r\n", 400, ""},
+        {"GET /time HTTP/1.1\r\nHost: a\r\nContent-Length: 18446744073709551616\r\n\r\n", 400, ""},
+        {"GET /time HTTP/1.1\r\nHost: a\r\nContent-Length: 5\r\nContent-Length: 5\r\n\r\n", 400,
+         ""},
+        {"GET /time HTTP/1.1\r\nHost: a\r\nContent-Length: 5\r\nTransfer-Encoding: chunked\r\n\r\n",
+         400, ""},
     };
     for (const auto& c : cases) {
         const ParsedRequest parsed = parse_request_head(c.head);

@@ -23,7 +23,8 @@ struct ParsedRequest {
 };
 
 // Parses everything before the blank line: request line and header fields, each ending in
-// CR LF (a bare LF is accepted, as most servers do).
+// CR LF (a bare LF is accepted, as most servers do). The target may be a path or a whole
+// http(s) URL; a body the fields frame doubtfully makes the head malformed.
 ParsedRequest parse_request_head(std::string_view head);
 
 struct Response {

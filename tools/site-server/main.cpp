@@ -1,6 +1,6 @@
 // tockly-site: the program's site on one machine, for a local network or for trying Tockly
 // against a site of one's own.
-//   tockly-site [--address ADDRESS] [--port PORT]
+//   tockly-site [--address ADDRESS] [--port PORT] | --help
 // Serves GET /time, /news and /upgrade until it receives SIGINT or SIGTERM.
 
 #include <signal.h>
@@ -30,10 +30,19 @@ tockly::site::LocalTime local_now() {
             local.tm_hour,        local.tm_min,     local.tm_sec};
 }
 
+constexpr const char* kUsage = "用法：tockly-site [--address 地址] [--port 端口]";
+
 int usage(const std::string& problem) {
-    std::cerr << "tockly-site：" << problem
-              << "。用法：tockly-site [--address 地址] [--port 端口]\n";
+    std::cerr << "tockly-site：" << problem << "。" << kUsage << "\n";
     return 2;
+}
+
+int help() {
+    std::cout << kUsage << "\n"
+              << "  --address 地址  监听的 IPv4 或 IPv6 地址，默认 127.0.0.1\n"
+              << "  --port 端口     监听的端口，0 到 65535，默认 8080；0 表示任选一个空闲端口\n"
+              << "提供 GET /time、/news 和 /upgrade，收到 SIGINT 或 SIGTERM 时结束。\n";
+    return 0;
 }
 
 }  // namespace
@@ -42,6 +51,7 @@ int main(int argc, char** argv) {
     tockly::site::ServerOptions options;
     for (int i = 1; i < argc; ++i) {
         const std::string_view name = argv[i];
+        if (name == "--help") return help();
         if (i + 1 >= argc) return usage("参数 " + std::string(name) + " 缺少取值");
         const std::string_view value = argv[++i];
         if (name == "--address") {

@@ -24,6 +24,10 @@ using Clock = std::chrono::steady_clock;
 // resets the connection before the answer has arrived.
 constexpr auto kLinger = std::chrono::milliseconds(1000);
 
+// An accept that fails for want of descriptors or memory leaves the connection waiting and the
+// listener readable: polling it again at once would only spin, so it rests this long.
+constexpr auto kAcceptBackOff = std::chrono::milliseconds(100);
+
 std::string system_error(const std::string& what) {
     return what + ": " + std::strerror(errno);
 }
@@ -36,12 +40,28 @@ std::size_t head_end(const std::string& text) {
                     lf == std::string::npos ? std::string::npos : lf + 2);
 }
 
+// Whom a connection counts against for the per-client limit: an IPv4 address, or the /64 of an
+// IPv6 one, since a single IPv6 host usually has a whole /64 to pick addresses from.
+std::string client_of(const sockaddr_storage& peer) {
+    if (peer.ss_family == AF_INET) {
+        const in_addr& address = reinterpret_cast<const sockaddr_in&>(peer).sin_addr;
+        return std::string(reinterpret_cast<const char*>(&address), sizeof address);
+    }
+    const in6_addr& address = reinterpret_cast<const sockaddr_in6&>(peer).sin6_addr;
+    const char* bytes = reinterpret_cast<const char*>(address.s6_addr);
+    // An IPv4 client on a dual-stack listener is the same client as over IPv4.
+    if (IN6_IS_ADDR_V4MAPPED(&address)) return std::string(bytes + 12, 4);
+    return std::string(bytes, 8);
+}
+
 struct Connection {
     enum class Stage { reading, writing, lingering } stage = Stage::reading;
     int socket = -1;
     std::string input;
     std::string output;
     std::size_t sent = 0;
+    std::string client;
+    Clock::time_point last_active;  // accepted, or last bytes read or written
     Clock::time_point deadline;
 };
 
@@ -56,8 +76,8 @@ class Loop {
     void run() {
         std::vector<pollfd> polled;
         while (true) {
-            polled.assign({{wake_, POLLIN, 0}, {listener_, POLLIN, 0}});
-            if (connections_.size() >= options_.max_connections) polled[1].events = 0;
+            const bool listening = Clock::now() >= listener_rests_until_;
+            polled.assign({{wake_, POLLIN, 0}, {listening ? listener_ : -1, POLLIN, 0}});
             for (const Connection& c : connections_) {
                 const short wanted = c.stage == Connection::Stage::writing ? POLLOUT : POLLIN;
                 polled.push_back({c.socket, wanted, 0});
@@ -65,7 +85,6 @@ class Loop {
             if (::poll(polled.data(), polled.size(), next_timeout_ms()) < 0 && errno != EINTR)
                 return;
             if (polled[0].revents != 0) return;
-            if (polled[1].revents & POLLIN) accept_all();
             auto it = connections_.begin();
             for (std::size_t i = 2; i < polled.size(); ++i) {
                 const auto next = std::next(it);
@@ -75,28 +94,68 @@ class Loop {
                 }
                 it = next;
             }
+            // After the step above, so that making room cannot close a connection it still
+            // has a poll result for.
+            if (polled[1].revents & POLLIN) accept_all();
         }
     }
 
   private:
     int next_timeout_ms() const {
-        if (connections_.empty()) return -1;
         const auto now = Clock::now();
-        auto soonest = connections_.front().deadline;
+        auto soonest =
+            now < listener_rests_until_ ? listener_rests_until_ : Clock::time_point::max();
         for (const Connection& c : connections_) soonest = std::min(soonest, c.deadline);
+        if (soonest == Clock::time_point::max()) return -1;
         const auto wait = std::chrono::duration_cast<std::chrono::milliseconds>(soonest - now);
         return static_cast<int>(std::clamp<long long>(wait.count() + 1, 0, 60000));
     }
 
+    // Bounded, so that a flood of connections cannot keep the loop from the others.
     void accept_all() {
-        while (connections_.size() < options_.max_connections) {
-            const int s = ::accept4(listener_, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
-            if (s < 0) return;  // no more waiting, or out of descriptors until some close
+        for (std::size_t i = 0; i < options_.max_connections; ++i) {
+            sockaddr_storage peer{};
+            socklen_t length = sizeof peer;
+            const int s = ::accept4(listener_, reinterpret_cast<sockaddr*>(&peer), &length,
+                                    SOCK_NONBLOCK | SOCK_CLOEXEC);
+            if (s < 0) {
+                if (errno == EINTR || errno == ECONNABORTED) continue;
+                if (errno != EAGAIN && errno != EWOULDBLOCK)
+                    listener_rests_until_ = Clock::now() + kAcceptBackOff;
+                return;
+            }
             Connection c;
             c.socket = s;
-            c.deadline = Clock::now() + std::chrono::milliseconds(options_.read_timeout_ms);
+            c.client = client_of(peer);
+            make_room_for(c.client);
+            c.last_active = Clock::now();
+            c.deadline = c.last_active + std::chrono::milliseconds(options_.read_timeout_ms);
             connections_.push_back(std::move(c));
         }
+    }
+
+    // A client at its limit loses its own connection idle longest; below it, a full server
+    // loses the one idle longest of all. The newcomer is the likeliest to be a real request.
+    void make_room_for(const std::string& client) {
+        const auto none = connections_.end();
+        auto idlest = none, idlest_of_client = none;
+        std::size_t of_client = 0;
+        const auto keep_idler = [none](auto& kept, auto it) {
+            if (kept == none || it->last_active < kept->last_active) kept = it;
+        };
+        for (auto it = connections_.begin(); it != none; ++it) {
+            keep_idler(idlest, it);
+            if (it->client == client) {
+                ++of_client;
+                keep_idler(idlest_of_client, it);
+            }
+        }
+        const auto victim = of_client >= options_.max_connections_per_client  ? idlest_of_client
+                            : connections_.size() >= options_.max_connections ? idlest
+                                                                              : none;
+        if (victim == none) return;
+        ::close(victim->socket);
+        connections_.erase(victim);
     }
 
     void answer(Connection& c, const std::string& bytes) {
@@ -123,6 +182,7 @@ class Loop {
                     char buffer[4096];
                     const ssize_t n = ::recv(c.socket, buffer, sizeof buffer, 0);
                     if (n > 0) {
+                        c.last_active = Clock::now();
                         c.input.append(buffer, static_cast<std::size_t>(n));
                         if (const std::size_t end = head_end(c.input); end != std::string::npos) {
                             c.input.resize(end);
@@ -150,6 +210,7 @@ class Loop {
                     if (n < 0 && (errno == EAGAIN || errno == EINTR)) return true;
                     if (n <= 0) return false;
                     c.sent += static_cast<std::size_t>(n);
+                    c.last_active = Clock::now();
                     if (c.sent == c.output.size()) {
                         ::shutdown(c.socket, SHUT_WR);
                         c.stage = Connection::Stage::lingering;
@@ -174,6 +235,7 @@ class Loop {
     const ServerOptions& options_;
     const SiteServer::Handler& handler_;
     std::list<Connection> connections_;
+    Clock::time_point listener_rests_until_;
 };
 
 }  // namespace

@@ -22,8 +22,13 @@ struct ServerOptions {
     int port = 8080;                    // 0 picks a free port
     // A client that has not sent its whole request head by then is dropped (408 if it began).
     int read_timeout_ms = 5000;
-    // Connections beyond this are refused until others finish.
+    // A new connection beyond either limit closes the connection that has been idle longest
+    // (among that client's own, for the second), so silent clients cannot lock others out.
     std::size_t max_connections = 1000;
+    // A client is one IPv4 address or one IPv6 /64, what a single host or household has. 64
+    // leaves room for an office of Tockly clients behind one NAT address all setting their
+    // clocks at once, while one client can hold no more than a sixteenth of the connections.
+    std::size_t max_connections_per_client = 64;
 };
 
 class SiteServer {
