@@ -19,7 +19,6 @@ inline constexpr int kCellCount = 37;
 inline constexpr int kRowHeight = 28;
 inline constexpr int kSelectorBoxWidth = 64;
 inline constexpr int kSelectorBoxHeight = 20;
-inline constexpr int kSpinTimerIntervalMs = 100;
 
 // The width a host's requested width becomes: 290 at the least, else 290 plus a whole number
 // of 7-pixel steps, the nearest one (ties to even).

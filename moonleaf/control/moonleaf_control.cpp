@@ -224,14 +224,16 @@ void MoonleafControl::press_selector_box(SelectorList list, Point at) {
     if (at.x > 1 && at.x < 13) {
         draw_arrow_pressed(canvas_, list, kLeftArrowButton, kLeftArrowGlyph, background);
         spin_mode_ = year ? SpinMode::YearDown : SpinMode::MonthDown;
-        host_.set_spin_timer(true);
     } else if (at.x > 38 && at.x < 50) {
         draw_arrow_pressed(canvas_, list, kRightArrowButton, kRightArrowGlyph, background);
         spin_mode_ = year ? SpinMode::YearUp : SpinMode::MonthUp;
-        host_.set_spin_timer(true);
-    } else if (at.x > 50 && at.x < 62) {
-        host_.show_drop_down(list);
+    } else {
+        if (at.x > 50 && at.x < 62) host_.show_drop_down(list);
+        return;
     }
+    // A quick click steps as a held arrow's first step does; the timer only repeats it.
+    spin_ticks_ = 0;
+    if (spin_once()) host_.set_spin_timer(true);
 }
 
 void MoonleafControl::release_selector_box(SelectorList list) {
@@ -241,10 +243,15 @@ void MoonleafControl::release_selector_box(SelectorList list) {
 }
 
 void MoonleafControl::spin_timer_tick() {
-    if (spin_mode_ == SpinMode::None) return;
+    if (spin_mode_ == SpinMode::None || !spin_tick_steps(++spin_ticks_)) return;
+    if (!spin_once()) host_.set_spin_timer(false);
+}
+
+// False when the step reached an end of the lists, where holding on goes no further.
+bool MoonleafControl::spin_once() {
     const SpinStep step = spin_step(spin_mode_, year_label_, month_label_);
-    if (step.stop) host_.set_spin_timer(false);
     move_to(step.year, step.month, properties_.Value.day_of_month());
+    return !step.stop;
 }
 
 // Like a spin step, but a day at a time or a month at a time, within the listed years.

@@ -153,6 +153,7 @@ class MoonleafControl {
     void move_to(int year, int month, int day);
     void press_selector_box(SelectorList list, Point at);
     void release_selector_box(SelectorList list);
+    bool spin_once();
 
     Status redraw_grid();
     Status redraw_title_band();
@@ -176,6 +177,7 @@ class MoonleafControl {
     bool click_pending_ = false;
     int selected_cell_ = -1;
     SpinMode spin_mode_ = SpinMode::None;
+    int spin_ticks_ = 0;  // expiries of the spin timer since the arrow was pressed
     DayArray day_array_{};
     PressTarget press_target_ = PressTarget::None;
     Point press_point_;
