@@ -421,6 +421,25 @@ TEST_F(MoonleafControlTest, HeldArrowKeepsTheMouseUntilItsRelease) {
     EXPECT_EQ(host.clicks, 0);
 }
 
+// With a font of wide digits the boxes grow to the left and the presses follow the arrows.
+TEST(MoonleafControlWideFont, ArrowsAreWhereTheyAreDrawn) {
+    RecordingCanvas canvas;
+    canvas.digit_width = 8;
+    FakeHost host;
+    MoonleafControl control(host, canvas);
+    ASSERT_TRUE(control.init_new().ok());
+    const Rect year_box = control.selector_box(SelectorList::Year);
+    EXPECT_EQ(year_box.width(), 72);
+    EXPECT_EQ(control.selector_box(SelectorList::Month).right, 290 - 6);
+    const Rect arrow = control.header().year.right_arrow;
+    const Point on_arrow{year_box.left + (arrow.left + arrow.right) / 2, year_box.top + 10};
+    control.mouse_down(on_arrow, MouseButton::Left);
+    control.mouse_up(on_arrow, MouseButton::Left);
+    EXPECT_EQ(control.get_Value(), OleDate::from_ymd(2021, 5, 23));
+    const auto pressed = canvas.of_kind(DrawCall::Kind::Edge, Surface::YearBox);
+    EXPECT_EQ(pressed.at(pressed.size() - 4).rect, arrow);  // pressed, then three at rest
+}
+
 TEST_F(MoonleafControlTest, DropDownButtonAndLabelsOpenTheirLists) {
     click_at(at_box(kYearBox, 55, 10));
     click_at(at_box(kMonthBox, 55, 10));
