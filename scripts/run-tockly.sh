@@ -13,6 +13,7 @@ cp "$build/tockly/win32/Tockly.exe" "$build/moonleaf/com/Moonleaf2.ocx" "$run/"
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
   echo "run: starting $run/Tockly.exe on $DISPLAY (quit through the tray menu)"
   export WINEPREFIX=$build/run-prefix
+  "$here/scripts/wine-prefix.sh"
   WINE_TIMEOUT=0 exec "$here/scripts/wine-run.sh" "$run/Tockly.exe"
 fi
 

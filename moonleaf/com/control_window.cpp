@@ -134,9 +134,8 @@ HRESULT MoonleafObject::create_window(HWND parent, const RECT& position) {
 }
 
 void MoonleafObject::place_windows() {
-    const int width = control_.width();
-    const auto year_box = moonleaf::selector_box_rect(width, moonleaf::SelectorList::Year);
-    const auto month_box = moonleaf::selector_box_rect(width, moonleaf::SelectorList::Month);
+    const auto year_box = control_.selector_box(moonleaf::SelectorList::Year);
+    const auto month_box = control_.selector_box(moonleaf::SelectorList::Month);
     canvas_.set_box_positions(year_box, month_box);
     const DpiScale& scale = canvas_.scale();
     for (const auto& [combo, box] :

@@ -94,7 +94,7 @@ void GdiCanvas::set_dpi(int dpi) {
     marlett_font_.reset(create_marlett_font(scale_));
     set_control_width(control_width_);
     for (const auto box : {moonleaf::Surface::YearBox, moonleaf::Surface::MonthBox})
-        create_bitmap(box, moonleaf::kSelectorBoxWidth, moonleaf::kSelectorBoxHeight);
+        create_bitmap(box, moonleaf::kMaximumSelectorBoxWidth, moonleaf::kSelectorBoxHeight);
 }
 
 void GdiCanvas::create_bitmap(moonleaf::Surface surface, int logical_width, int logical_height) {
@@ -160,11 +160,22 @@ void GdiCanvas::compose(HDC target, const RECT& bounds) const {
                  0, 0, size.cx, size.cy, SRCCOPY);
     for (const auto surface : {moonleaf::Surface::YearBox, moonleaf::Surface::MonthBox}) {
         const RECT box = window_rect_of(surface);
-        const SIZE box_size = surfaces_[static_cast<int>(surface)].size;
         ::StretchBlt(target, scale_x(box.left), scale_y(box.top),
                      scale_x(box.right) - scale_x(box.left), scale_y(box.bottom) - scale_y(box.top),
-                     dc_of(surface), 0, 0, box_size.cx, box_size.cy, SRCCOPY);
+                     dc_of(surface), 0, 0, box.right - box.left, box.bottom - box.top, SRCCOPY);
     }
+}
+
+int GdiCanvas::text_width(std::string_view utf8) const {
+    const std::wstring wide = common::win32::utf16_from_utf8(utf8);
+    HDC dc = dc_of(moonleaf::Surface::Control);
+    common::win32::SelectGuard select(dc, text_font_.get());
+    SIZE extent{};
+    if (!::GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &extent))
+        return 0;
+    // Rounded up to whole logical pixels, so that a layout from it never clips the text.
+    const int dpi = scale_.dpi();
+    return (static_cast<int>(extent.cx) * kLayoutDpi + dpi - 1) / dpi;
 }
 
 void GdiCanvas::fill_rect(moonleaf::Surface surface, const moonleaf::Rect& rect,

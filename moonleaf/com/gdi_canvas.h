@@ -23,7 +23,8 @@ class GdiCanvas final : public moonleaf::Canvas {
     void set_control_width(int width);
     void set_dpi(int dpi);
     const DpiScale& scale() const { return scale_; }
-    // Where the boxes are shown on the control (logical), and which window shows everything.
+    // Where the boxes are shown on the control (logical; their bitmaps are as wide as the widest
+    // box and only the box's own width is shown), and which window shows everything.
     void set_box_positions(const moonleaf::Rect& year_box, const moonleaf::Rect& month_box);
     void set_window(HWND window) { window_ = window; }
     // The text font at the canvas's DPI, for the lists' combo boxes too.
@@ -33,6 +34,7 @@ class GdiCanvas final : public moonleaf::Canvas {
     // stretched only when `bounds` is not the surface's own size.
     void compose(HDC target, const RECT& bounds) const;
 
+    int text_width(std::string_view utf8) const override;
     void fill_rect(moonleaf::Surface surface, const moonleaf::Rect& rect,
                    moonleaf::Colour colour) override;
     void line(moonleaf::Surface surface, moonleaf::Point from, moonleaf::Point to,

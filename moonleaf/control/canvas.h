@@ -50,12 +50,15 @@ enum class EdgeStyle {
 // a plain list of calls. The host backs each surface with an off-screen bitmap; `present`
 // means "this surface's image changed, show it" (invalidate the window area).
 //
-// Text is UTF-8, drawn with a transparent background in the control's one text font, whose
-// CJK characters are 12 pixels wide and digits 6 (all positions are computed from those
-// widths). `at` is the top-left corner of the text.
+// Text is UTF-8, drawn with a transparent background in the control's one text font. `at` is
+// the top-left corner of the text. The selector boxes are laid out from the widths the font
+// really has (text_width); the bands and the day grid count 12 pixels for a CJK character and
+// 6 for a digit.
 class Canvas {
   public:
     virtual ~Canvas() = default;
+    // How wide `utf8` comes out in the text font, in pixels, rounded up.
+    virtual int text_width(std::string_view utf8) const = 0;
     virtual void fill_rect(Surface surface, const Rect& rect, Colour colour) = 0;
     // A one-pixel line; the end point is not drawn (MoveToEx/LineTo).
     virtual void line(Surface surface, Point from, Point to, Colour colour) = 0;

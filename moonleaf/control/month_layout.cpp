@@ -41,9 +41,31 @@ Rect bottom_band_rect(int W) {
     return {2, 214, W - 2, kControlHeight - 2};
 }
 
-Rect selector_box_rect(int W, SelectorList list) {
-    const int left = list == SelectorList::Year ? W - 138 : W - 70;
-    return {left, 3, left + kSelectorBoxWidth, 3 + kSelectorBoxHeight};
+SelectorBoxLayout selector_box_layout(int number_width, int suffix_width) {
+    constexpr int kButtonWidth = 12;
+    constexpr int kTop = 2, kBottom = 19;
+    constexpr int kFewestBetweenArrows = 25;
+    constexpr int kMostBetweenArrows = kMaximumSelectorBoxWidth - 3 * kButtonWidth - 3;
+    // One pixel more than the texts, so that the number never touches the right arrow.
+    const int between =
+        std::clamp(number_width + suffix_width + 1, kFewestBetweenArrows, kMostBetweenArrows);
+    SelectorBoxLayout layout;
+    layout.left_arrow = {1, kTop, 1 + kButtonWidth, kBottom};
+    const int labels_right = layout.left_arrow.right + between;
+    const int suffix_left = labels_right - std::min(suffix_width, between);
+    layout.number = {layout.left_arrow.right, kTop, suffix_left, kBottom};
+    layout.suffix = {suffix_left, kTop, labels_right, kBottom};
+    layout.right_arrow = {labels_right, kTop, labels_right + kButtonWidth, kBottom};
+    layout.drop_down = {layout.right_arrow.right, kTop, layout.right_arrow.right + kButtonWidth,
+                        kBottom};
+    layout.width = layout.drop_down.right + 2;
+    return layout;
+}
+
+Rect selector_box_rect(int W, SelectorList list, const HeaderLayout& header) {
+    const int month_left = W - 6 - header.month.width;
+    const int left = list == SelectorList::Month ? month_left : month_left - 4 - header.year.width;
+    return {left, 3, left + header.of(list).width, 3 + kSelectorBoxHeight};
 }
 
 DayArray fill_day_array(int year, int month) {

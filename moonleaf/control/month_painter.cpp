@@ -1,5 +1,6 @@
 #include "moonleaf/control/month_painter.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <string>
@@ -17,6 +18,7 @@ using common::OleDate;
 
 constexpr int kDigitWidth = 6;
 constexpr int kCharacterWidth = 12;
+constexpr std::string_view kMonthSuffix = "月";
 
 constexpr std::array<std::string_view, 7> kWeekdayNames = {"星期日", "星期一", "星期二", "星期三",
                                                            "星期四", "星期五", "星期六"};
@@ -161,20 +163,37 @@ bool draw_title_band(Canvas& canvas, const ControlProperties& properties, int W)
     return complete;
 }
 
-void draw_selector_box(Canvas& canvas, SelectorList list, Colour background, int number) {
-    const Surface surface = box_surface(list);
-    canvas.fill_rect(surface, {0, 0, kSelectorBoxWidth, kSelectorBoxHeight}, background);
-    draw_buttons_at_rest(canvas, list, background);
-    draw_selector_label(canvas, list, background, number);
+namespace {
+// The widest `digits`-digit number, whichever digits the font draws widest.
+int widest_number(const Canvas& canvas, int digits) {
+    int widest = 0;
+    for (char digit = '0'; digit <= '9'; ++digit)
+        widest = std::max(widest, canvas.text_width(std::string(digits, digit)));
+    return widest;
+}
+}  // namespace
+
+HeaderLayout measure_header(const Canvas& canvas) {
+    return {selector_box_layout(widest_number(canvas, 4), 0),
+            selector_box_layout(widest_number(canvas, 2), canvas.text_width(kMonthSuffix))};
 }
 
-void draw_buttons_at_rest(Canvas& canvas, SelectorList list, Colour background) {
+void draw_selector_box(Canvas& canvas, SelectorList list, const SelectorBoxLayout& layout,
+                       Colour background, int number) {
     const Surface surface = box_surface(list);
-    draw_button(canvas, surface, kLeftArrowButton, kLeftArrowGlyph, background,
+    canvas.fill_rect(surface, {0, 0, layout.width, kSelectorBoxHeight}, background);
+    draw_buttons_at_rest(canvas, list, layout, background);
+    draw_selector_label(canvas, list, layout, background, number);
+}
+
+void draw_buttons_at_rest(Canvas& canvas, SelectorList list, const SelectorBoxLayout& layout,
+                          Colour background) {
+    const Surface surface = box_surface(list);
+    draw_button(canvas, surface, layout.left_arrow, kLeftArrowGlyph, background,
                 EdgeStyle::ButtonAtRest);
-    draw_button(canvas, surface, kRightArrowButton, kRightArrowGlyph, background,
+    draw_button(canvas, surface, layout.right_arrow, kRightArrowGlyph, background,
                 EdgeStyle::ButtonAtRest);
-    draw_button(canvas, surface, kDropDownButton, kDropDownGlyph, background,
+    draw_button(canvas, surface, layout.drop_down, kDropDownGlyph, background,
                 EdgeStyle::ButtonAtRest);
     canvas.present(surface);
 }
@@ -186,21 +205,21 @@ void draw_arrow_pressed(Canvas& canvas, SelectorList list, const Rect& button, c
     canvas.present(surface);
 }
 
-void draw_selector_label(Canvas& canvas, SelectorList list, Colour background, int number) {
+void draw_selector_label(Canvas& canvas, SelectorList list, const SelectorBoxLayout& layout,
+                         Colour background, int number) {
     const Surface surface = box_surface(list);
     const std::string digits = std::to_string(number);
-    const int text_width = kDigitWidth * static_cast<int>(digits.size());
-    const int y = kYearLabel.top + half(kYearLabel.height() - kCharacterWidth);
+    const int text_width = canvas.text_width(digits);
+    const int y = layout.number.top + half(layout.number.height() - kCharacterWidth);
+    canvas.fill_rect(surface, layout.number, background);
     if (list == SelectorList::Year) {
-        canvas.fill_rect(surface, kYearLabel, background);
-        canvas.text(surface, {kYearLabel.left + half(kYearLabel.width() - text_width), y}, digits,
-                    kBlack);
+        canvas.text(surface, {layout.number.left + half(layout.number.width() - text_width), y},
+                    digits, kBlack);
     } else {
         // The month number stands right-aligned against its "月".
-        canvas.fill_rect(surface, kMonthNumberLabel, background);
-        canvas.fill_rect(surface, kMonthSuffixLabel, background);
-        canvas.text(surface, {kMonthNumberLabel.right - text_width, y}, digits, kBlack);
-        canvas.text(surface, {kMonthSuffixLabel.left, y}, "月", kBlack);
+        canvas.fill_rect(surface, layout.suffix, background);
+        canvas.text(surface, {layout.number.right - text_width, y}, digits, kBlack);
+        canvas.text(surface, {layout.suffix.left, y}, kMonthSuffix, kBlack);
     }
     canvas.present(surface);
 }

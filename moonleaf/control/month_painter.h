@@ -25,11 +25,17 @@ void draw_weekday_header(Canvas& canvas, const ControlProperties& properties, in
 void draw_bottom_band(Canvas& canvas, const ControlProperties& properties, int W);
 bool draw_title_band(Canvas& canvas, const ControlProperties& properties, int W);
 
+// The boxes' layout for the widths the canvas's font gives their texts.
+HeaderLayout measure_header(const Canvas& canvas);
+
 // The whole box: background, the three buttons at rest, and its label showing `number`.
-void draw_selector_box(Canvas& canvas, SelectorList list, Colour background, int number);
-void draw_buttons_at_rest(Canvas& canvas, SelectorList list, Colour background);
+void draw_selector_box(Canvas& canvas, SelectorList list, const SelectorBoxLayout& layout,
+                       Colour background, int number);
+void draw_buttons_at_rest(Canvas& canvas, SelectorList list, const SelectorBoxLayout& layout,
+                          Colour background);
 void draw_arrow_pressed(Canvas& canvas, SelectorList list, const Rect& button, char glyph,
                         Colour background);
-void draw_selector_label(Canvas& canvas, SelectorList list, Colour background, int number);
+void draw_selector_label(Canvas& canvas, SelectorList list, const SelectorBoxLayout& layout,
+                         Colour background, int number);
 
 }  // namespace moonleaf

@@ -17,28 +17,39 @@ bool in_listed_years(int year) {
 }
 
 // Which label of a box a point lies on: 0 none, 1 the number, 2 the month box's "月".
-int label_at(SelectorList list, Point at) {
-    if (list == SelectorList::Year) return kYearLabel.contains(at) ? 1 : 0;
-    if (kMonthNumberLabel.contains(at)) return 1;
-    return kMonthSuffixLabel.contains(at) ? 2 : 0;
+int label_at(const SelectorBoxLayout& layout, Point at) {
+    if (layout.number.contains(at)) return 1;
+    return layout.suffix.contains(at) ? 2 : 0;
 }
 
-Point box_local(int W, SelectorList list, Point at) {
-    const Rect box = selector_box_rect(W, list);
-    return {at.x - box.left, at.y - box.top};
+// Presses on a button count only away from its edge.
+bool strictly_inside(const Rect& button, Point at) {
+    return at.x > button.left && at.x < button.right && at.y > button.top && at.y < button.bottom;
 }
 
 }  // namespace
 
 MoonleafControl::MoonleafControl(ControlHost& host, Canvas& canvas)
-    : host_(host), canvas_(canvas), year_list_(make_year_list()), month_list_(make_month_list()) {
+    : host_(host),
+      canvas_(canvas),
+      header_(measure_header(canvas)),
+      year_list_(make_year_list()),
+      month_list_(make_month_list()) {
     const common::YearMonthDay today = host_.now().ymd();
     year_label_ = today.year;
     month_label_ = today.month;
     draw_frame(canvas_, width_);
     draw_separators(canvas_, width_);
-    draw_selector_box(canvas_, SelectorList::Year, properties_.TitleBackColor, year_label_);
-    draw_selector_box(canvas_, SelectorList::Month, properties_.TitleBackColor, month_label_);
+    draw_selector_boxes();
+}
+
+Rect MoonleafControl::selector_box(SelectorList list) const {
+    return selector_box_rect(width_, list, header_);
+}
+
+Point MoonleafControl::box_local(SelectorList list, Point at) const {
+    const Rect box = selector_box(list);
+    return {at.x - box.left, at.y - box.top};
 }
 
 // A new instance takes every default, in the same order and through the same write
@@ -130,13 +141,15 @@ void MoonleafControl::set_value_directly(int year, int month, int day) {
 void MoonleafControl::set_year_label(int year) {
     if (year == year_label_) return;
     year_label_ = year;
-    draw_selector_label(canvas_, SelectorList::Year, properties_.TitleBackColor, year);
+    draw_selector_label(canvas_, SelectorList::Year, header_.year, properties_.TitleBackColor,
+                        year);
 }
 
 void MoonleafControl::set_month_label(int month) {
     if (month == month_label_) return;
     month_label_ = month;
-    draw_selector_label(canvas_, SelectorList::Month, properties_.TitleBackColor, month);
+    draw_selector_label(canvas_, SelectorList::Month, header_.month, properties_.TitleBackColor,
+                        month);
 }
 
 // Like a window holding the mouse capture, the part that took the first press takes every
@@ -145,7 +158,7 @@ void MoonleafControl::mouse_down(Point at, MouseButton button) {
     if (press_target_ == PressTarget::None) {
         press_target_ = PressTarget::Control;
         for (SelectorList list : {SelectorList::Year, SelectorList::Month})
-            if (selector_box_rect(width_, list).contains(at))
+            if (selector_box(list).contains(at))
                 press_target_ =
                     list == SelectorList::Year ? PressTarget::YearBox : PressTarget::MonthBox;
     }
@@ -154,9 +167,9 @@ void MoonleafControl::mouse_down(Point at, MouseButton button) {
         return;
     }
     const SelectorList list = pressed_box();
-    press_point_ = box_local(width_, list, at);
+    press_point_ = box_local(list, at);
     // The labels are controls of their own: a press on one is not a press on the box.
-    if (label_at(list, press_point_) == 0) press_selector_box(list, press_point_);
+    if (label_at(header_.of(list), press_point_) == 0) press_selector_box(list, press_point_);
 }
 
 void MoonleafControl::mouse_up(Point at, MouseButton button) {
@@ -172,11 +185,11 @@ void MoonleafControl::mouse_up(Point at, MouseButton button) {
     }
     const SelectorList list = pressed_box();
     press_target_ = PressTarget::None;
-    const int pressed_label = label_at(list, press_point_);
+    const int pressed_label = label_at(header_.of(list), press_point_);
     if (pressed_label == 0) {
         release_selector_box(list);
     } else if (button == MouseButton::Left &&
-               label_at(list, box_local(width_, list, at)) == pressed_label) {
+               label_at(header_.of(list), box_local(list, at)) == pressed_label) {
         host_.show_drop_down(list);
     }
 }
@@ -189,8 +202,8 @@ void MoonleafControl::mouse_capture_lost() {
 }
 
 bool MoonleafControl::on_selector(Point at) const {
-    return selector_box_rect(width_, SelectorList::Year).contains(at) ||
-           selector_box_rect(width_, SelectorList::Month).contains(at);
+    return selector_box(SelectorList::Year).contains(at) ||
+           selector_box(SelectorList::Month).contains(at);
 }
 
 SelectorList MoonleafControl::pressed_box() const {
@@ -218,33 +231,40 @@ void MoonleafControl::press_day_cell(Point at, MouseButton button) {
 }
 
 void MoonleafControl::press_selector_box(SelectorList list, Point at) {
-    if (at.y <= 2 || at.y >= 19) return;
+    const SelectorBoxLayout& layout = header_.of(list);
     const bool year = list == SelectorList::Year;
     const Colour background = properties_.TitleBackColor;
-    if (at.x > 1 && at.x < 13) {
-        draw_arrow_pressed(canvas_, list, kLeftArrowButton, kLeftArrowGlyph, background);
+    if (strictly_inside(layout.left_arrow, at)) {
+        draw_arrow_pressed(canvas_, list, layout.left_arrow, kLeftArrowGlyph, background);
         spin_mode_ = year ? SpinMode::YearDown : SpinMode::MonthDown;
-        host_.set_spin_timer(true);
-    } else if (at.x > 38 && at.x < 50) {
-        draw_arrow_pressed(canvas_, list, kRightArrowButton, kRightArrowGlyph, background);
+    } else if (strictly_inside(layout.right_arrow, at)) {
+        draw_arrow_pressed(canvas_, list, layout.right_arrow, kRightArrowGlyph, background);
         spin_mode_ = year ? SpinMode::YearUp : SpinMode::MonthUp;
-        host_.set_spin_timer(true);
-    } else if (at.x > 50 && at.x < 62) {
-        host_.show_drop_down(list);
+    } else {
+        if (strictly_inside(layout.drop_down, at)) host_.show_drop_down(list);
+        return;
     }
+    // A quick click steps as a held arrow's first step does; the timer only repeats it.
+    spin_ticks_ = 0;
+    if (spin_once()) host_.set_spin_timer(true);
 }
 
 void MoonleafControl::release_selector_box(SelectorList list) {
     host_.set_spin_timer(false);
     spin_mode_ = SpinMode::None;
-    draw_buttons_at_rest(canvas_, list, properties_.TitleBackColor);
+    draw_buttons_at_rest(canvas_, list, header_.of(list), properties_.TitleBackColor);
 }
 
 void MoonleafControl::spin_timer_tick() {
-    if (spin_mode_ == SpinMode::None) return;
+    if (spin_mode_ == SpinMode::None || !spin_tick_steps(++spin_ticks_)) return;
+    if (!spin_once()) host_.set_spin_timer(false);
+}
+
+// False when the step reached an end of the lists, where holding on goes no further.
+bool MoonleafControl::spin_once() {
     const SpinStep step = spin_step(spin_mode_, year_label_, month_label_);
-    if (step.stop) host_.set_spin_timer(false);
     move_to(step.year, step.month, properties_.Value.day_of_month());
+    return !step.stop;
 }
 
 // Like a spin step, but a day at a time or a month at a time, within the listed years.
@@ -321,12 +341,19 @@ Size MoonleafControl::resize(Size requested) {
     return {width_, kControlHeight};
 }
 
+// A new canvas font (another DPI) may draw the numbers wider or narrower.
 void MoonleafControl::redraw_all() {
+    header_ = measure_header(canvas_);
     draw_frame(canvas_, width_);
     (void)redraw_after_big();
     draw_separators(canvas_, width_);
-    draw_selector_box(canvas_, SelectorList::Year, properties_.TitleBackColor, year_label_);
-    draw_selector_box(canvas_, SelectorList::Month, properties_.TitleBackColor, month_label_);
+    draw_selector_boxes();
+}
+
+void MoonleafControl::draw_selector_boxes() {
+    const Colour background = properties_.TitleBackColor;
+    draw_selector_box(canvas_, SelectorList::Year, header_.year, background, year_label_);
+    draw_selector_box(canvas_, SelectorList::Month, header_.month, background, month_label_);
 }
 
 // Days of the shown month outside the lunar table are drawn without lunar texts; that is no
@@ -355,8 +382,7 @@ Status MoonleafControl::redraw_weekday_header() {
 }
 
 Status MoonleafControl::redraw_selector_boxes() {
-    draw_selector_box(canvas_, SelectorList::Year, properties_.TitleBackColor, year_label_);
-    draw_selector_box(canvas_, SelectorList::Month, properties_.TitleBackColor, month_label_);
+    draw_selector_boxes();
     return redraw_title_band();
 }
 

@@ -44,7 +44,7 @@ struct Size {
 //   choose_from_list  CBN_SELCHANGE of the year or month combo box;
 //   resize            a new extent: size the control's bitmap to resized_width(width) ×
 //                     kControlHeight first (the control draws into it at once), then apply the
-//                     returned size and move the boxes and combo boxes (selector_box_rect).
+//                     returned size and move the boxes and combo boxes (selector_box).
 // Nothing here throws; drawing goes to the canvas given at construction.
 class MoonleafControl {
   public:
@@ -97,11 +97,17 @@ class MoonleafControl {
     bool key_down(Key key);
     void choose_from_list(SelectorList list, int index);
     Size resize(Size requested);
-    // Draws every surface afresh, e.g. after the host recreated its bitmaps.
+    // Draws every surface afresh, e.g. after the host recreated its bitmaps or changed the
+    // canvas's font; the boxes are laid out anew for the font (see selector_box).
     void redraw_all();
 
     int width() const {
         return width_;
+    }
+    // Where a selector box lies on the control, its size following the canvas's font.
+    Rect selector_box(SelectorList list) const;
+    const HeaderLayout& header() const {
+        return header_;
     }
     int height() const {
         return kControlHeight;
@@ -150,9 +156,12 @@ class MoonleafControl {
     SelectorList pressed_box() const;
     void press_day_cell(Point at, MouseButton button);
     bool on_selector(Point at) const;
+    Point box_local(SelectorList list, Point at) const;
+    void draw_selector_boxes();
     void move_to(int year, int month, int day);
     void press_selector_box(SelectorList list, Point at);
     void release_selector_box(SelectorList list);
+    bool spin_once();
 
     Status redraw_grid();
     Status redraw_title_band();
@@ -167,6 +176,7 @@ class MoonleafControl {
 
     ControlHost& host_;
     Canvas& canvas_;
+    HeaderLayout header_;
     ControlProperties properties_;
     int width_ = kMinimumWidth;
     SelectorListModel year_list_;
@@ -176,6 +186,7 @@ class MoonleafControl {
     bool click_pending_ = false;
     int selected_cell_ = -1;
     SpinMode spin_mode_ = SpinMode::None;
+    int spin_ticks_ = 0;  // expiries of the spin timer since the arrow was pressed
     DayArray day_array_{};
     PressTarget press_target_ = PressTarget::None;
     Point press_point_;

@@ -6,6 +6,10 @@
 
 namespace moonleaf {
 
+bool spin_tick_steps(int tick) {
+    return tick * kSpinTimerIntervalMs >= kSpinRepeatDelayMs;
+}
+
 SpinStep spin_step(SpinMode mode, int shown_year, int shown_month) {
     // Labels outside the lists (a host clock far off) are brought into them first.
     int year = std::clamp(shown_year, kFirstListedYear, kLastListedYear);

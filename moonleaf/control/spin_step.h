@@ -13,6 +13,14 @@ enum class SpinMode : std::int16_t {
     MonthUp = 4
 };
 
+// A press on an arrow steps at once; held, the arrow repeats once it has been held
+// kSpinRepeatDelayMs, then on every expiry of the spin timer.
+inline constexpr int kSpinTimerIntervalMs = 100;
+inline constexpr int kSpinRepeatDelayMs = 400;
+
+// Whether the spin timer's `tick`-th expiry since the press (counted from 1) steps.
+bool spin_tick_steps(int tick);
+
 struct SpinStep {
     int year = 0;
     int month = 0;
@@ -20,7 +28,7 @@ struct SpinStep {
     bool operator==(const SpinStep&) const = default;
 };
 
-// One tick of a held arrow, from the year and month the labels show. The result always lies in
+// One step of a held arrow, from the year and month the labels show. The result always lies in
 // January 1901 … December 2090.
 SpinStep spin_step(SpinMode mode, int shown_year, int shown_month);
 

@@ -28,8 +28,18 @@ struct DrawCall {
     char glyph = 0;
 };
 
+// Its font draws every CJK character 12 pixels wide and every digit `digit_width` (6 by
+// default, as the usual fonts do).
 class RecordingCanvas : public Canvas {
   public:
+    int text_width(std::string_view utf8) const override {
+        int width = 0;
+        for (unsigned char c : utf8) {
+            if (c < 0x80) width += digit_width;
+            if (c >= 0xC0) width += 12;  // the first byte of a multi-byte character
+        }
+        return width;
+    }
     void fill_rect(Surface s, const Rect& r, Colour c) override {
         DrawCall& call = record(DrawCall::Kind::Fill, s);
         call.rect = r;
@@ -85,6 +95,7 @@ class RecordingCanvas : public Canvas {
     }
 
     std::vector<DrawCall> calls;
+    int digit_width = 6;
 
   private:
     DrawCall& record(DrawCall::Kind kind, Surface surface) {

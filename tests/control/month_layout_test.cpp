@@ -34,6 +34,40 @@ TEST(MonthLayout, FebruaryFromASundayFillsExactlyFourRows) {
     for (int k = 28; k < kCellCount; ++k) EXPECT_EQ(days[k], 0);
 }
 
+// Text widths in, box parts out: the classic box for the usual fonts, wider labels (and the
+// arrows after them) for wider text, never wider than a box's bitmap.
+TEST(SelectorBoxLayout, LabelsTakeTheTextsWidthAndTheButtonsFollow) {
+    const struct {
+        int number_width, suffix_width;
+        Rect number, suffix, right_arrow;
+        int width;
+    } rows[] = {
+        {24, 0, {13, 2, 38, 19}, {38, 2, 38, 19}, {38, 2, 50, 19}, 64},
+        {12, 12, {13, 2, 26, 19}, {26, 2, 38, 19}, {38, 2, 50, 19}, 64},
+        {32, 0, {13, 2, 46, 19}, {46, 2, 46, 19}, {46, 2, 58, 19}, 72},
+        {16, 12, {13, 2, 30, 19}, {30, 2, 42, 19}, {42, 2, 54, 19}, 68},
+        {500, 0, {13, 2, 70, 19}, {70, 2, 70, 19}, {70, 2, 82, 19}, kMaximumSelectorBoxWidth},
+    };
+    for (const auto& row : rows) {
+        const SelectorBoxLayout layout = selector_box_layout(row.number_width, row.suffix_width);
+        EXPECT_EQ(layout.left_arrow, (Rect{1, 2, 13, 19})) << row.number_width;
+        EXPECT_EQ(layout.number, row.number) << row.number_width;
+        EXPECT_EQ(layout.suffix, row.suffix) << row.number_width;
+        EXPECT_EQ(layout.right_arrow, row.right_arrow) << row.number_width;
+        EXPECT_EQ(layout.drop_down.left, layout.right_arrow.right) << row.number_width;
+        EXPECT_EQ(layout.width, row.width) << row.number_width;
+    }
+}
+
+TEST(SelectorBoxLayout, BoxesKeepTheirPlaceFromTheRightEdge) {
+    const HeaderLayout classic;
+    EXPECT_EQ(selector_box_rect(290, SelectorList::Year, classic), (Rect{152, 3, 216, 23}));
+    EXPECT_EQ(selector_box_rect(297, SelectorList::Month, classic), (Rect{227, 3, 291, 23}));
+    const HeaderLayout wide{selector_box_layout(32, 0), selector_box_layout(16, 12)};
+    EXPECT_EQ(selector_box_rect(290, SelectorList::Month, wide), (Rect{216, 3, 284, 23}));
+    EXPECT_EQ(selector_box_rect(290, SelectorList::Year, wide), (Rect{140, 3, 212, 23}));
+}
+
 TEST(SpinStep, YearArrowsStopOnePastTheEndOfTheList) {
     EXPECT_EQ(spin_step(SpinMode::YearDown, 1902, 5), (SpinStep{1901, 5, false}));
     EXPECT_EQ(spin_step(SpinMode::YearDown, 1901, 5), (SpinStep{1901, 5, true}));

@@ -150,14 +150,15 @@ TEST(DrawTitleBand, LunarDateWithoutLeapMarkerAndAnimal) {
 
 TEST(DrawSelectorBox, ButtonsAtRestAndPressed) {
     RecordingCanvas canvas;
-    draw_selector_box(canvas, SelectorList::Month, 0x123456, 7);
+    const HeaderLayout header = measure_header(canvas);
+    draw_selector_box(canvas, SelectorList::Month, header.month, 0x123456, 7);
     EXPECT_EQ(canvas.filled_rects(Surface::MonthBox).size(), 6u);  // box, 3 buttons, 2 labels
     EXPECT_EQ(canvas.calls[0].surface, Surface::MonthBox);
     EXPECT_EQ(canvas.calls[0].rect, (Rect{0, 0, 64, 20}));
     const auto glyphs = canvas.of_kind(DrawCall::Kind::Glyph, Surface::MonthBox);
     ASSERT_EQ(glyphs.size(), 3u);
     EXPECT_EQ(glyphs[0].glyph, '3');
-    EXPECT_EQ(glyphs[1].rect, kRightArrowButton);
+    EXPECT_EQ(glyphs[1].rect, (Rect{38, 2, 50, 19}));
     EXPECT_EQ(glyphs[2].glyph, '6');
     for (const DrawCall& e : canvas.of_kind(DrawCall::Kind::Edge, Surface::MonthBox))
         EXPECT_EQ(e.edge, EdgeStyle::ButtonAtRest);
@@ -166,9 +167,32 @@ TEST(DrawSelectorBox, ButtonsAtRestAndPressed) {
     EXPECT_EQ(texts[0].text, "7");
     EXPECT_EQ(texts[1].text, "月");
     canvas.calls.clear();
-    draw_arrow_pressed(canvas, SelectorList::Year, kLeftArrowButton, kLeftArrowGlyph, 0x123456);
+    draw_arrow_pressed(canvas, SelectorList::Year, header.year.left_arrow, kLeftArrowGlyph,
+                       0x123456);
     EXPECT_EQ(canvas.of_kind(DrawCall::Kind::Edge, Surface::YearBox).at(0).edge,
               EdgeStyle::ButtonPressed);
+}
+
+// A fallback font with digits wider than 6 pixels: every number stays between its arrows.
+TEST(DrawSelectorBox, NumbersOfAWideFontStayClearOfTheArrows) {
+    for (int digit_width : {6, 7, 8, 11}) {
+        RecordingCanvas canvas;
+        canvas.digit_width = digit_width;
+        const HeaderLayout header = measure_header(canvas);
+        draw_selector_box(canvas, SelectorList::Year, header.year, 0, 2026);
+        draw_selector_box(canvas, SelectorList::Month, header.month, 0, 12);
+        const auto year = canvas.texts(Surface::YearBox).at(0);
+        EXPECT_GE(year.from.x, header.year.left_arrow.right) << digit_width;
+        EXPECT_LT(year.from.x + 4 * digit_width, header.year.right_arrow.left) << digit_width;
+        const auto month = canvas.texts(Surface::MonthBox);
+        ASSERT_EQ(month.size(), 2u);
+        EXPECT_GE(month[0].from.x, header.month.left_arrow.right) << digit_width;
+        EXPECT_LE(month[0].from.x + 2 * digit_width, month[1].from.x) << digit_width;
+        EXPECT_LE(month[1].from.x + 12, header.month.right_arrow.left) << digit_width;
+        const auto glyphs = canvas.of_kind(DrawCall::Kind::Glyph, Surface::YearBox);
+        EXPECT_EQ(glyphs.at(1).rect, header.year.right_arrow);
+        EXPECT_EQ(canvas.calls.at(0).rect.width(), header.year.width);
+    }
 }
 
 }  // namespace

@@ -328,15 +328,13 @@ TEST_F(MoonleafControlTest, KeysMoveTheSelectedDayAndEnterClicks) {
     EXPECT_EQ(host.clicks, 1);
 }
 
-TEST_F(MoonleafControlTest, HeldArrowStepsOnEachTickAndStopsOnRelease) {
+TEST_F(MoonleafControlTest, ArrowStepsOnThePressAndStopsOnRelease) {
     set_value(2020, 3, 31);
     control.mouse_down(at_box(kMonthBox, 5, 10), MouseButton::Left);
     EXPECT_TRUE(host.timer_running);
     EXPECT_EQ(control.spin_mode(), SpinMode::MonthDown);
     EXPECT_EQ(canvas.of_kind(DrawCall::Kind::Edge, Surface::MonthBox).at(0).edge,
               EdgeStyle::ButtonPressed);
-    EXPECT_EQ(value(), OleDate::from_ymd(2020, 3, 31));  // the press itself changes nothing
-    control.spin_timer_tick();
     EXPECT_EQ(value(), OleDate::from_ymd(2020, 2, 29));
     control.mouse_up(at_box(kMonthBox, 5, 10), MouseButton::Left);
     EXPECT_FALSE(host.timer_running);
@@ -348,14 +346,29 @@ TEST_F(MoonleafControlTest, HeldArrowStepsOnEachTickAndStopsOnRelease) {
     EXPECT_TRUE(host.changed.empty());
     EXPECT_EQ(host.clicks, 0);
 
-    hold(kYearBox, 45, 1);
+    hold(kYearBox, 45, 0);
     EXPECT_EQ(value(), OleDate::from_ymd(2021, 2, 28));
     EXPECT_EQ(control.year_label(), 2021);
 }
 
+// Ticks come every 100 ms: a click steps once, holding repeats from 400 ms on.
+TEST_F(MoonleafControlTest, HeldArrowRepeatsAfterFourHundredMilliseconds) {
+    const struct {
+        int ticks;
+        int months;
+    } holds[] = {{0, 1}, {1, 1}, {3, 1}, {4, 2}, {5, 3}, {10, 8}};
+    for (const auto& held : holds) {
+        set_value(2020, 1, 15);
+        hold(kMonthBox, 45, held.ticks);
+        EXPECT_EQ(value(), OleDate::from_ymd(2020, 1 + held.months, 15)) << held.ticks;
+        EXPECT_EQ(control.month_label(), 1 + held.months) << held.ticks;
+        EXPECT_FALSE(host.timer_running) << held.ticks;
+    }
+}
+
 TEST_F(MoonleafControlTest, MonthUpCrossesIntoTheNextYearEverywhere) {
     set_value(2019, 12, 10);
-    hold(kMonthBox, 45, 1);
+    hold(kMonthBox, 45, 0);
     EXPECT_EQ(value(), OleDate::from_ymd(2020, 1, 10));
     EXPECT_EQ(control.year_label(), 2020);
     EXPECT_EQ(control.month_label(), 1);
@@ -371,17 +384,24 @@ TEST_F(MoonleafControlTest, MonthUpCrossesIntoTheNextYearEverywhere) {
 TEST_F(MoonleafControlTest, ArrowsStopAtTheEndsOfTheLists) {
     set_value(1902, 6, 1);
     control.mouse_down(at_box(kYearBox, 5, 10), MouseButton::Left);
-    control.spin_timer_tick();
     EXPECT_EQ(control.year_label(), 1901);
     EXPECT_TRUE(host.timer_running);
-    control.spin_timer_tick();
+    for (int tick = 0; tick < 4; ++tick) control.spin_timer_tick();
     EXPECT_FALSE(host.timer_running);
     EXPECT_EQ(value(), OleDate::from_ymd(1901, 6, 1));
     control.mouse_up(at_box(kYearBox, 5, 10), MouseButton::Left);
 
-    set_value(1901, 1, 20);
+    set_value(1901, 2, 20);
+    control.mouse_down(at_box(kMonthBox, 5, 10), MouseButton::Left);
+    EXPECT_EQ(value(), OleDate::from_ymd(1901, 1, 20));
+    EXPECT_FALSE(host.timer_running);  // reached the end with the press
+    control.mouse_up(at_box(kMonthBox, 5, 10), MouseButton::Left);
+
     hold(kMonthBox, 5, 5);
     EXPECT_EQ(value(), OleDate::from_ymd(1901, 1, 20));
+    set_value(2090, 12, 3);
+    hold(kYearBox, 45, 5);
+    EXPECT_EQ(value(), OleDate::from_ymd(2090, 12, 3));
 }
 
 TEST_F(MoonleafControlTest, HeldArrowKeepsTheMouseUntilItsRelease) {
@@ -390,7 +410,7 @@ TEST_F(MoonleafControlTest, HeldArrowKeepsTheMouseUntilItsRelease) {
     control.mouse_down({220, 140}, MouseButton::Right);  // goes to the held box, not a day cell
     control.mouse_up({220, 140}, MouseButton::Right);
     EXPECT_FALSE(host.timer_running);
-    EXPECT_EQ(value(), OleDate::from_ymd(2020, 7, 7));
+    EXPECT_EQ(value(), OleDate::from_ymd(2019, 7, 7));  // the arrow's step, no day picked
     EXPECT_FALSE(control.click_pending());
 
     control.mouse_down(at_box(kMonthBox, 45, 10), MouseButton::Left);
@@ -401,11 +421,23 @@ TEST_F(MoonleafControlTest, HeldArrowKeepsTheMouseUntilItsRelease) {
     EXPECT_EQ(host.clicks, 0);
 }
 
-TEST_F(MoonleafControlTest, PressReleasedBeforeTheFirstTickChangesNothing) {
-    set_value(2020, 7, 7);
-    hold(kYearBox, 45, 0);
-    EXPECT_EQ(value(), OleDate::from_ymd(2020, 7, 7));
-    EXPECT_FALSE(host.timer_running);
+// With a font of wide digits the boxes grow to the left and the presses follow the arrows.
+TEST(MoonleafControlWideFont, ArrowsAreWhereTheyAreDrawn) {
+    RecordingCanvas canvas;
+    canvas.digit_width = 8;
+    FakeHost host;
+    MoonleafControl control(host, canvas);
+    ASSERT_TRUE(control.init_new().ok());
+    const Rect year_box = control.selector_box(SelectorList::Year);
+    EXPECT_EQ(year_box.width(), 72);
+    EXPECT_EQ(control.selector_box(SelectorList::Month).right, 290 - 6);
+    const Rect arrow = control.header().year.right_arrow;
+    const Point on_arrow{year_box.left + (arrow.left + arrow.right) / 2, year_box.top + 10};
+    control.mouse_down(on_arrow, MouseButton::Left);
+    control.mouse_up(on_arrow, MouseButton::Left);
+    EXPECT_EQ(control.get_Value(), OleDate::from_ymd(2021, 5, 23));
+    const auto pressed = canvas.of_kind(DrawCall::Kind::Edge, Surface::YearBox);
+    EXPECT_EQ(pressed.at(pressed.size() - 4).rect, arrow);  // pressed, then three at rest
 }
 
 TEST_F(MoonleafControlTest, DropDownButtonAndLabelsOpenTheirLists) {

@@ -12,6 +12,9 @@ namespace moonleaf::fuzzing {
 // The month view drawn nowhere: the fuzzers look for crashes and sanitizer reports only.
 class NullCanvas : public Canvas {
   public:
+    int text_width(std::string_view utf8) const override {
+        return 6 * static_cast<int>(utf8.size());
+    }
     void fill_rect(Surface, const Rect&, Colour) override {}
     void line(Surface, Point, Point, Colour) override {}
     void text(Surface, Point, std::string_view, Colour) override {}

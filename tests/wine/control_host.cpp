@@ -57,4 +57,12 @@ void pump_messages() {
     }
 }
 
+void pump_for(DWORD milliseconds) {
+    const DWORD start = ::GetTickCount();
+    do {
+        pump_messages();
+        ::Sleep(5);
+    } while (::GetTickCount() - start < milliseconds);
+}
+
 }  // namespace moonleaf_test

@@ -60,5 +60,7 @@ class ControlHost final : private common::win32::OleControlSite::Observer {
 
 // Runs the message loop until nothing is left to do.
 void pump_messages();
+// Runs the message loop for about `milliseconds`, timers included.
+void pump_for(DWORD milliseconds);
 
 }  // namespace moonleaf_test

@@ -22,13 +22,7 @@ start)
   exec 3>&-
   [ -s "$dir/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
   export DISPLAY=:$(cat "$dir/display")
-  wineserver -p </dev/null >/dev/null 2>&1
-  "$here/../../scripts/wine-run.sh" cmd /c exit </dev/null >/dev/null 2>&1
-  # Debian keeps Wine's own fonts (Marlett among them, for the selector arrows) where this
-  # Wine does not look; every Windows has Marlett in its fonts folder.
-  for font in /usr/share/wine/fonts/marlett.ttf; do
-    [ -e "$WINEPREFIX/drive_c/windows/Fonts/$(basename "$font")" ] || cp "$font" "$WINEPREFIX/drive_c/windows/Fonts/"
-  done
+  "$here/../../scripts/wine-prefix.sh" || exit 1
   echo "display $DISPLAY, prefix $WINEPREFIX"
   ;;
 stop)

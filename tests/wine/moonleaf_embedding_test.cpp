@@ -187,6 +187,32 @@ TEST(MoonleafEmbedding, HoldingTheYearUpArrowStepsWithTheTimerUntilReleased) {
     EXPECT_EQ(after_release, value_of(host.control()));
 }
 
+void send_left_button(DWORD flag) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flag;
+    ASSERT_EQ(1u, ::SendInput(1, &input, sizeof input));
+}
+
+// The user's own quick click, through the system's mouse input: one step, nothing after it.
+TEST(MoonleafEmbedding, AQuickMouseClickOnTheMonthArrowStepsOneMonth) {
+    ControlHost host;
+    ASSERT_EQ(S_OK, host.embed(L"" MOONLEAF_PROGID, 10, 10));
+    ASSERT_EQ(S_OK,
+              put_property(host.control(), DISPID_MOONLEAF_VALUE, make_date(date(2020, 5, 23))));
+    const HWND window = host.control_window();
+    ::SetForegroundWindow(host.frame_window());
+    POINT right_arrow{290 - 70 + 44, 3 + 10};
+    ::ClientToScreen(window, &right_arrow);
+    ASSERT_TRUE(::SetCursorPos(right_arrow.x, right_arrow.y));
+    pump_messages();
+    send_left_button(MOUSEEVENTF_LEFTDOWN);
+    pump_for(50);
+    send_left_button(MOUSEEVENTF_LEFTUP);
+    pump_for(300);
+    EXPECT_EQ(date(2020, 6, 23), value_of(host.control()));
+}
+
 TEST(MoonleafEmbedding, ExtentFollowsTheResizeRuleAndTheViewDrawsWithoutAWindow) {
     ComPtr<IUnknown> control = create_moonleaf();
     auto object = control.query<IOleObject>(IID_IOleObject);

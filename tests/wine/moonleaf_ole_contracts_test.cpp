@@ -19,14 +19,6 @@ namespace {
 
 using namespace common::win32;
 
-void pump_for(DWORD milliseconds) {
-    const DWORD start = ::GetTickCount();
-    while (::GetTickCount() - start < milliseconds) {
-        pump_messages();
-        ::Sleep(10);
-    }
-}
-
 // The colour of one pixel of the control's picture.
 COLORREF drawn_pixel(IUnknown* control, int x, int y) {
     auto view = ComPtr<IUnknown>(control).query<IViewObject2>(IID_IViewObject2);
@@ -140,14 +132,15 @@ TEST(MoonleafContracts, HeldArrowLetsGoWhenAnotherWindowTakesTheMouse) {
     ::SetCapture(host.frame_window());
     pump_for(350);
     ::ReleaseCapture();
-    EXPECT_EQ(date(2020, 9, 1), value_of(host.control()));
+    pump_for(500);
+    EXPECT_EQ(date(2020, 10, 1), value_of(host.control()));  // the press's step, no more
 
-    // The next press on a day is a click like any other (cell 10 of September 2020: day 9).
-    const LPARAM day_9 = MAKELPARAM(3 * 41 + 20, 46 + 28 + 10);
+    // The next press on a day is a click like any other (cell 12 of October 2020: day 9).
+    const LPARAM day_9 = MAKELPARAM(5 * 41 + 20, 46 + 28 + 10);
     ::SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, day_9);
     ::SendMessageW(window, WM_LBUTTONUP, 0, day_9);
     pump_messages();
-    EXPECT_EQ(date(2020, 9, 9), value_of(host.control()));
+    EXPECT_EQ(date(2020, 10, 9), value_of(host.control()));
     EXPECT_EQ(1, sink.clicks);
 }
 

@@ -27,8 +27,7 @@ start)
   pactl info >/dev/null 2>&1 || { echo "PulseAudio did not start" >&2; cat "$dir/pulseaudio.log" >&2; exit 1; }
   pactl set-default-sink tockly_sink
   # The wineserver starts after PULSE_SERVER is set, so every Wine process plays into the sink.
-  wineserver -p </dev/null >/dev/null 2>&1
-  "$here/../../scripts/wine-run.sh" cmd /c exit </dev/null >/dev/null 2>&1
+  "$here/../../scripts/wine-prefix.sh" || exit 1
   echo "sink tockly_sink at $PULSE_SERVER, prefix $WINEPREFIX"
   ;;
 stop)
