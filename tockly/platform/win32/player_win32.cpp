@@ -1,10 +1,12 @@
 #include "tockly/platform/win32/player_win32.h"
 
+#include <cstdint>
 #include <cwchar>
+#include <optional>
 #include <string>
 
 #include "common/win32/wide_text.h"
-#include "tockly/platform/win32/clip_format.h"
+#include "tockly/sound/sound_format.h"
 
 namespace tockly::platform {
 
@@ -19,18 +21,38 @@ constexpr UINT kWatchdogPeriodMs = 250;
 // still starting up is not taken for one that has finished.
 constexpr ULONGLONG kSilentStopMs = 1000;
 
-std::string first_bytes_of(const std::wstring& path) {
+// What the file holds, or nothing when it cannot be read.
+std::optional<sound::SoundFormat> sound_format_of_file(const std::wstring& path) {
     const common::win32::UniqueKernelHandle file(
         CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (file.get() == INVALID_HANDLE_VALUE) return {};
-    std::string head(kClipHeaderSize, '\0');
-    DWORD read = 0;
-    if (!ReadFile(file.get(), head.data(), static_cast<DWORD>(head.size()), &read, nullptr)) {
-        return {};
+    if (file.get() == INVALID_HANDLE_VALUE) return std::nullopt;
+    return sound::sound_format_of([&file](std::uint64_t offset, std::size_t count) {
+        std::string bytes(count, '\0');
+        LARGE_INTEGER position;
+        position.QuadPart = static_cast<LONGLONG>(offset);
+        DWORD read = 0;
+        if (!SetFilePointerEx(file.get(), position, nullptr, FILE_BEGIN) ||
+            !ReadFile(file.get(), bytes.data(), static_cast<DWORD>(count), &read, nullptr)) {
+            return std::string();
+        }
+        bytes.resize(read);
+        return bytes;
+    });
+}
+
+const wchar_t* mci_device_type_for(sound::SoundFormat format) {
+    switch (format) {
+        case sound::SoundFormat::wave:
+            return L"waveaudio";
+        case sound::SoundFormat::mpeg_audio:
+            return L"mpegvideo";
+        case sound::SoundFormat::midi:
+            return L"sequencer";
+        case sound::SoundFormat::unknown:
+            break;
     }
-    head.resize(read);
-    return head;
+    return nullptr;
 }
 
 // MCI opens a file even with no device to play it on (then fails at play, or plays nothing
@@ -95,16 +117,19 @@ int Win32Player::playerOpen(const std::string& path) {
     end_playback_by_request();
     close_device();
     const std::wstring file = common::win32::utf16_from_utf8(path);
+    const std::optional<sound::SoundFormat> content = sound_format_of_file(file);
+    if (!content) return MCIERR_FILE_NOT_FOUND;
+    // Content that is no sound is refused here: MCI would read a large file to its end before
+    // failing or, worse, "open" it, and the user interface would stand still all that time.
+    const wchar_t* type = mci_device_type_for(*content);
+    if (!type) return MCIERR_INVALID_FILE;
+    if (const MCIERROR missing = missing_output_for(type)) return static_cast<int>(missing);
     MCI_OPEN_PARMSW open = {};
     open.lpstrElementName = file.c_str();
-    DWORD flags = MCI_OPEN_ELEMENT | MCI_WAIT;
-    if (const wchar_t* type = mci_device_type_for(first_bytes_of(file))) {
-        if (const MCIERROR missing = missing_output_for(type)) return static_cast<int>(missing);
-        open.lpstrDeviceType = type;
-        flags |= MCI_OPEN_TYPE;
-    }
+    open.lpstrDeviceType = type;
     if (const MCIERROR error =
-            mciSendCommandW(0, MCI_OPEN, flags, reinterpret_cast<DWORD_PTR>(&open))) {
+            mciSendCommandW(0, MCI_OPEN, MCI_OPEN_ELEMENT | MCI_OPEN_TYPE | MCI_WAIT,
+                            reinterpret_cast<DWORD_PTR>(&open))) {
         return static_cast<int>(error);
     }
     device_.reset(open.wDeviceID);

@@ -22,6 +22,7 @@ class Win32Player : public Player {
     Win32Player& operator=(const Win32Player&) = delete;
 
     // 0 when the file opened on a device that can play it; otherwise the MCI error number.
+    // Content that is not a sound never reaches MCI: it gets MCIERR_INVALID_FILE at once.
     int playerOpen(const std::string& path) override;
     void playerPlay() override;
     void playerStop() override;
