@@ -6,7 +6,7 @@
 #include <string>
 
 #include "common/win32/wide_text.h"
-#include "tockly/sound/sound_format.h"
+#include "tockly/platform/sound_format.h"
 
 namespace tockly::platform {
 
@@ -22,12 +22,12 @@ constexpr UINT kWatchdogPeriodMs = 250;
 constexpr ULONGLONG kSilentStopMs = 1000;
 
 // What the file holds, or nothing when it cannot be read.
-std::optional<sound::SoundFormat> sound_format_of_file(const std::wstring& path) {
+std::optional<SoundFormat> sound_format_of_file(const std::wstring& path) {
     const common::win32::UniqueKernelHandle file(
         CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (file.get() == INVALID_HANDLE_VALUE) return std::nullopt;
-    return sound::sound_format_of([&file](std::uint64_t offset, std::size_t count) {
+    return sound_format_of([&file](std::uint64_t offset, std::size_t count) {
         std::string bytes(count, '\0');
         LARGE_INTEGER position;
         position.QuadPart = static_cast<LONGLONG>(offset);
@@ -41,15 +41,15 @@ std::optional<sound::SoundFormat> sound_format_of_file(const std::wstring& path)
     });
 }
 
-const wchar_t* mci_device_type_for(sound::SoundFormat format) {
+const wchar_t* mci_device_type_for(SoundFormat format) {
     switch (format) {
-        case sound::SoundFormat::wave:
+        case SoundFormat::wave:
             return L"waveaudio";
-        case sound::SoundFormat::mpeg_audio:
+        case SoundFormat::mpeg_audio:
             return L"mpegvideo";
-        case sound::SoundFormat::midi:
+        case SoundFormat::midi:
             return L"sequencer";
-        case sound::SoundFormat::unknown:
+        case SoundFormat::unknown:
             break;
     }
     return nullptr;
@@ -117,7 +117,7 @@ int Win32Player::playerOpen(const std::string& path) {
     end_playback_by_request();
     close_device();
     const std::wstring file = common::win32::utf16_from_utf8(path);
-    const std::optional<sound::SoundFormat> content = sound_format_of_file(file);
+    const std::optional<SoundFormat> content = sound_format_of_file(file);
     if (!content) return MCIERR_FILE_NOT_FOUND;
     // Content that is no sound is refused here: MCI would read a large file to its end before
     // failing or, worse, "open" it, and the user interface would stand still all that time.

@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-namespace tockly::sound {
+namespace tockly::platform {
 
 enum class SoundFormat { unknown, wave, mpeg_audio, midi };
 
@@ -22,4 +22,4 @@ inline constexpr std::size_t kMpegScanBytes = 64 * 1024;
 // bytes almost never are.
 SoundFormat sound_format_of(const ReadAt& read);
 
-}  // namespace tockly::sound
+}  // namespace tockly::platform

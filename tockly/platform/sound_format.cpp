@@ -1,10 +1,10 @@
-#include "tockly/sound/sound_format.h"
+#include "tockly/platform/sound_format.h"
 
 #include <array>
 #include <optional>
 #include <string_view>
 
-namespace tockly::sound {
+namespace tockly::platform {
 
 namespace {
 
@@ -100,4 +100,4 @@ SoundFormat sound_format_of(const ReadAt& read) {
     return holds_mpeg_audio(audio) ? SoundFormat::mpeg_audio : SoundFormat::unknown;
 }
 
-}  // namespace tockly::sound
+}  // namespace tockly::platform

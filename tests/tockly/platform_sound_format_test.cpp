@@ -1,4 +1,4 @@
-#include "tockly/sound/sound_format.h"
+#include "tockly/platform/sound_format.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 
 #include "tests/tockly/junk_bytes.h"
 
-namespace tockly::sound {
+namespace tockly::platform {
 namespace {
 
 using namespace std::string_literals;
@@ -98,4 +98,4 @@ TEST(SoundFormat, ReadsOnlyTheStartOfALargeFile) {
 }
 
 }  // namespace
-}  // namespace tockly::sound
+}  // namespace tockly::platform
