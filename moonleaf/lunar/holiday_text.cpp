@@ -1,5 +1,6 @@
 #include "moonleaf/lunar/holiday_text.h"
 
+#include <cstdio>
 #include <set>
 
 namespace moonleaf {
@@ -65,6 +66,13 @@ bool is_plain_name(std::string_view name) {
     return characters <= kLongestName;
 }
 
+// Written from the fields themselves: a year the file may name lies outside what OleDate holds.
+std::string iso_text(const common::YearMonthDay& date) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.year, date.month, date.day);
+    return text;
+}
+
 std::optional<ScheduledDay> date_line(std::string_view line) {
     const auto date = common::parse_iso_date(take_field(line));
     if (!date) return std::nullopt;
@@ -102,7 +110,7 @@ std::optional<std::string> holiday_text_of_year(const HolidaySchedule& schedule,
     if (!schedule.is_published(year)) return std::nullopt;
     std::string text = "# " + std::to_string(year) + "年节假日安排\n";
     for (const ScheduledDay& day : schedule.days_of(year)) {
-        text += common::OleDate::from_ymd(day.date).iso();
+        text += iso_text(day.date);
         if (day.kind == DayKind::OffDay)
             text.append(" ").append(kOffMark).append(" ").append(day.name);
         else
