@@ -87,8 +87,8 @@ MonthBlock month_block(int year, int month, std::string_view heading) {
         for (int d = start; d < start + 7; ++d) {
             const OleDate date = OleDate::from_ymd(year, month, std::clamp(d, 1, length));
             const bool shown = d >= 1 && d <= length;
-            numbers += centred(shown ? std::to_string(d).append(schedule_mark(date)) : "",
-                               kCellColumns);
+            numbers +=
+                centred(shown ? std::to_string(d).append(schedule_mark(date)) : "", kCellColumns);
             captions += centred(shown && converts(date) ? DayCaption(date).text : "", kCellColumns);
             const std::string_view term = shown ? SolarTermOf(date) : " ";
             if (term != " ")

@@ -38,8 +38,9 @@ bool font_installed(const wchar_t* face) {
 }
 
 // The layout counts a Chinese character as wide as the font is high (12 pixels, 9 in the small
-// font) and a digit half of that: faces whose digits are half a Chinese character come first. The first installed face wins; the GB2312
-// character set makes the font mapper pick a Chinese-capable one if none of them is there.
+// font) and a digit half of that: faces whose digits are half a Chinese character come first. The
+// first installed face wins; the GB2312 character set makes the font mapper pick a Chinese-capable
+// one if none of them is there.
 HFONT create_text_font(const DpiScale& scale, int pixel_height) {
     const wchar_t* const faces[] = {L"SimSun", L"NSimSun", L"WenQuanYi Micro Hei Mono",
                                     L"Microsoft YaHei", L"WenQuanYi Micro Hei"};

@@ -76,7 +76,8 @@ ScheduledDay HolidaySchedule::day(OleDate date) const {
     const auto year = years_.find(schedule_year_of(ymd));
     if (year != years_.end()) {
         const std::vector<ScheduledDay>& days = year->second;
-        const auto found = std::lower_bound(days.begin(), days.end(), ScheduledDay{ymd, DayKind::Ordinary, {}}, earlier);
+        const auto found = std::lower_bound(days.begin(), days.end(),
+                                            ScheduledDay{ymd, DayKind::Ordinary, {}}, earlier);
         if (found != days.end() && found->date == ymd) return *found;
     }
     return {ymd, DayKind::Ordinary, {}};

@@ -36,8 +36,7 @@ TEST(InfoText, EveryFactLabelled) {
     for (const char* line :
          {"日期：2020-05-23 星期六\n", "LunarDateCode：120200401\n",
           "农历：农历庚子年(闰)四月初一\n", "年：庚子年(闰)\n", "月：四月\n", "日：初一\n",
-          "生肖：鼠\n", "星座：双子座\n", "节气：-\n", "日历显示：牛奶日（节日）\n",
-          "节假日：-\n"})
+          "生肖：鼠\n", "星座：双子座\n", "节气：-\n", "日历显示：牛奶日（节日）\n", "节假日：-\n"})
         EXPECT_NE(text.find(line), std::string::npos) << line;
 }
 

@@ -21,9 +21,9 @@ TEST(HolidayText, EveryBuiltInYearWritesAndReadsBack) {
 
 TEST(HolidayText, WritesOneLineADate) {
     HolidaySchedule schedule;
-    schedule.replace_years({{2027,
-                             {{{2027, 1, 1}, DayKind::OffDay, "元旦"},
-                              {{2027, 2, 7}, DayKind::MakeupWorkday, {}}}}});
+    schedule.replace_years(
+        {{2027,
+          {{{2027, 1, 1}, DayKind::OffDay, "元旦"}, {{2027, 2, 7}, DayKind::MakeupWorkday, {}}}}});
     EXPECT_EQ(holiday_text_of_year(schedule, 2027),
               "# 2027年节假日安排\n2027-01-01 休 元旦\n2027-02-07 班\n");
 }
@@ -44,10 +44,18 @@ TEST(HolidayText, ReadsCommentsBlanksTabsAndWindowsLineEnds) {
 
 TEST(HolidayText, DamagedLinesAreSkippedAndNamedByNumber) {
     const char* const damaged[] = {
-        "2027-02-30 班",        "2027-1-1 休 元旦",   "2027-01-01 休",
-        "2027-01-01 放 元旦",   "2027-01-01休 元旦",  "2027-02-07 班 多余",
-        "2027-01-01 休 元\x01旦", "2027-01-01 休 \xE5\x85",  "2027-01-01 休 \xC0\x80",
-        "2027-01-01 休 一二三四五六七八九十一二三四五六七", "休 元旦", "20270101 班",
+        "2027-02-30 班",
+        "2027-1-1 休 元旦",
+        "2027-01-01 休",
+        "2027-01-01 放 元旦",
+        "2027-01-01休 元旦",
+        "2027-02-07 班 多余",
+        "2027-01-01 休 元\x01旦",
+        "2027-01-01 休 \xE5\x85",
+        "2027-01-01 休 \xC0\x80",
+        "2027-01-01 休 一二三四五六七八九十一二三四五六七",
+        "休 元旦",
+        "20270101 班",
     };
     std::string text = "2027-05-01 休 劳动节\n";
     for (const char* line : damaged) text.append(line).append("\n");

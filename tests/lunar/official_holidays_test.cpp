@@ -18,14 +18,18 @@ TEST(HolidaySchedule, EveryNoticeGivesItsDaysAndBalancesItsMakeupWorkdays) {
     const struct {
         int year, off_days, makeup_days, statutory;
     } notices[] = {
-        {2004, 22, 6, 10},  {2005, 24, 6, 10},  {2006, 24, 7, 10},  {2007, 24, 8, 10},
-        {2008, 29, 6, 11},  {2009, 27, 6, 11},  {2010, 29, 8, 11},  {2011, 29, 5, 11},
-        {2012, 27, 7, 11},  {2013, 29, 12, 11}, {2014, 27, 5, 11},
-        {2015, 31, 5, 12},  // 9月3日, the 70th anniversary of the victory
-        {2016, 29, 6, 11},  {2017, 27, 5, 11},  {2018, 29, 6, 11},  {2019, 30, 7, 11},
+        {2004, 22, 6, 10}, {2005, 24, 6, 10},
+        {2006, 24, 7, 10}, {2007, 24, 8, 10},
+        {2008, 29, 6, 11}, {2009, 27, 6, 11},
+        {2010, 29, 8, 11}, {2011, 29, 5, 11},
+        {2012, 27, 7, 11}, {2013, 29, 12, 11},
+        {2014, 27, 5, 11}, {2015, 31, 5, 12},  // 9月3日, the 70th anniversary of the victory
+        {2016, 29, 6, 11}, {2017, 27, 5, 11},
+        {2018, 29, 6, 11}, {2019, 30, 7, 11},
         {2020, 30, 6, 13},  // 春节 extended by 31 January and the makeup 1 February
-        {2021, 31, 7, 11},  {2022, 31, 7, 11},  {2023, 27, 7, 11},  {2024, 32, 8, 11},
-        {2025, 28, 5, 13},  {2026, 33, 6, 13},
+        {2021, 31, 7, 11}, {2022, 31, 7, 11},
+        {2023, 27, 7, 11}, {2024, 32, 8, 11},
+        {2025, 28, 5, 13}, {2026, 33, 6, 13},
     };
     std::vector<int> years;
     for (const auto& notice : notices) {
@@ -111,7 +115,8 @@ TEST(HolidaySchedule, OfficialWorkdaysFollowTheNoticeElseMondayToFriday) {
 TEST(HolidaySchedule, ReplacedYearsAreWholeAndKeepTheirOwnDaysOnly) {
     HolidaySchedule changed = schedule();
     changed.replace_years({
-        {2026, {{{2026, 10, 9}, DayKind::OffDay, "国庆节"}, {{2026, 1, 1}, DayKind::OffDay, "元旦"}}},
+        {2026,
+         {{{2026, 10, 9}, DayKind::OffDay, "国庆节"}, {{2026, 1, 1}, DayKind::OffDay, "元旦"}}},
         {2027, {{{2026, 12, 31}, DayKind::OffDay, "元旦"}, {{2027, 3, 1}, DayKind::OffDay, "X"}}},
     });
     EXPECT_EQ(changed.day(OleDate::from_ymd(2026, 10, 1)).kind, DayKind::Ordinary);
