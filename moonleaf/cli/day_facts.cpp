@@ -5,6 +5,7 @@
 #include "moonleaf/lunar/almanac_names.h"
 #include "moonleaf/lunar/constellation.h"
 #include "moonleaf/lunar/day_caption.h"
+#include "moonleaf/lunar/official_holidays.h"
 #include "moonleaf/lunar/solar_terms.h"
 #include "moonleaf/lunar/solar_to_lunar.h"
 
@@ -19,6 +20,22 @@ namespace {
 std::string_view visible_term(common::OleDate date) {
     const std::string_view term = SolarTermOf(date);
     return term == " " ? "-" : term;
+}
+
+// The day in the official schedule: its holiday, a makeup workday, an ordinary day, or a year
+// whose notice is not out yet.
+std::string schedule_fact(common::OleDate date) {
+    const HolidaySchedule& schedule = HolidaySchedule::built_in();
+    const ScheduledDay day = schedule.day(date);
+    switch (day.kind) {
+        case DayKind::OffDay:
+            return day.name + "（休）";
+        case DayKind::MakeupWorkday:
+            return "调休上班（班）";
+        case DayKind::Ordinary:
+            break;
+    }
+    return schedule.is_published(schedule_year_of(day.date)) ? "-" : "尚未公布";
 }
 
 const char* const kWeekdays[7] = {"星期日", "星期一", "星期二", "星期三",
@@ -89,6 +106,7 @@ std::string info_text(common::OleDate date) {
     add("星座", ConstellationOf(date));
     add("节气", visible_term(date));
     add("日历显示", std::string(caption.text) + (caption.festival ? "（节日）" : ""));
+    add("节假日", schedule_fact(date));
     return text;
 }
 

@@ -6,11 +6,13 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "common/console_output.h"
 #include "common/ole_date.h"
 #include "moonleaf/cli/day_facts.h"
 #include "moonleaf/cli/month_sheet.h"
+#include "moonleaf/lunar/holiday_text.h"
 #include "moonleaf/lunar/solar_to_lunar.h"
 
 namespace {
@@ -22,7 +24,7 @@ constexpr int kBadArguments = 2;
 
 const char* const kUsage =
     "用法：moonleaf cal [年 [月]] | moonleaf info 日期 | moonleaf dump 起始日期 结束日期"
-    "（日期写成 YYYY-MM-DD，范围 1900-01-31 至 2091-02-17）";
+    " | moonleaf holidays 年（日期写成 YYYY-MM-DD，范围 1900-01-31 至 2091-02-17）";
 
 int fail(const std::string& what) {
     std::fprintf(stderr, "moonleaf: %s。%s\n", what.c_str(), kUsage);
@@ -117,6 +119,21 @@ int run_dump(int argc, char** argv) {
     return write_out(moonleaf::cli::dump_text(*from, *to));
 }
 
+// The year's official schedule in the format of "节假日.txt".
+int run_holidays(int argc, char** argv) {
+    if (argc != 3) return fail("holidays 需要一个年份");
+    const auto year = parse_number(argv[2]);
+    if (!year) return fail("年份“" + std::string(argv[2]) + "”不是数字");
+    const auto text = moonleaf::holiday_text_of_year(moonleaf::HolidaySchedule::built_in(), *year);
+    if (!text) {
+        const std::vector<int> years = moonleaf::HolidaySchedule::built_in().published_years();
+        std::fprintf(stderr, "moonleaf: 抱歉，%d年的节假日安排尚未公布（已收录%d年至%d年）。\n",
+                     *year, years.front(), years.back());
+        return kBadArguments;
+    }
+    return write_out(*text);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -126,5 +143,6 @@ int main(int argc, char** argv) {
     if (command == "cal") return run_cal(argc, argv);
     if (command == "info") return run_info(argc, argv);
     if (command == "dump") return run_dump(argc, argv);
+    if (command == "holidays") return run_holidays(argc, argv);
     return fail("不认识的命令“" + std::string(command) + "”");
 }

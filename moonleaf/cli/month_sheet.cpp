@@ -6,6 +6,7 @@
 
 #include "moonleaf/lunar/almanac_names.h"
 #include "moonleaf/lunar/day_caption.h"
+#include "moonleaf/lunar/official_holidays.h"
 #include "moonleaf/lunar/solar_terms.h"
 #include "moonleaf/lunar/solar_to_lunar.h"
 
@@ -51,6 +52,19 @@ bool converts(OleDate date) {
     return date >= kFirstConvertibleDay && date <= kLastConvertibleDay;
 }
 
+// 休 after the number of an official off day, 班 after a makeup workday's.
+std::string_view schedule_mark(OleDate date) {
+    switch (HolidaySchedule::built_in().day(date).kind) {
+        case DayKind::OffDay:
+            return "休";
+        case DayKind::MakeupWorkday:
+            return "班";
+        case DayKind::Ordinary:
+            break;
+    }
+    return "";
+}
+
 // One month as lines of exactly kBlockColumns columns: heading, weekday names, two lines per
 // week (numbers, captions), and the line naming its solar terms.
 struct MonthBlock {
@@ -73,7 +87,8 @@ MonthBlock month_block(int year, int month, std::string_view heading) {
         for (int d = start; d < start + 7; ++d) {
             const OleDate date = OleDate::from_ymd(year, month, std::clamp(d, 1, length));
             const bool shown = d >= 1 && d <= length;
-            numbers += centred(shown ? std::to_string(d) : "", kCellColumns);
+            numbers +=
+                centred(shown ? std::to_string(d).append(schedule_mark(date)) : "", kCellColumns);
             captions += centred(shown && converts(date) ? DayCaption(date).text : "", kCellColumns);
             const std::string_view term = shown ? SolarTermOf(date) : " ";
             if (term != " ")

@@ -7,7 +7,8 @@
 namespace moonleaf::cli {
 
 // A `cal`-like sheet of one month, weeks from Sunday, each day over its caption, with the
-// lunar title line and the month's two solar terms. `focus` is the day the title speaks of
+// lunar title line and the month's two solar terms. Official off days carry 休 after their
+// number, makeup workdays 班. `focus` is the day the title speaks of
 // (today when it lies in the month, else the first day of the month that converts). Days the
 // lunar table does not reach are shown without captions.
 std::string month_sheet(int year, int month, common::OleDate focus);

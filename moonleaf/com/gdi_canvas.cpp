@@ -8,6 +8,7 @@
 
 #include "common/win32/wide_text.h"
 #include "moonleaf/com/text_conversion.h"
+#include "moonleaf/control/holiday_mark.h"
 #include "moonleaf/control/month_layout.h"
 
 namespace moonleaf_com {
@@ -36,10 +37,11 @@ bool font_installed(const wchar_t* face) {
     return found;
 }
 
-// The layout counts 12 pixels for a Chinese character and 6 for a digit: faces whose digits
-// are half a Chinese character come first. The first installed face wins; the GB2312
-// character set makes the font mapper pick a Chinese-capable one if none of them is there.
-HFONT create_text_font(const DpiScale& scale) {
+// The layout counts a Chinese character as wide as the font is high (12 pixels, 9 in the small
+// font) and a digit half of that: faces whose digits are half a Chinese character come first. The
+// first installed face wins; the GB2312 character set makes the font mapper pick a Chinese-capable
+// one if none of them is there.
+HFONT create_text_font(const DpiScale& scale, int pixel_height) {
     const wchar_t* const faces[] = {L"SimSun", L"NSimSun", L"WenQuanYi Micro Hei Mono",
                                     L"Microsoft YaHei", L"WenQuanYi Micro Hei"};
     const wchar_t* chosen = L"";
@@ -49,7 +51,7 @@ HFONT create_text_font(const DpiScale& scale) {
             break;
         }
     }
-    return ::CreateFontW(-scale.to_device(12), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+    return ::CreateFontW(-scale.to_device(pixel_height), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
                          GB2312_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                          DEFAULT_PITCH | FF_DONTCARE, chosen);
 }
@@ -90,7 +92,8 @@ GdiCanvas::GdiCanvas() : scale_(kLayoutDpi), control_width_(moonleaf::kMinimumWi
 
 void GdiCanvas::set_dpi(int dpi) {
     scale_ = DpiScale(dpi);
-    text_font_.reset(create_text_font(scale_));
+    text_font_.reset(create_text_font(scale_, 12));
+    small_font_.reset(create_text_font(scale_, moonleaf::kSmallCharacterWidth));
     marlett_font_.reset(create_marlett_font(scale_));
     set_control_width(control_width_);
     for (const auto box : {moonleaf::Surface::YearBox, moonleaf::Surface::MonthBox})
@@ -209,9 +212,19 @@ void GdiCanvas::line(moonleaf::Surface surface, moonleaf::Point from, moonleaf::
 
 void GdiCanvas::text(moonleaf::Surface surface, moonleaf::Point at, std::string_view utf8,
                      moonleaf::Colour colour) {
+    draw_text(surface, text_font_.get(), at, utf8, colour);
+}
+
+void GdiCanvas::small_text(moonleaf::Surface surface, moonleaf::Point at, std::string_view utf8,
+                           moonleaf::Colour colour) {
+    draw_text(surface, small_font_.get(), at, utf8, colour);
+}
+
+void GdiCanvas::draw_text(moonleaf::Surface surface, HFONT font, moonleaf::Point at,
+                          std::string_view utf8, moonleaf::Colour colour) {
     HDC dc = dc_of(surface);
     const std::wstring wide = common::win32::utf16_from_utf8(utf8);
-    common::win32::SelectGuard select(dc, text_font_.get());
+    common::win32::SelectGuard select(dc, font);
     ::SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, translated(colour));
     ::TextOutW(dc, scale_.to_device(at.x), scale_.to_device(at.y), wide.c_str(),

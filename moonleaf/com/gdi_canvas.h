@@ -41,6 +41,8 @@ class GdiCanvas final : public moonleaf::Canvas {
               moonleaf::Colour colour) override;
     void text(moonleaf::Surface surface, moonleaf::Point at, std::string_view utf8,
               moonleaf::Colour colour) override;
+    void small_text(moonleaf::Surface surface, moonleaf::Point at, std::string_view utf8,
+                    moonleaf::Colour colour) override;
     void edge(moonleaf::Surface surface, const moonleaf::Rect& rect,
               moonleaf::EdgeStyle style) override;
     void marlett_glyph(moonleaf::Surface surface, const moonleaf::Rect& rect, char glyph,
@@ -56,6 +58,8 @@ class GdiCanvas final : public moonleaf::Canvas {
         ~Bitmap();
     };
     void create_bitmap(moonleaf::Surface surface, int width, int height);
+    void draw_text(moonleaf::Surface surface, HFONT font, moonleaf::Point at, std::string_view utf8,
+                   moonleaf::Colour colour);
     HDC dc_of(moonleaf::Surface surface) const;
     RECT window_rect_of(moonleaf::Surface surface) const;
 
@@ -66,6 +70,7 @@ class GdiCanvas final : public moonleaf::Canvas {
     moonleaf::Rect month_box_{};
     HWND window_ = nullptr;
     common::win32::UniqueFont text_font_;
+    common::win32::UniqueFont small_font_;
     common::win32::UniqueFont marlett_font_;
 };
 

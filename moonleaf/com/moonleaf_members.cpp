@@ -44,6 +44,7 @@ MOONLEAF_SAME_ID(TitleBackColor, TITLEBACKCOLOR)
 MOONLEAF_SAME_ID(WeekBackColor, WEEKBACKCOLOR)
 MOONLEAF_SAME_ID(Value, VALUE)
 MOONLEAF_SAME_ID(Big, BIG)
+MOONLEAF_SAME_ID(ShowHolidays, SHOWHOLIDAYS)
 #undef MOONLEAF_SAME_ID
 
 #define MOONLEAF_COM_ACCESSOR_BODIES(name, id, type, fallback, redraw)                       \
@@ -83,6 +84,17 @@ HRESULT MoonleafObject::GetChineseAnimal(DATE theDate, BSTR* text) {
 HRESULT MoonleafObject::GetConstellation(DATE theDate, BSTR* text) {
     return barrier(
         [&] { return text_outcome(control_.GetConstellation(common::OleDate(theDate)), text); });
+}
+HRESULT MoonleafObject::IsWorkday(DATE theDate, VARIANT_BOOL* workday) {
+    return barrier([&] {
+        if (!workday) return E_POINTER;
+        *workday = to_com(control_.IsWorkday(common::OleDate(theDate)));
+        return S_OK;
+    });
+}
+HRESULT MoonleafObject::GetHolidayName(DATE theDate, BSTR* name) {
+    return barrier(
+        [&] { return text_outcome(control_.GetHolidayName(common::OleDate(theDate)), name); });
 }
 
 }  // namespace moonleaf_com

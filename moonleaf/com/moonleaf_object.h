@@ -92,6 +92,8 @@ class MoonleafObject final : public _Moonleaf,
     HRESULT STDMETHODCALLTYPE GetChineseDay(DATE theDate, BSTR* text) override;
     HRESULT STDMETHODCALLTYPE GetChineseAnimal(DATE theDate, BSTR* text) override;
     HRESULT STDMETHODCALLTYPE GetConstellation(DATE theDate, BSTR* text) override;
+    HRESULT STDMETHODCALLTYPE IsWorkday(DATE theDate, VARIANT_BOOL* workday) override;
+    HRESULT STDMETHODCALLTYPE GetHolidayName(DATE theDate, BSTR* name) override;
 
     // IConnectionPointContainer
     HRESULT STDMETHODCALLTYPE EnumConnectionPoints(IEnumConnectionPoints** points) override;

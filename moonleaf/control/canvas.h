@@ -63,6 +63,9 @@ class Canvas {
     // A one-pixel line; the end point is not drawn (MoveToEx/LineTo).
     virtual void line(Surface surface, Point from, Point to, Colour colour) = 0;
     virtual void text(Surface surface, Point at, std::string_view utf8, Colour colour) = 0;
+    // Text in the small font, whose CJK characters are 9 pixels wide (the marks in a day
+    // cell's corner).
+    virtual void small_text(Surface surface, Point at, std::string_view utf8, Colour colour) = 0;
     virtual void edge(Surface surface, const Rect& rect, EdgeStyle style) = 0;
     // One character of the "Marlett" symbol font at 12 points, centred in `rect`.
     virtual void marlett_glyph(Surface surface, const Rect& rect, char glyph, Colour colour) = 0;

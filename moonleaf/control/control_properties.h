@@ -12,8 +12,9 @@
 
 namespace moonleaf {
 
-// The ten properties of the control, in the order of the interface, of persistence and of a
+// The eleven properties of the control, in the order of the interface, of persistence and of a
 // new instance's defaults: name, dispatch identifier, type, default, what a write redraws.
+// `ShowHolidays` came after the six methods, so its identifier follows theirs.
 // Everything that lists the properties (the fields, the accessors here and in the COM object,
 // loading and saving, the dispatch-identifier lookup) is made from this one list.
 // `Value`'s default is the current date, which only the host's clock knows: OleDate() here.
@@ -27,7 +28,8 @@ namespace moonleaf {
     X(TitleBackColor, 7, Colour, 0xC0C0C0, Redraw::SelectorsThenTitleBand) \
     X(WeekBackColor, 8, Colour, 0xFFFFC0, Redraw::WeekdayHeader)           \
     X(Value, 9, common::OleDate, common::OleDate(), Redraw::ValueBands)    \
-    X(Big, 10, std::int16_t, 0, Redraw::EveryBand)
+    X(Big, 10, std::int16_t, 0, Redraw::EveryBand)                         \
+    X(ShowHolidays, 17, bool, false, Redraw::Grid)
 
 // What a property write redraws.
 enum class Redraw {
@@ -66,7 +68,7 @@ struct PropertyInfo {
     Redraw redraw;
 };
 
-inline constexpr std::array<PropertyInfo, 10> kProperties = {{
+inline constexpr std::array<PropertyInfo, 11> kProperties = {{
 #define MOONLEAF_INFO(name, id, type, fallback, redraw) \
     {PropertyId::name, #name, id, &ControlProperties::name, type(fallback), redraw},
     MOONLEAF_PROPERTIES(MOONLEAF_INFO)

@@ -1,7 +1,9 @@
-// The six almanac methods of the control.
+// The methods of the control that answer for a date: the six almanac methods and the two of
+// the official holiday schedule.
 #include "moonleaf/control/moonleaf_control.h"
 #include "moonleaf/lunar/almanac_names.h"
 #include "moonleaf/lunar/constellation.h"
+#include "moonleaf/lunar/official_holidays.h"
 #include "moonleaf/lunar/solar_to_lunar.h"
 
 namespace moonleaf {
@@ -29,9 +31,13 @@ std::string constellation(OleDate date) {
 
 }  // namespace
 
+OleDate MoonleafControl::method_date(OleDate theDate) const {
+    return in_method_range(theDate) ? theDate : properties_.Value;
+}
+
 Result<std::string> MoonleafControl::lunar_fact(OleDate theDate,
                                                 std::string (*fact)(OleDate)) const {
-    const OleDate date = in_method_range(theDate) ? theDate : properties_.Value;
+    const OleDate date = method_date(theDate);
     try {
         return fact(date);
     } catch (const LunarRangeError&) {
@@ -56,6 +62,13 @@ Result<std::string> MoonleafControl::GetChineseAnimal(OleDate theDate) const {
 }
 Result<std::string> MoonleafControl::GetConstellation(OleDate theDate) const {
     return lunar_fact(theDate, constellation);
+}
+
+bool MoonleafControl::IsWorkday(OleDate theDate) const {
+    return HolidaySchedule::built_in().is_official_workday(method_date(theDate));
+}
+std::string MoonleafControl::GetHolidayName(OleDate theDate) const {
+    return HolidaySchedule::built_in().day(method_date(theDate)).name;
 }
 
 }  // namespace moonleaf

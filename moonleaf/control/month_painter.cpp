@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "moonleaf/control/holiday_mark.h"
 #include "moonleaf/lunar/almanac_names.h"
 #include "moonleaf/lunar/day_caption.h"
 #include "moonleaf/lunar/solar_terms.h"
@@ -108,7 +109,9 @@ GridDrawing draw_grid(Canvas& canvas, const ControlProperties& properties, int W
         const std::string number = std::to_string(d);
         const int x = cell.left + half(w - kDigitWidth * static_cast<int>(number.size()));
         canvas.text(Surface::Control, {x, cell.top}, number, column_colour(k % 7));
-        if (lunar) draw_caption(canvas, cell, w, OleDate::from_ymd(value.year, value.month, d));
+        const OleDate date = OleDate::from_ymd(value.year, value.month, d);
+        if (lunar) draw_caption(canvas, cell, w, date);
+        if (properties.ShowHolidays) draw_holiday_mark(canvas, cell, date);
     }
     canvas.present(Surface::Control);
     return drawing;

@@ -36,7 +36,7 @@ struct Size {
 //                     property_stream.h): both may run any number of times; save for Save;
 //   get_X / put_X     the property accessors of `_Moonleaf`; a failed Status becomes an error
 //                     HRESULT with its message;
-//   GetChinese…       the six methods;
+//   GetChinese…       the six almanac methods, IsWorkday and GetHolidayName;
 //   mouse_down/up     WM_xBUTTONDOWN/UP anywhere on the control, in control coordinates (the
 //                     selector boxes included; the control routes them); capture the mouse
 //                     from the press to the release, mouse_capture_lost when it is taken away;
@@ -85,6 +85,11 @@ class MoonleafControl {
     Result<std::string> GetChineseDay(common::OleDate theDate) const;
     Result<std::string> GetChineseAnimal(common::OleDate theDate) const;
     Result<std::string> GetConstellation(common::OleDate theDate) const;
+    // The official schedule of theDate, with the same fallback to `Value`: whether it is a
+    // workday (Monday to Friday, or a makeup workday, unless an off day) and the holiday it is
+    // a day of, or "".
+    bool IsWorkday(common::OleDate theDate) const;
+    std::string GetHolidayName(common::OleDate theDate) const;
 
     void mouse_down(Point at, MouseButton button);
     void mouse_up(Point at, MouseButton button);
@@ -171,6 +176,8 @@ class MoonleafControl {
     Status redraw_after_big();
     Status redraw_month();
 
+    // The date a method answers for: theDate, or `Value` when theDate lies outside the range.
+    common::OleDate method_date(common::OleDate theDate) const;
     Result<std::string> lunar_fact(common::OleDate theDate,
                                    std::string (*fact)(common::OleDate)) const;
 

@@ -30,6 +30,10 @@ check cal 1899 12
 check cal 2091 3
 check cal 2091
 check cal 2020 1 extra
+check holidays
+check holidays abc
+check holidays 2027
+check holidays 2020 extra
 rm -f /tmp/moonleaf-err.$$
 [ "$failures" -eq 0 ] && echo "all bad calls rejected"
 exit "$failures"

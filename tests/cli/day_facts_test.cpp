@@ -36,8 +36,23 @@ TEST(InfoText, EveryFactLabelled) {
     for (const char* line :
          {"日期：2020-05-23 星期六\n", "LunarDateCode：120200401\n",
           "农历：农历庚子年(闰)四月初一\n", "年：庚子年(闰)\n", "月：四月\n", "日：初一\n",
-          "生肖：鼠\n", "星座：双子座\n", "节气：-\n", "日历显示：牛奶日（节日）\n"})
+          "生肖：鼠\n", "星座：双子座\n", "节气：-\n", "日历显示：牛奶日（节日）\n", "节假日：-\n"})
         EXPECT_NE(text.find(line), std::string::npos) << line;
+}
+
+TEST(InfoText, NamesTheDayInTheOfficialSchedule) {
+    const struct {
+        int y, m, d;
+        const char* line;
+    } days[] = {
+        {2026, 10, 1, "节假日：国庆节（休）\n"},
+        {2026, 10, 10, "节假日：调休上班（班）\n"},
+        {2026, 12, 31, "节假日：尚未公布\n"},  // a day of the 2027 notice
+    };
+    for (const auto& day : days)
+        EXPECT_NE(info_text(OleDate::from_ymd(day.y, day.m, day.d)).find(day.line),
+                  std::string::npos)
+            << day.line;
 }
 
 }  // namespace

@@ -16,6 +16,13 @@ TEST(MonthSheet, TitleTermsAndDays) {
     EXPECT_NE(sheet.find("春节"), std::string::npos);
 }
 
+TEST(MonthSheet, OffDaysAndMakeupWorkdaysAreMarked) {
+    const std::string sheet = month_sheet(2026, 10, OleDate::from_ymd(2026, 10, 1));
+    EXPECT_NE(sheet.find("\n  4休     5休     6休     7休      8       9      10班\n"),
+              std::string::npos)
+        << sheet;
+}
+
 TEST(MonthSheet, FirstWeekStartsOnSunday) {
     // 2020-03-01 was a Sunday: the first number row starts at the first column.
     const std::string sheet = month_sheet(2020, 3, OleDate::from_ymd(2020, 3, 1));

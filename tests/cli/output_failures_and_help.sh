@@ -6,7 +6,7 @@ moonleaf=$1
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
-for call in "cal" "cal 2021" "info 2020-05-23" "dump 1901-01-01 2090-12-31"; do
+for call in "cal" "cal 2021" "info 2020-05-23" "dump 1901-01-01 2090-12-31" "holidays 2026"; do
   # shellcheck disable=SC2086
   err=$("$moonleaf" $call 2>&1 >/dev/full)
   status=$?

@@ -18,7 +18,7 @@ inline std::vector<std::string> property_order() {
 
 // One canvas call, with the fields that call uses.
 struct DrawCall {
-    enum class Kind { Fill, Line, Text, Edge, Glyph, Present } kind = Kind::Fill;
+    enum class Kind { Fill, Line, Text, SmallText, Edge, Glyph, Present } kind = Kind::Fill;
     Surface surface = Surface::Control;
     Rect rect;
     Point from, to;
@@ -53,6 +53,12 @@ class RecordingCanvas : public Canvas {
     }
     void text(Surface s, Point at, std::string_view t, Colour c) override {
         DrawCall& call = record(DrawCall::Kind::Text, s);
+        call.from = at;
+        call.text = t;
+        call.colour = c;
+    }
+    void small_text(Surface s, Point at, std::string_view t, Colour c) override {
+        DrawCall& call = record(DrawCall::Kind::SmallText, s);
         call.from = at;
         call.text = t;
         call.colour = c;

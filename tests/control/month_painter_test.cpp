@@ -96,6 +96,27 @@ TEST(DrawGrid, DaysPastTheLunarTableAreDrawnWithoutCaptions) {
     EXPECT_EQ(canvas.texts().size(), 28u + 17u);
 }
 
+TEST(DrawGrid, HolidayMarksInTheCornerOnlyWhenShown) {
+    ControlProperties properties = showing(2026, 10, 1);
+    RecordingCanvas canvas;
+    draw_grid(canvas, properties, 290);
+    EXPECT_TRUE(canvas.of_kind(DrawCall::Kind::SmallText).empty());
+
+    properties.ShowHolidays = true;
+    draw_grid(canvas, properties, 290);
+    const auto marks = canvas.of_kind(DrawCall::Kind::SmallText);
+    ASSERT_EQ(marks.size(), 8u);  // 国庆节 1-7, then the makeup Saturday the 10th
+    // The 1st is a Thursday (cell 4, 166-206): the mark sits in its top right corner.
+    EXPECT_EQ(marks[0].from, (Point{196, 47}));
+    for (int i = 0; i < 7; ++i) {
+        EXPECT_EQ(marks[static_cast<std::size_t>(i)].text, "休");
+        EXPECT_EQ(marks[static_cast<std::size_t>(i)].colour, kRed);
+    }
+    EXPECT_EQ(marks[7].text, "班");
+    EXPECT_EQ(marks[7].colour, kBlack);
+    EXPECT_EQ(marks[7].from, (Point{278, 75}));  // the 10th, Saturday, cell 13
+}
+
 TEST(DrawWeekdayHeader, NamesFollowBig) {
     RecordingCanvas canvas;
     ControlProperties properties = showing(2020, 1, 1);

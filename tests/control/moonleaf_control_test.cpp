@@ -88,7 +88,8 @@ TEST_F(MoonleafControlTest, PropertyTableHoldsTheDocumentedDefaultsInOrder) {
         {"TitleBackColor", Colour{12632256}},
         {"WeekBackColor", Colour{0xFFFFC0}},
         {"Value", OleDate::from_ymd(2020, 5, 23)},
-        {"Big", std::int16_t{0}}};
+        {"Big", std::int16_t{0}},
+        {"ShowHolidays", false}};
     ASSERT_EQ(std::size(documented), kProperties.size());
     for (std::size_t i = 0; i < kProperties.size(); ++i) {
         EXPECT_EQ(kProperties[i].name, documented[i].first);
@@ -144,6 +145,11 @@ TEST_F(MoonleafControlTest, PropertyWritesNotifyAndRedrawTheirPart) {
     EXPECT_EQ(bands[3], day_grid_rect(290));
     EXPECT_EQ(canvas.text_at({4, 30})->text, "星期日");
     EXPECT_EQ(canvas.text_at({45, 30})->text, "星期壹");
+
+    canvas.calls.clear();
+    ASSERT_TRUE(control.put_ShowHolidays(true).ok());
+    EXPECT_EQ(canvas.filled_rects().front(), day_grid_rect(290));
+    EXPECT_FALSE(canvas.of_kind(DrawCall::Kind::SmallText).empty());  // 端午节 in May 2020
 }
 
 TEST_F(MoonleafControlTest, WritingValueSelectsListItemsAndLabels) {
@@ -241,6 +247,18 @@ TEST_F(MoonleafControlTest, MethodsAnswerForTheirDateInRangeElseForValue) {
     EXPECT_EQ(control.GetChineseDay(OleDate::from_ymd(2090, 12, 31)).value(), "十一");
     EXPECT_EQ(control.GetConstellation(OleDate(std::numeric_limits<double>::quiet_NaN())).value(),
               "水瓶座");
+}
+
+TEST_F(MoonleafControlTest, HolidayMethodsAnswerForTheirDateInRangeElseForValue) {
+    EXPECT_FALSE(control.IsWorkday(OleDate::from_ymd(2026, 10, 2)));
+    EXPECT_TRUE(control.IsWorkday(OleDate::from_ymd(2026, 10, 10)));
+    EXPECT_EQ(control.GetHolidayName(OleDate::from_ymd(2026, 10, 2)), "国庆节");
+    EXPECT_EQ(control.GetHolidayName(OleDate::from_ymd(2026, 10, 10)), "");
+
+    set_value(2026, 2, 17);
+    EXPECT_FALSE(control.IsWorkday(OleDate::from_ymd(1900, 12, 31)));
+    EXPECT_EQ(control.GetHolidayName(OleDate::from_ymd(2091, 1, 1)), "春节");
+    EXPECT_EQ(control.GetHolidayName(OleDate(std::numeric_limits<double>::quiet_NaN())), "春节");
 }
 
 TEST_F(MoonleafControlTest, PressOnADayCellSetsValueAndTheClickRaisesOnce) {

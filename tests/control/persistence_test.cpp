@@ -58,9 +58,10 @@ TEST_F(PersistenceTest, ChangedPropertiesAreWrittenTypedAndInOrder) {
     ASSERT_TRUE(control.put_ShowHorizontalGrid(false).ok());
     ASSERT_TRUE(control.put_Value(OleDate::from_ymd(2019, 2, 5)).ok());
     ASSERT_TRUE(control.put_Big(-1).ok());
+    ASSERT_TRUE(control.put_ShowHolidays(true).ok());
     ScriptedBag bag;
     EXPECT_TRUE(control.save(bag));
-    ASSERT_EQ(bag.written.size(), 4u);
+    ASSERT_EQ(bag.written.size(), 5u);
     EXPECT_EQ(bag.written[0].first, "SelectColor");
     EXPECT_EQ(bag.written[0].second, StoredValue(std::int32_t{-2147483643}));
     EXPECT_EQ(bag.written[1].first, "ShowHorizontalGrid");
@@ -69,6 +70,8 @@ TEST_F(PersistenceTest, ChangedPropertiesAreWrittenTypedAndInOrder) {
     EXPECT_EQ(bag.written[2].second, StoredValue(OleDate::from_ymd(2019, 2, 5)));
     EXPECT_EQ(bag.written[3].first, "Big");
     EXPECT_EQ(bag.written[3].second, StoredValue(std::int16_t{-1}));
+    EXPECT_EQ(bag.written[4].first, "ShowHolidays");
+    EXPECT_EQ(bag.written[4].second, StoredValue(true));
     bag.refuse_writes = true;
     EXPECT_FALSE(control.save(bag));
 }
@@ -79,7 +82,8 @@ TEST_F(PersistenceTest, LoadRestoresThroughTheWriteAccessorsInOrder) {
                   {"Value", OleDate::from_ymd(2085, 6, 1)},
                   {"WeekBackColor", std::int64_t{0x00FF00}},
                   {"GridLinesColor", std::int64_t{-2147483640}},
-                  {"ShowVerticalGrid", false}};
+                  {"ShowVerticalGrid", false},
+                  {"ShowHolidays", std::string("True")}};
     MoonleafControl control(host, canvas);
     ASSERT_TRUE(control.load(bag).ok());
     EXPECT_EQ(host.changed, testing::property_order());
@@ -89,6 +93,7 @@ TEST_F(PersistenceTest, LoadRestoresThroughTheWriteAccessorsInOrder) {
     EXPECT_EQ(control.get_WeekBackColor(), 0x00FF00u);
     EXPECT_EQ(control.get_GridLinesColor(), 0x80000008u);
     EXPECT_FALSE(control.get_ShowVerticalGrid());
+    EXPECT_TRUE(control.get_ShowHolidays());
     EXPECT_EQ(control.get_BottomBackColor(), 12632256u);
 }
 

@@ -18,6 +18,7 @@ class NullCanvas : public Canvas {
     void fill_rect(Surface, const Rect&, Colour) override {}
     void line(Surface, Point, Point, Colour) override {}
     void text(Surface, Point, std::string_view, Colour) override {}
+    void small_text(Surface, Point, std::string_view, Colour) override {}
     void edge(Surface, const Rect&, EdgeStyle) override {}
     void marlett_glyph(Surface, const Rect&, char, Colour) override {}
     void present(Surface) override {}

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Screenshots of the control for review: January 2020, May 2020 with Big = 1, and the year
-# list opened by its drop-down button.
+# Screenshots of the control for review: January 2020, May 2020 with Big = 1, the year list
+# opened by its drop-down button, and October 2026 with ShowHolidays on.
 #   com_screenshots.sh SESSION_DIR OCX HOST.exe OUTPUT_DIR
 set -euo pipefail
 session=$(realpath "$1") ocx=$(realpath "$2") host=$(realpath "$3") out=$(realpath -m "$4")
@@ -12,7 +12,7 @@ cp "$ocx" "$host" "$work/"
 cd "$work"
 export DISPLAY=:$(cat "$session/display")
 
-shoot() {  # shoot NAME YEAR MONTH DAY BIG [open-year-list]
+shoot() {  # shoot NAME YEAR MONTH DAY BIG [open-year-list|show-holidays]
   rm -f ready done
   "$here/gui_session.sh" run "$session" "./$(basename "$host")" "$2" "$3" "$4" "$5" ready done ${6:-} &
   local pid=$!
@@ -33,3 +33,4 @@ shoot() {  # shoot NAME YEAR MONTH DAY BIG [open-year-list]
 shoot moonleaf-2020-01 2020 1 15 0
 shoot moonleaf-2020-05-big 2020 5 23 1
 shoot moonleaf-year-list-open 2020 5 23 0 open-year-list
+shoot moonleaf-2026-10-holidays 2026 10 1 0 show-holidays

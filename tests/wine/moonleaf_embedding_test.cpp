@@ -103,8 +103,9 @@ TEST(MoonleafEmbedding, PropertyWritesNotifyTheContainerWithTheirDispatchIds) {
     ASSERT_EQ(S_OK,
               put_property(dispatch.get(), DISPID_MOONLEAF_VALUE, make_date(date(2020, 5, 23))));
     ASSERT_EQ(S_OK, put_property(dispatch.get(), DISPID_MOONLEAF_BIG, make_i2(1)));
+    ASSERT_EQ(S_OK, put_property(dispatch.get(), DISPID_MOONLEAF_SHOWHOLIDAYS, make_bool(true)));
     EXPECT_EQ((std::vector<DISPID>{DISPID_MOONLEAF_GRIDLINESCOLOR, DISPID_MOONLEAF_VALUE,
-                                   DISPID_MOONLEAF_BIG}),
+                                   DISPID_MOONLEAF_BIG, DISPID_MOONLEAF_SHOWHOLIDAYS}),
               sink.changed);
     EXPECT_EQ(S_OK, point->Unadvise(cookie));
     EXPECT_EQ(S_OK, control.query<IPersistStreamInit>(IID_IPersistStreamInit)->IsDirty());
@@ -264,16 +265,18 @@ TEST(MoonleafPersistence, PropertyBagStoresOnlyWhatDiffersFromTheDefaults) {
         {DISPID_MOONLEAF_WEEKBACKCOLOR, make_i4(0x00FFFF)},
         {DISPID_MOONLEAF_VALUE, make_date(date(2020, 5, 23))},
         {DISPID_MOONLEAF_BIG, make_i2(1)},
+        {DISPID_MOONLEAF_SHOWHOLIDAYS, make_bool(true)},
     };
     auto control = saved.query<IDispatch>(IID_IDispatch);
     for (const auto& [id, value] : written) ASSERT_EQ(S_OK, put_property(control.get(), id, value));
     MemoryBag bag;
     ASSERT_EQ(S_OK, saved_bag->Save(&bag, TRUE, FALSE));
-    ASSERT_EQ(10u, bag.values.size());
+    ASSERT_EQ(11u, bag.values.size());
     EXPECT_EQ(VT_I4, V_VT(&bag.values[L"BottomBackColor"]));
     EXPECT_EQ(VT_BOOL, V_VT(&bag.values[L"ShowVerticalGrid"]));
     EXPECT_EQ(VT_DATE, V_VT(&bag.values[L"Value"]));
     EXPECT_EQ(VT_I2, V_VT(&bag.values[L"Big"]));
+    EXPECT_EQ(VT_BOOL, V_VT(&bag.values[L"ShowHolidays"]));
 
     ComPtr<IUnknown> loaded = create_moonleaf();
     auto loaded_bag = loaded.query<IPersistPropertyBag>(IID_IPersistPropertyBag);

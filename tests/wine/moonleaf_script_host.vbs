@@ -1,4 +1,4 @@
-' Drives Moonleaf2.Moonleaf from the script host: defaults, every property, the six methods.
+' Drives Moonleaf2.Moonleaf from the script host: defaults, every property, the eight methods.
 ' Prints one line per failed check and ends with the number of failures as its exit code.
 Option Explicit
 Dim failures, m
@@ -24,6 +24,7 @@ Check "TitleBackColor default", m.TitleBackColor, 12632256
 Check "WeekBackColor default", m.WeekBackColor, &HFFFFC0
 Check "Value default", m.Value, Date
 Check "Big default", m.Big, 0
+Check "ShowHolidays default", m.ShowHolidays, False
 
 m.BottomBackColor = 255 : Check "BottomBackColor", m.BottomBackColor, 255
 m.DateBackColor = &H00FF00 : Check "DateBackColor", m.DateBackColor, &H00FF00
@@ -34,6 +35,7 @@ m.ShowHorizontalGrid = False : Check "ShowHorizontalGrid", m.ShowHorizontalGrid,
 m.TitleBackColor = &HFFFFFF : Check "TitleBackColor", m.TitleBackColor, &HFFFFFF
 m.WeekBackColor = &H80000005 : Check "WeekBackColor (system colour)", m.WeekBackColor, &H80000005
 m.Big = 1 : Check "Big", m.Big, 1
+m.ShowHolidays = True : Check "ShowHolidays", m.ShowHolidays, True
 m.Value = DateSerial(2085, 6, 1) : Check "Value", m.Value, DateSerial(2085, 6, 1)
 
 Dim d : d = DateSerial(2020, 5, 23)
@@ -45,6 +47,11 @@ Check "GetChineseAnimal", m.GetChineseAnimal(d), "鼠"
 Check "GetConstellation", m.GetConstellation(d), "双子座"
 Check "GetChineseDay of the 20th", m.GetChineseDay(DateSerial(2020, 2, 13)), "二十"
 Check "GetChineseDate of the 30th", m.GetChineseDate(DateSerial(2026, 12, 8)), "农历丙午年十月三十"
+' The official schedule: 国庆 off on a Monday, its makeup Saturday worked, an ordinary day.
+Check "IsWorkday on 2026-10-05", m.IsWorkday(DateSerial(2026, 10, 5)), False
+Check "IsWorkday on 2026-10-10", m.IsWorkday(DateSerial(2026, 10, 10)), True
+Check "GetHolidayName on 2026-10-05", m.GetHolidayName(DateSerial(2026, 10, 5)), "国庆节"
+Check "GetHolidayName on 2026-10-10", m.GetHolidayName(DateSerial(2026, 10, 10)), ""
 
 ' Out of range: the methods answer for Value (2020-05-23 from now on) instead.
 m.Value = d
@@ -52,6 +59,10 @@ Check "GetChineseAnimal before 1901", m.GetChineseAnimal(DateSerial(1900, 12, 31
 Check "GetChineseDay after 2090-12-31 00:00", m.GetChineseDay(DateSerial(2090, 12, 31) + TimeSerial(8, 0, 0)), "初一"
 Check "GetChineseDay on 2090-12-31", m.GetChineseDay(DateSerial(2090, 12, 31)), "十一"
 Check "GetChineseDate of 1901-01-01", m.GetChineseDate(DateSerial(1901, 1, 1)), "农历庚子年十一月十一"
+m.Value = DateSerial(2026, 10, 1)
+Check "GetHolidayName before 1901", m.GetHolidayName(DateSerial(1900, 12, 31)), "国庆节"
+Check "IsWorkday before 1901", m.IsWorkday(DateSerial(1900, 12, 31)), False
+m.Value = d
 
 ' A Value past the lunar table: the write reports the failed redraw, a method that falls back
 ' to it fails too, each with a description the script can see, and the control keeps working.

@@ -1,10 +1,11 @@
 // Shows one control in a window for a screenshot:
-//   moonleaf_screenshot_host YEAR MONTH DAY BIG READY_FILE DONE_FILE [open-year-list]
+//   moonleaf_screenshot_host YEAR MONTH DAY BIG READY_FILE DONE_FILE [open-year-list|show-holidays]
 // creates READY_FILE once the control is drawn and exits when DONE_FILE appears.
 #include <ole2.h>
 
 #include <cstdlib>
 #include <cwchar>
+#include <string_view>
 
 #include "common/ole_date.h"
 #include "common/win32/dispatch_calls.h"
@@ -15,7 +16,8 @@ int wmain(int argc, wchar_t** argv) {
     using namespace common::win32;
     using namespace moonleaf_test;
     if (argc != 7 && argc != 8) return 2;
-    const bool open_year_list = argc == 8 && std::wcscmp(argv[7], L"open-year-list") == 0;
+    const std::wstring_view option = argc == 8 ? argv[7] : L"";
+    const bool open_year_list = option == L"open-year-list";
     const int year = std::wcstol(argv[1], nullptr, 10);
     const int month = std::wcstol(argv[2], nullptr, 10);
     const int day = std::wcstol(argv[3], nullptr, 10);
@@ -30,6 +32,8 @@ int wmain(int argc, wchar_t** argv) {
             put_property(host.control(), DISPID_MOONLEAF_VALUE,
                          make_date(common::OleDate::from_ymd(year, month, day).serial()));
             put_property(host.control(), DISPID_MOONLEAF_BIG, make_i2(big));
+            if (option == L"show-holidays")
+                put_property(host.control(), DISPID_MOONLEAF_SHOWHOLIDAYS, make_bool(true));
             if (open_year_list) {
                 // A click on the year box's drop-down button (the box lies at W - 138).
                 const LPARAM button = MAKELPARAM(290 - 138 + 56, 3 + 10);
