@@ -49,7 +49,7 @@ DecodedSettings utf8_with_marks(std::string_view text) {
         const size_t length = utf8_character_length(text, at);
         if (length == 0) {
             decoded.text += '?';
-            decoded.marked = true;
+            decoded.lossy = true;
             ++at;
         } else {
             decoded.text.append(text.substr(at, length));
@@ -62,12 +62,14 @@ DecodedSettings utf8_with_marks(std::string_view text) {
 }  // namespace
 
 DecodedSettings decode_settings_bytes(std::string_view bytes) {
-    if (bytes.starts_with(kUtf8ByteOrderMark))
-        return utf8_with_marks(bytes.substr(kUtf8ByteOrderMark.size()));
-    if (is_ansi_text(bytes)) return {ansi_to_utf8(bytes), false};
-    DecodedSettings as_utf8 = utf8_with_marks(bytes);
-    if (!as_utf8.marked) return as_utf8;
-    return {ansi_to_utf8(bytes), true};
+    const bool marked_utf8 = bytes.starts_with(kUtf8ByteOrderMark);
+    if (!marked_utf8 && is_ansi_text(bytes)) return {ansi_to_utf8(bytes), false};
+    DecodedSettings as_utf8 =
+        utf8_with_marks(marked_utf8 ? bytes.substr(kUtf8ByteOrderMark.size()) : bytes);
+    if (!marked_utf8 && as_utf8.lossy) return {ansi_to_utf8(bytes), true};
+    // The save writes the code page: a character it has no place for would become "?" there.
+    as_utf8.lossy = as_utf8.lossy || ansi_to_utf8(utf8_to_ansi(as_utf8.text)) != as_utf8.text;
+    return as_utf8;
 }
 
 }  // namespace tockly::settings_file

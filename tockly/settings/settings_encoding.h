@@ -11,8 +11,9 @@ namespace tockly::settings_file {
 // the code page would turn every Chinese text into mojibake that the next save keeps for good.
 struct DecodedSettings {
     std::string text;
-    // Some bytes were no character in the encoding read and became "?".
-    bool marked = false;
+    // Some bytes were no character in the encoding read and became "?", or the text read as
+    // UTF-8 has characters the code page cannot hold, which the next save turns into "?".
+    bool lossy = false;
 };
 DecodedSettings decode_settings_bytes(std::string_view bytes);
 

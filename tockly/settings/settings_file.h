@@ -22,7 +22,8 @@ void load_settings(model::ReminderSettings& settings, PromptPlacement& prompt,
 //
 // A file with lines a load could not use is kept as "数据库.bak" before it is replaced, and the
 // confirmation says so; a save would otherwise lose what they held for good. Such lines are:
-// bytes that are no character in the encoding read (they load as "?"), a NUL (its line's text
+// bytes that are no character in the encoding read (they load as "?"), characters of a UTF-8
+// file the code page cannot hold (they save as "?"), a NUL (its line's text
 // ends there), and a line whose text is not a number where a number belongs (its field keeps
 // its value, or takes the number the text begins with). Lines the file does not have, numbers
 // a field refuses or repairs, and lines after the 519th are not counted.

@@ -32,7 +32,7 @@ std::string settings_file_path(const std::string& program_folder) {
 
 SettingsFileText settings_file_text(std::string_view bytes) {
     const DecodedSettings decoded = decode_settings_bytes(bytes);
-    SettingsFileText file{split_settings_lines(decoded.text), decoded.marked};
+    SettingsFileText file{split_settings_lines(decoded.text), decoded.lossy};
     for (std::string& line : file.lines) {
         const size_t nul = line.find('\0');
         if (nul == std::string::npos) continue;

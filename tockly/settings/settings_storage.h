@@ -14,7 +14,8 @@ std::string settings_file_path(const std::string& program_folder);
 // The file's lines in UTF-8 (see decode_settings_bytes for the encodings read).
 struct SettingsFileText {
     SettingsLines lines;
-    // Some bytes were no character and became "?", or a line held a NUL. A NUL ends its line's
+    // Some bytes were no character and became "?" (or will in the code page, see
+    // DecodedSettings), or a line held a NUL. A NUL ends its line's
     // text: no path or text can hold one, and kept it would be written back on the next save.
     bool unreadable_bytes = false;
 };

@@ -332,6 +332,7 @@ TEST_F(SettingsFileTest, SavingOverLinesALoadCouldNotUseKeepsTheOldFileAsBak) {
         {"byte that is no GBK character", utf8_file_with({{419, "ab\xFF"}}), true},
         {"broken UTF-8 after a byte order mark",
          "\xEF\xBB\xBF" + utf8_file_with({{419, "\xE8\xB5"}}), true},
+        {"UTF-8 text the code page cannot hold", utf8_file_with({{419, "😀起床了"}}), true},
         {"NUL after a number", file_with({{6, std::string("1\0x", 3)}}), true},
     };
     for (const Case& c : cases) {
