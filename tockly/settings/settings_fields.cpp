@@ -52,7 +52,7 @@ SettingsField list_field(int line, ui::ListBox& list) {
 
 SettingsField path_field(int line, ui::TextBox& box) {
     return {line, [&box] { return box.text(); },
-            [&box](const std::string& text) { box.set_text(text); }};
+            [&box](const std::string& text) { box.set_text(text); }, true};
 }
 
 // The chime page's reaction to the text keeps the interval a whole number of minutes.
@@ -75,14 +75,16 @@ SettingsField day_rule_field(int line, ui::Label& rule) {
                 const bool blank = text.find_first_not_of(' ') == std::string::npos;
                 rule.caption = blank ? kEveryDay : text;
                 rule.tooltip = kDayRuleTooltip;
-            }};
+            },
+            true};
 }
 
 SettingsField prompt_text_field(int line, ui::TextBox& box) {
     return {line, [&box] { return box.text(); },
             [&box](const std::string& text) {
                 if (!text.empty()) box.set_text(text);
-            }};
+            },
+            true};
 }
 
 void add_slot_block(std::vector<SettingsField>& fields, model::AlarmSlot& slot, int first) {

@@ -15,6 +15,8 @@ struct SettingsField {
     int line;  // from 1
     std::function<std::string()> write;
     std::function<void(const std::string&)> apply;
+    // A free text (a path, a day rule, a prompt text); every other line holds a number.
+    bool text = false;
 };
 
 // The 519 fields in line order. Applying sets the controls as a user would, so their change

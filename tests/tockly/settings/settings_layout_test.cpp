@@ -101,7 +101,7 @@ TEST(SettingsLayout, EveryFieldIsWrittenOnItsOwnLine) {
     platform::FakeMessageBox boxes;
     set_values(settings, prompt);
     save_settings(settings, prompt, files, boxes, "Tockly");
-    EXPECT_EQ(read_settings_file(files, kPath), expected_lines());
+    EXPECT_EQ(read_settings_file(files, kPath).lines, expected_lines());
 }
 
 TEST(SettingsLayout, EveryLineIsReadIntoItsOwnField) {

@@ -62,6 +62,7 @@ class FakeFileSystem : public FileSystem {
     std::vector<std::string> subfolders(const std::string& parent) override;
     std::optional<std::string> read_file(const std::string& path) override;
     bool write_file(const std::string& path, const std::string& bytes) override;
+    bool flush_file(const std::string& path) override;
     bool replace_file(const std::string& from, const std::string& to) override;
     void remove_file(const std::string& path) override { files.erase(path); }
 
@@ -75,6 +76,8 @@ class FakeFileSystem : public FileSystem {
     // Folder -> its sub-folders in listing order.
     std::map<std::string, std::vector<std::string>> folders;
     bool writable = true;
+    // Paths flushed, in order.
+    std::vector<std::string> flushed;
 };
 
 class FakeScreen : public Screen {
