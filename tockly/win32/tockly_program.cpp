@@ -112,10 +112,8 @@ void TocklyProgram::build_pages() {
 
     Panel& footer = main_->footer();
     footer.add<LabelBinding>({12, 8, 470, 24}, app_.Form1.today_label);
-    footer.add<ButtonBinding>({496, 6, 96, 28}, app_.Form1.Command1, [this] {
-        main_->show_model();
-        app_.Command1_Click();
-    });
+    footer.add<ButtonBinding>({496, 6, 96, 28}, app_.Form1.Command1,
+                              [this] { app_.Command1_Click(); });
 }
 
 void TocklyProgram::place_calendars() {

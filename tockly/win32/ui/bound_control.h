@@ -2,7 +2,7 @@
 // model at once, and sync() shows whatever the model holds now (after loading, a cascade or a
 // tick), touching the window only where something changed. A box the user is typing in is
 // never rewritten under the caret: it shows the page's correction of the text when it loses the
-// focus, on Enter, and before a save (show_model).
+// focus (so before any save, which takes the focus to a button or a dialog) and on Enter.
 #pragma once
 
 #include <windows.h>

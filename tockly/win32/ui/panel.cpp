@@ -89,10 +89,6 @@ void Panel::sync() {
     for (const auto& control : controls_) control->sync();
 }
 
-void Panel::show_model() {
-    for (const auto& control : controls_) control->show_model();
-}
-
 void Panel::set_visible(bool visible) {
     if (visible == visible_) return;
     visible_ = visible;

@@ -39,8 +39,6 @@ class Panel {
     // out its controls.
     void layout(UINT dpi, HFONT font, const RECT* pixels = nullptr);
     void sync();
-    // Shows what the models hold in every control, the one being typed in too.
-    void show_model();
     void set_visible(bool visible);
     bool visible() const { return visible_; }
     // The sync pass, for bindings that take input of their own besides notifications.

@@ -192,12 +192,6 @@ void MainWindowView::show_overlay(bool shown) {
     }
 }
 
-void MainWindowView::show_model() {
-    for (auto& page : pages_) page->show_model();
-    overlay_->show_model();
-    footer_->show_model();
-}
-
 void MainWindowView::sync() {
     std::wstring caption = common::win32::utf16_from_utf8(model_.Caption);
     if (caption != shown_caption_) {

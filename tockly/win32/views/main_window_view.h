@@ -50,9 +50,6 @@ class MainWindowView {
     // Shows the window as the model says and brings it to the front, even when it was shown
     // already (under other windows), as a request to open it means.
     void bring_forward();
-    // Every page's controls show what the models hold, the box being typed in too (before a
-    // save, so that what is saved is what the user sees).
-    void show_model();
 
     // The window's messages, through view_procedure.
     LRESULT handle(UINT message, WPARAM wparam, LPARAM lparam);
