@@ -80,6 +80,18 @@ WORD virtual_key(const std::wstring& name) {
     return 0;
 }
 
+// A real left click in the middle of `place`, on the screen.
+std::wstring click_middle(const RECT& place) {
+    ::SetCursorPos((place.left + place.right) / 2, (place.top + place.bottom) / 2);
+    INPUT input[2] = {};
+    input[0].type = input[1].type = INPUT_MOUSE;
+    input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    if (::SendInput(2, input, sizeof input[0]) != 2) return L"the mouse input was refused";
+    ::Sleep(100);
+    return {};
+}
+
 }  // namespace
 
 std::wstring click(HWND control) {
@@ -103,14 +115,7 @@ std::wstring click_at(HWND control, int x, int y) {
 std::wstring mouse_click(HWND control) {
     RECT place{};
     ::GetWindowRect(control, &place);
-    ::SetCursorPos((place.left + place.right) / 2, (place.top + place.bottom) / 2);
-    INPUT input[2] = {};
-    input[0].type = input[1].type = INPUT_MOUSE;
-    input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    if (::SendInput(2, input, sizeof input[0]) != 2) return L"the mouse input was refused";
-    ::Sleep(100);
-    return {};
+    return click_middle(place);
 }
 
 std::wstring mouse_pick(HWND combo_box, const std::wstring& item) {
@@ -133,14 +138,7 @@ std::wstring mouse_pick(HWND combo_box, const std::wstring& item) {
         found == static_cast<DWORD_PTR>(LB_ERR))
         return L"the entry's place in the open list cannot be read";
     ::MapWindowPoints(list, nullptr, reinterpret_cast<POINT*>(&place), 2);
-    ::SetCursorPos((place.left + place.right) / 2, (place.top + place.bottom) / 2);
-    INPUT input[2] = {};
-    input[0].type = input[1].type = INPUT_MOUSE;
-    input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    if (::SendInput(2, input, sizeof input[0]) != 2) return L"the mouse input was refused";
-    ::Sleep(200);
-    return {};
+    return click_middle(place);
 }
 
 std::wstring set_check(HWND check_box, bool checked) {
