@@ -3,7 +3,8 @@
 # each in a run folder laid out as the zip holds it: the program, Moonleaf2.ocx beside it, and
 # the generated assets when they were built.
 #   tockly_checks.sh SESSION_DIR TOCKLY.exe OCX UI_PROBE.exe ASSETS_DIR CHECK
-# CHECK: start-up | editing | date-lookup | alarm | without-control | options | announce
+# CHECK: start-up | editing | date-lookup | alarm | without-control | options | announce | typing |
+#        windows
 # (announce plays into the sound session named by SOUND_SESSION)
 set -euo pipefail
 session=$(realpath "$1") exe=$(realpath "$2") ocx=$(realpath "$3") probe=$(realpath "$4")
@@ -205,6 +206,95 @@ without-control)
     fail "the calendar's place does not say that the control is missing"
   quit_through_tray
   echo "ok: without Moonleaf2.ocx the program starts and says so in the calendar's place"
+  ;;
+typing)
+  # Real keys and clicks in the boxes that take typing and in the hotkey list.
+  start_tockly
+  interval="label:间隔:" pack="label:声音包:" hotkey="label:播放提醒热键"
+  probe "${main_window[@]}" activate select class:SysTabControl32 "闹钟定时" \
+    check "启用整点报时" 1 sleep 300 >/dev/null || fail "switching the chime on failed"
+  # What is typed stays as typed; the page's whole minutes show when the focus leaves the box
+  # and on Enter.
+  out=$(probe "${main_window[@]}" mouse-click "$interval" key end key backspace key backspace \
+    key 1 key 5 text "$interval" key tab text "$interval" \
+    mouse-click "$interval" key ctrl+a key 7 key . key 9 text "$interval" key enter \
+    text "$interval" | grep '^text' | tr '\n' ' ')
+  [ "$out" = 'text "15" text "15" text "7.9" text "7" ' ] ||
+    fail "typing 15, then 7.9 and Enter, into the interval box shows: $out"
+  # Typing after a chosen voice pack's name keeps the name.
+  first_pack=$(probe "${main_window[@]}" items "$pack" | tail -1 | sed 's/^items "\([^"]*\)".*/\1/')
+  [ -n "$first_pack" ] || fail "no voice pack to choose"
+  out=$(probe "${main_window[@]}" select "$pack" "$first_pack" mouse-click "$pack" key end key a \
+    text "$pack" key b key tab text "$pack" | grep '^text' | tr '\n' ' ')
+  [ "$out" = "text \"${first_pack}a\" text \"${first_pack}ab\" " ] ||
+    fail "typing after the voice pack $first_pack shows: $out"
+  # Before a save the box shows what is saved, the box being typed in too.
+  out=$(probe "${main_window[@]}" mouse-click "$interval" key ctrl+a key 2 key . key 5 \
+    click "保存设置" wait-window class:#32770 5000 window class:TocklyForm1 text "$interval" |
+    tail -1)
+  [ "$out" = 'text "2"' ] || fail "saving with 2.5 typed in the interval box shows $out"
+  probe wait-window class:#32770 5000 click id:6 wait-no-window class:#32770 10000 \
+    wait-window class:#32770 10000 wait-text id:65535 "“保存设置”完成！" 5000 click "确定" \
+    >/dev/null || fail "saving failed"
+  for _ in $(seq 100); do [ -s 数据库 ] && break; sleep 0.1; done
+  [ "$(sed -n 2p 数据库 | tr -d '\r')" = 2 ] || fail "the interval saved is $(sed -n 2p 数据库)"
+  # The hotkey list: keys pressed on it leave the mouse's choice, and so does the release of
+  # Tab that brings the focus to it.
+  out=$(probe "${main_window[@]}" select class:SysTabControl32 "设置选项" check "播放提醒热键" 1 \
+    sleep 300 mouse-pick "$hotkey" F5 key escape key down text "$hotkey" mouse-pick "$hotkey" F9 \
+    $(printf 'key tab %.0s' $(seq 20)) text "$hotkey" | grep '^text' | tr '\n' ' ')
+  [ "$out" = 'text "F5" text "F9" ' ] ||
+    fail "F5 with the mouse, keys, F9 with the mouse and Tab around the page: $out"
+  quit_through_tray
+  echo "ok: the interval box and the voice pack box keep what is typed; the rule shows on Tab," \
+    "Enter and before a save; the hotkey list keeps the mouse's choice through Tab"
+  ;;
+windows)
+  # The main window's first place, its pages painted whole, and the prompt window's menu
+  # bringing it forward. The prompt window is shown at start over the right edge of the main
+  # window (600 x 492 at 96 DPI, in the middle of the screen), not kept on top.
+  read -r screen_width screen_height < <(xdotool getdisplaygeometry)
+  main_right=$(((screen_width + 600) / 2))
+  declare -A lines=([413]=1 [414]=$(((screen_width - main_right + 150) * 15))
+    [415]=$(((screen_height / 2 - 80) * 15)) [417]=0)
+  for n in $(seq 519); do printf '%s\r\n' "${lines[$n]:-}"; done | iconv -f UTF-8 -t GBK >数据库
+  start_tockly
+  sleep 1
+  eval "$(xdotool search --onlyvisible --name '^Tockly ' getwindowgeometry --shell | head -5)"
+  centre=$((X + WIDTH / 2))
+  ((centre >= screen_width / 2 - 4 && centre <= screen_width / 2 + 4)) ||
+    fail "the main window's middle is at x=$centre on a screen $screen_width wide"
+  # A window higher than the screen keeps its caption on it.
+  ((Y <= 40 || (Y + HEIGHT / 2 - screen_height / 2) ** 2 <= 900)) ||
+    fail "the main window is at y=$Y, $HEIGHT high, on a screen $screen_height high"
+
+  # From each page to the alarm page: an empty band inside the chime frame (right of its
+  # buttons) has the page's background colour alone.
+  for page in 使用说明 声音征集 日期查询 设置选项; do
+    probe "${main_window[@]}" select class:SysTabControl32 "$page" sleep 500 \
+      select class:SysTabControl32 "闹钟定时" sleep 800 >/dev/null || fail "the tabs did not turn"
+    colours=$(import -window root -crop "96x70+$((X + 470))+$((Y + 85))" -format %k info:)
+    [ "$colours" = 1 ] || {
+      import -window root "$session/stale-$page.png"
+      fail "$page left pixels on 闹钟定时 ($colours colours; $session/stale-$page.png)"
+    }
+  done
+
+  # A click on the prompt window's visible part puts it over the main window; its menu's
+  # 详细设置(&X) brings the main window back over it.
+  probe wait-window class:TocklyForm2 5000 >/dev/null || fail "no prompt window at start"
+  xdotool mousemove $((main_right + 30)) $((screen_height / 2)) click 1
+  sleep 0.5
+  probe "${main_window[@]}" on-top >/dev/null && fail "the prompt window does not cover the main window"
+  xdotool click 3
+  sleep 0.7
+  xdotool key x
+  sleep 1
+  probe "${main_window[@]}" on-top >/dev/null ||
+    fail "详细设置(&X) left the main window under: $(probe "${main_window[@]}" on-top | tail -1)"
+  quit_through_tray
+  echo "ok: the main window opens in the middle of the screen, turns its pages without stale" \
+    "pixels and comes forward from the prompt window's menu"
   ;;
 *)
   fail "unknown check $check"
