@@ -70,6 +70,13 @@ void TocklyApp::connect_pages() {
             chooser.Check1_Click(i);
         };
     services.Moonleaf2.Click = [&chooser] { chooser.Moonleaf2_Click(); };
+    for (int i : {0, 1})
+        chooser.fading[static_cast<size_t>(i)].on_change = [&chooser, i] {
+            chooser.fading_Click(i);
+        };
+    chooser.nongli.on_change = [&chooser] { chooser.nongli_Click(); };
+    for (ui::ListBox* list : {&chooser.nongli_zhouqi, &chooser.nongli_yue, &chooser.nongli_ri})
+        list->on_change = [&chooser] { chooser.nongli_list_Change(); };
 
     pages::ChimePage& page = pages.chime_page;
     model::ChimeSettings& chime = settings.chime;
