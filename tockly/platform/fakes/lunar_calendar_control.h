@@ -18,6 +18,7 @@ class LunarCalendarControl : public CalendarControl {
     std::string GetChineseDay(common::OleDate theDate) override;
     std::string GetChineseAnimal(common::OleDate theDate) override;
     std::string GetConstellation(common::OleDate theDate) override;
+    void set_ShowHolidays(bool) override {}
 
   private:
     common::OleDate answered_date(common::OleDate theDate) const;
