@@ -218,6 +218,11 @@ calendar-rules)
     for _ in $(seq "$2"); do keys+=(key down); done
     probe "${main_window[@]}" mouse-click "$1" "${keys[@]}" key enter >/dev/null
   }
+  # The date lookup page's calendar marks 休 and 班: October 2026 for the screenshot.
+  probe "${main_window[@]}" within class:Moonleaf2Control select class:ComboBox#1 "2026年" \
+    select class:ComboBox#2 "10月" >/dev/null || fail "the calendar cannot show October 2026"
+  mkdir -p "$session/../screenshots"
+  import -window root "$session/../screenshots/tockly_date_lookup_holidays.png"
   probe "${main_window[@]}" select class:SysTabControl32 "闹钟定时" check "启用定时 1" 1 \
     mouse-click "label:日期:" mouse-click "农历" wait-text "农历正月初一" "农历正月初一" 5000 \
     >/dev/null || fail "the date chooser's 农历 box does not make 农历正月初一"
@@ -235,7 +240,6 @@ calendar-rules)
   expected=$(printf '%s\n' "clicked \"label:日期:\"" "state checked=1 enabled=1 visible=1" \
     'text "每年"' 'text "闰四月"' 'text "初八"' "state checked=1 enabled=0 visible=1")
   [ "$out" = "$expected" ] || fail "the chooser opens 农历闰四月初八 as:"$'\n'"$out"
-  mkdir -p "$session/../screenshots"
   import -window root "$session/../screenshots/tockly_date_chooser_lunar.png"
   probe "${main_window[@]}" mouse-click "法定工作日" wait-text "法定工作日#2" "法定工作日" 5000 \
     >/dev/null || fail "法定工作日 does not make its rule"

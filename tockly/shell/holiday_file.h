@@ -32,6 +32,8 @@ class HolidayFile {
 
     // Reads the file; damaged lines are skipped, a missing file leaves the built-in years.
     void load();
+    // The request runs on the tick, up to the Http service's 10 seconds once a month: the
+    // portable core starts no threads (the Windows build's thread runtime fails under Wine).
     // The first call in a month fetches the notice of the year that decides today (in December
     // the next year's) unless it is built in: a reply with status 200 whose every line is good
     // and that holds that year alone goes into the file; anything else keeps the file as it is.
