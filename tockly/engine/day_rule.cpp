@@ -1,12 +1,11 @@
 #include "tockly/engine/day_rule.h"
 
 #include <array>
-#include <charconv>
 #include <optional>
 #include <string>
 
+#include "tockly/model/custom_date.h"
 #include "tockly/model/lunar_rule.h"
-#include "tockly/model/text_functions.h"
 
 namespace tockly::engine {
 
@@ -75,41 +74,6 @@ bool lunar_rule_matches(const model::LunarRule& rule, OleDate date,
     return !rule.leap || !leap_month_follows(date, *today, calendar);
 }
 
-// yyyy-M-d or yyyy/M/d, leading zeros allowed.
-std::optional<OleDate> parse_numeric_date(std::string_view text) {
-    std::array<int, 3> parts{};
-    const char* at = text.data();
-    const char* const end = text.data() + text.size();
-    char separator = 0;
-    for (size_t i = 0; i < parts.size(); ++i) {
-        if (i > 0) {
-            if (at == end || (*at != '-' && *at != '/')) return std::nullopt;
-            if (separator != 0 && *at != separator) return std::nullopt;
-            separator = *at++;
-        }
-        const char* const start = at;
-        const auto [next, error] = std::from_chars(at, end, parts[i]);
-        const long digits = next - start;
-        const bool width_ok = i == 0 ? digits == 4 : digits >= 1 && digits <= 2;
-        if (error != std::errc() || !width_ok) return std::nullopt;
-        at = next;
-    }
-    if (at != end) return std::nullopt;
-    const common::YearMonthDay ymd{parts[0], parts[1], parts[2]};
-    if (ymd.month < 1 || ymd.month > 12 || ymd.day < 1) return std::nullopt;
-    const OleDate date = OleDate::from_ymd(ymd);
-    if (date.ymd() != ymd) return std::nullopt;  // 2026-2-30 and the like
-    return date;
-}
-
-bool date_rule_matches(std::string_view rule, OleDate day, platform::Clock& clock) {
-    const std::string_view text = model::trim_spaces(rule);
-    if (text.empty()) return false;
-    std::optional<OleDate> date = parse_numeric_date(text);
-    if (!date) date = clock.parse_short_date(text);
-    return date && date->day() == day.day();
-}
-
 }  // namespace
 
 bool day_rule_matches(std::string_view rule, OleDate day, const DayRuleServices& services) {
@@ -120,7 +84,8 @@ bool day_rule_matches(std::string_view rule, OleDate day, const DayRuleServices&
     if (rule == model::kOfficialHolidaysRule) return !official_workday(day, services);
     if (const std::optional<model::LunarRule> lunar = model::parse_lunar_rule(rule))
         return lunar_rule_matches(*lunar, day, services.calendar);
-    return date_rule_matches(rule, day, services.clock);
+    const std::optional<OleDate> date = model::custom_rule_date(rule, services.clock);
+    return date && date->day() == day.day();
 }
 
 }  // namespace tockly::engine

@@ -5,6 +5,8 @@
 #include <optional>
 #include <string_view>
 
+#include "tockly/model/custom_date.h"
+
 namespace tockly::pages {
 
 namespace {
@@ -62,7 +64,7 @@ void DateChooser::dingshi_riqi_Click(int k) {
     // The calendar holds the rule's date before the custom box is ticked; a rule that is no
     // date leaves the calendar where it was.
     if (custom_date) {
-        if (const std::optional<common::OleDate> date = clock_.parse_short_date(rule))
+        if (const std::optional<common::OleDate> date = model::custom_rule_date(rule, clock_))
             Moonleaf2_.set_Value(*date);
     } else {
         Moonleaf2_.set_Value(clock_.now().date_only());

@@ -46,6 +46,7 @@ TEST_F(DateChooserTest, OpeningShowsTheSlotsRuleWhateverWasOpenBefore) {
         {"星期1", "星期日", "0000001", false, today},
         {"星期3", "星期6,日", "0000011", false, today},
         {"星期1,3", "2010/5/1", "1010000", true, OleDate::from_ymd(2010, 5, 1)},
+        {"星期1,3", "2010-05-01", "1010000", true, OleDate::from_ymd(2010, 5, 1)},
         {"每天", "星期", "0000000", true, untouched},
         {"每天", "星期8,9", "0000000", true, untouched},
         {"星期2", "明天", "0100000", true, untouched},
