@@ -4,7 +4,7 @@
 # the generated assets when they were built.
 #   tockly_checks.sh SESSION_DIR TOCKLY.exe OCX UI_PROBE.exe ASSETS_DIR CHECK
 # CHECK: start-up | editing | date-lookup | alarm | without-control | options | announce | typing |
-#        windows
+#        windows | calendar-rules
 # (announce plays into the sound session named by SOUND_SESSION)
 set -euo pipefail
 session=$(realpath "$1") exe=$(realpath "$2") ocx=$(realpath "$3") probe=$(realpath "$4")
@@ -93,7 +93,7 @@ editing)
   LC_ALL=C grep -qF "$(printf '星期6,日' | iconv -f UTF-8 -t GBK)" 数据库 ||
     fail "数据库 lacks 星期6,日 in GBK"
   lines=$(tr -cd '\n' <数据库 | wc -c) crlf=$(grep -c $'\r$' 数据库 || true)
-  [ "$lines" = 519 ] && [ "$crlf" = 519 ] || fail "数据库 has $lines lines, $crlf of them CR LF"
+  [ "$lines" = 525 ] && [ "$crlf" = 525 ] || fail "数据库 has $lines lines, $crlf of them CR LF"
   quit_through_tray
 
   start_tockly
@@ -103,7 +103,7 @@ editing)
     'text "  7"' 'text " 30"' "text \"$text\"" 'text "星期6,日"')
   [ "$out" = "$expected" ] || fail "after a restart slot 1 shows:"$'\n'"$out"
   quit_through_tray
-  echo "ok: slot 1 edited (星期6,日 in the date chooser), saved in 数据库 (519 CR LF lines, GBK)" \
+  echo "ok: slot 1 edited (星期6,日 in the date chooser), saved in 数据库 (525 CR LF lines, GBK)" \
     "and shown again after a restart"
   ;;
 date-lookup)
@@ -295,6 +295,61 @@ windows)
   quit_through_tray
   echo "ok: the main window opens in the middle of the screen, turns its pages without stale" \
     "pixels and comes forward from the prompt window's menu"
+  ;;
+calendar-rules)
+  # The date chooser's lunar and official-calendar choices by mouse and keys, read back when
+  # it opens again; the quiet-hours box; then saved.
+  start_tockly
+  # SEL N: opens the drop-down list with the mouse, goes to its item N (from 0) by the keys
+  # (Home first: a list that drops upwards opens under the mouse), Enter.
+  pick() {
+    local keys=(key home) _
+    for _ in $(seq "$2"); do keys+=(key down); done
+    probe "${main_window[@]}" mouse-click "$1" "${keys[@]}" key enter >/dev/null
+  }
+  # The date lookup page's calendar marks 休 and 班: October 2026 for the screenshot.
+  probe "${main_window[@]}" within class:Moonleaf2Control select class:ComboBox#1 "2026年" \
+    select class:ComboBox#2 "10月" >/dev/null || fail "the calendar cannot show October 2026"
+  mkdir -p "$session/../screenshots"
+  import -window root "$session/../screenshots/tockly_date_lookup_holidays.png"
+  probe "${main_window[@]}" select class:SysTabControl32 "闹钟定时" check "启用定时 1" 1 \
+    mouse-click "label:日期:" mouse-click "农历" wait-text "农历正月初一" "农历正月初一" 5000 \
+    >/dev/null || fail "the date chooser's 农历 box does not make 农历正月初一"
+  pick "label:农历" 1 && probe "${main_window[@]}" wait-text "农历每月初一" "农历每月初一" 5000 \
+    state "label:每月" >/dev/null || fail "每月 does not make 农历每月初一"
+  [[ $(probe "${main_window[@]}" state "label:每月" | tail -1) == "state "*"enabled=0"* ]] ||
+    fail "the month list stays enabled for a monthly rule"
+  pick "label:农历" 0
+  pick "label:每年" 15 && pick "label:闰四月" 7 &&
+    probe "${main_window[@]}" wait-text "农历闰四月初八" "农历闰四月初八" 5000 mouse-click "确  定" \
+      wait-text "label:日期:" "农历闰四月初八" 5000 >/dev/null ||
+    fail "the lists do not make 农历闰四月初八"
+  out=$(probe "${main_window[@]}" mouse-click "label:日期:" state "农历" text "label:农历" \
+    text "label:每年" text "label:闰四月" state "星期一" | tail -n +2)
+  expected=$(printf '%s\n' "clicked \"label:日期:\"" "state checked=1 enabled=1 visible=1" \
+    'text "每年"' 'text "闰四月"' 'text "初八"' "state checked=1 enabled=0 visible=1")
+  [ "$out" = "$expected" ] || fail "the chooser opens 农历闰四月初八 as:"$'\n'"$out"
+  import -window root "$session/../screenshots/tockly_date_chooser_lunar.png"
+  probe "${main_window[@]}" mouse-click "法定工作日" wait-text "法定工作日#2" "法定工作日" 5000 \
+    >/dev/null || fail "法定工作日 does not make its rule"
+  [[ $(probe "${main_window[@]}" state "农历" | tail -1) == "state checked=0"* ]] ||
+    fail "法定工作日 leaves 农历 ticked"
+  import -window root "$session/../screenshots/tockly_date_chooser_workdays.png"
+  probe "${main_window[@]}" mouse-click "确  定" wait-text "label:日期:" "法定工作日" 5000 \
+    mouse-click "夜间免打扰" >/dev/null || fail "the quiet-hours box cannot be ticked"
+  import -window root "$session/../screenshots/tockly_quiet_hours.png"
+  probe "${main_window[@]}" click "保存设置" wait-window class:#32770 5000 \
+    click id:6 wait-no-window class:#32770 10000 wait-window class:#32770 10000 \
+    wait-text id:65535 "“保存设置”完成！" 5000 click "确定" >/dev/null ||
+    fail "saving 法定工作日 and the quiet hours failed"
+  for _ in $(seq 100); do [ -s 数据库 ] && break; sleep 0.1; done
+  rule=$(sed -n 418p 数据库 | tr -d '\r' | iconv -f GBK -t UTF-8)
+  quiet=$(sed -n '523,525p' 数据库 | tr -d '\r' | tr '\n' ' ')
+  [ "$rule" = 法定工作日 ] && [ "$quiet" = "1 23:00 07:00 " ] ||
+    fail "数据库 holds the rule \"$rule\" and the quiet hours \"$quiet\""
+  quit_through_tray
+  echo "ok: 农历闰四月初八 and 法定工作日 chosen by mouse and keys, shown again, saved with the" \
+    "quiet hours"
   ;;
 *)
   fail "unknown check $check"

@@ -15,7 +15,9 @@ TocklyApp::TocklyApp(const TocklyServices& s, model::Version version)
       Form1(shared),
       shutdown({s.clock, s.power, shared, announcer, Form2, Form1}),
       firing({s.clock, s.files, settings, shared, sound, announcer, Form2}),
-      reminder_tick({s.clock, settings, shared, sound, Form2, Form1, shutdown, firing}),
+      holidays({s.files, s.http, s.clock}),
+      day_rules{s.clock, s.Moonleaf1, holidays.schedule(), unpublished_year_notice},
+      reminder_tick({s.clock, settings, shared, sound, Form2, Form1, shutdown, firing, day_rules}),
       display_tick({s.clock, s.keyboard, s.Moonleaf1, settings, announcer, Form2, Form1}, version),
       form_tan(s.screen, s.popup_window),
       news(form_tan),
@@ -68,6 +70,13 @@ void TocklyApp::connect_pages() {
             chooser.Check1_Click(i);
         };
     services.Moonleaf2.Click = [&chooser] { chooser.Moonleaf2_Click(); };
+    for (int i : {0, 1})
+        chooser.fading[static_cast<size_t>(i)].on_change = [&chooser, i] {
+            chooser.fading_Click(i);
+        };
+    chooser.nongli.on_change = [&chooser] { chooser.nongli_Click(); };
+    for (ui::ListBox* list : {&chooser.nongli_zhouqi, &chooser.nongli_yue, &chooser.nongli_ri})
+        list->on_change = [&chooser] { chooser.nongli_list_Change(); };
 
     pages::ChimePage& page = pages.chime_page;
     model::ChimeSettings& chime = settings.chime;

@@ -107,16 +107,16 @@ TEST_F(SettingsFileTest, SaveThenLoadReproducesEveryStoredField) {
     EXPECT_EQ(loaded_prompt.left(), 15360 - 4000.5);
 }
 
-TEST_F(SettingsFileTest, FileOnDiskIs519CrLfLinesInCodePage936) {
+TEST_F(SettingsFileTest, FileOnDiskIs525CrLfLinesInCodePage936) {
     settings.slots[0].dingshi_text.set_text("万事如意");
     settings.options.Check3[model::option::kShowNews].set_value(1);
     save_settings(settings, prompt, files, boxes, kTitle);
     const std::string& bytes = files.files.at(kPath);
-    EXPECT_EQ(bytes.substr(bytes.size() - 3), "1\r\n");
+    EXPECT_EQ(bytes.substr(bytes.size() - 17), "0\r\n23:00\r\n07:00\r\n");
     size_t line_ends = 0;
     for (size_t at = bytes.find("\r\n"); at != std::string::npos; at = bytes.find("\r\n", at + 2))
         ++line_ends;
-    EXPECT_EQ(line_ends, 519u);
+    EXPECT_EQ(line_ends, 525u);
     EXPECT_EQ(bytes.find('\n', 0), bytes.find("\r\n") + 1);
     EXPECT_NE(bytes.find("\r\n\xCD\xF2\xCA\xC2\xC8\xE7\xD2\xE2\r\n"), std::string::npos);
     EXPECT_EQ(bytes.find("万事"), std::string::npos);
@@ -354,9 +354,21 @@ TEST_F(SettingsFileTest, SavingOverLinesALoadCouldNotUseKeepsTheOldFileAsBak) {
     EXPECT_EQ(settings.chime.zhengdian_wenjian.text(), "1");
 }
 
-TEST_F(SettingsFileTest, LinesAfter519AreIgnored) {
+TEST_F(SettingsFileTest, LinesAfter525AreIgnored) {
     load(file_with({{519, "1"}}) + "1\r\n2\r\n");
     EXPECT_EQ(settings.options.Check3[model::option::kShowNews].value(), 1);
+}
+
+// A file of an older version ends at line 519; damaged times fall back to the defaults.
+TEST_F(SettingsFileTest, QuietHoursTakeTheirDefaultsFromShortOrDamagedFiles) {
+    load(file_with({{519, "1"}}, 519));
+    EXPECT_EQ(settings.chime.yejian_miandarao.value(), 0);
+    EXPECT_EQ(settings.chime.miandarao_kaishi.text(), "23:00");
+    EXPECT_EQ(settings.chime.miandarao_jieshu.text(), "07:00");
+    load(file_with({{523, "1"}, {524, "24:00"}, {525, "7:5"}}));
+    EXPECT_EQ(settings.chime.yejian_miandarao.value(), 1);
+    EXPECT_EQ(settings.chime.miandarao_kaishi.text(), "23:00");
+    EXPECT_EQ(settings.chime.miandarao_jieshu.text(), "07:00");
 }
 
 }  // namespace

@@ -127,6 +127,7 @@ class FakeCalendarControl : public CalendarControl {
     std::string GetChineseDay(common::OleDate d) override { return answer(d, day_name); }
     std::string GetChineseAnimal(common::OleDate d) override { return answer(d, animal); }
     std::string GetConstellation(common::OleDate d) override { return answer(d, constellation); }
+    void set_ShowHolidays(bool show) override { show_holidays = show; }
 
     common::OleDate value;
     std::string year = "丙午年";
@@ -134,6 +135,7 @@ class FakeCalendarControl : public CalendarControl {
     std::string day_name = "十九";
     std::string animal = "马";
     std::string constellation = "射手座";
+    bool show_holidays = false;
     std::vector<common::OleDate> asked;
 
   private:
