@@ -268,12 +268,12 @@ windows)
   ((Y <= 40 || (Y + HEIGHT / 2 - screen_height / 2) ** 2 <= 900)) ||
     fail "the main window is at y=$Y, $HEIGHT high, on a screen $screen_height high"
 
-  # From each page to the alarm page: an empty band inside the chime frame (right of its
-  # buttons) has the page's background colour alone.
+  # From each page to the alarm page: an empty band inside the chime frame (right of the
+  # custom sound file's label, above its box) has the page's background colour alone.
   for page in 使用说明 声音征集 日期查询 设置选项; do
     probe "${main_window[@]}" select class:SysTabControl32 "$page" sleep 500 \
       select class:SysTabControl32 "闹钟定时" sleep 800 >/dev/null || fail "the tabs did not turn"
-    colours=$(import -window root -crop "96x70+$((X + 470))+$((Y + 85))" -format %k info:)
+    colours=$(import -window root -crop "150x14+$((X + 420))+$((Y + 146))" -format %k info:)
     [ "$colours" = 1 ] || {
       import -window root "$session/stale-$page.png"
       fail "$page left pixels on 闹钟定时 ($colours colours; $session/stale-$page.png)"
