@@ -25,18 +25,27 @@ void load_settings(model::ReminderSettings& settings, PromptPlacement& prompt,
     }
 }
 
-void save_settings(model::ReminderSettings& settings, PromptPlacement& prompt,
-                   platform::FileSystem& files, platform::MessageBox& boxes,
-                   const std::string& title) {
-    if (boxes.show(kSaveQuestion, mb::kYesNo, title) != mb::kAnswerYes) return;
+SettingsLines settings_lines(model::ReminderSettings& settings, PromptPlacement& prompt) {
     SettingsLines lines;
     for (const SettingsField& field : settings_fields(settings, prompt))
         lines[static_cast<size_t>(field.line - 1)] = field.write();
+    return lines;
+}
+
+bool save_settings(model::ReminderSettings& settings, PromptPlacement& prompt,
+                   platform::FileSystem& files, platform::MessageBox& boxes,
+                   const std::string& title) {
+    if (boxes.show(kSaveQuestion, mb::kYesNo, title) != mb::kAnswerYes) return false;
+    return write_settings(settings, prompt, files, boxes, title);
+}
+
+bool write_settings(model::ReminderSettings& settings, PromptPlacement& prompt,
+                    platform::FileSystem& files, platform::MessageBox& boxes,
+                    const std::string& title) {
     const std::string path = settings_file_path(files.program_folder());
-    if (write_settings_file(files, path, lines))
-        platform::tell(boxes, kSaveDone, title);
-    else
-        platform::tell(boxes, save_failed_message(path), title);
+    const bool written = write_settings_file(files, path, settings_lines(settings, prompt));
+    platform::tell(boxes, written ? kSaveDone : save_failed_message(path), title);
+    return written;
 }
 
 }  // namespace tockly::settings_file

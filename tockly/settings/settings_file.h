@@ -6,6 +6,7 @@
 #include "tockly/platform/file_system.h"
 #include "tockly/platform/message_box.h"
 #include "tockly/settings/prompt_placement.h"
+#include "tockly/settings/settings_lines.h"
 
 namespace tockly::settings_file {
 
@@ -18,10 +19,17 @@ void load_settings(model::ReminderSettings& settings, PromptPlacement& prompt,
 
 // The main window's save button: asks, writes all 519 lines, then confirms. When the file
 // cannot be written the old one stays as it was and the message says so instead of claiming
-// success.
-void save_settings(model::ReminderSettings& settings, PromptPlacement& prompt,
+// success. True when the file was written.
+bool save_settings(model::ReminderSettings& settings, PromptPlacement& prompt,
                    platform::FileSystem& files, platform::MessageBox& boxes,
                    const std::string& title);
+// The same without the question, for a caller that has asked already.
+bool write_settings(model::ReminderSettings& settings, PromptPlacement& prompt,
+                    platform::FileSystem& files, platform::MessageBox& boxes,
+                    const std::string& title);
+
+// The lines a save would write now.
+SettingsLines settings_lines(model::ReminderSettings& settings, PromptPlacement& prompt);
 
 // The messages of the save button.
 inline constexpr const char* kSaveQuestion = "确实“保存设置”吗?";

@@ -51,6 +51,7 @@
 #include "tockly/shell/main_window_page_host.h"
 #include "tockly/shell/news.h"
 #include "tockly/shell/tray.h"
+#include "tockly/shell/unsaved_settings.h"
 #include "tockly/sound/announcer.h"
 #include "tockly/sound/sound_system.h"
 #include "tockly/windows/popup_window.h"
@@ -98,7 +99,7 @@ class TocklyApp {
     void remove_tap(engine::EngineTap* tap);
 
     // Start-up as the main window's creation runs it; false when another copy already runs.
-    bool start_up() { return lifecycle.start_up(); }
+    bool start_up();
     // The main window's save button "保存设置".
     void Command1_Click();
 
@@ -122,6 +123,8 @@ class TocklyApp {
     pages::OptionsPage options_page;
     Lifecycle lifecycle;
     pages::Pages pages;
+    // What was loaded or last saved, asked about when quitting.
+    UnsavedSettings unsaved_settings;
 
   private:
     // Every change of a page's controls, by the user or by the settings file, runs the page's
