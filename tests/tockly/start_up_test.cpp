@@ -208,12 +208,13 @@ namespace {
 
 TEST(MainWindow, EachTabShowsItsOwnPageAlone) {
     AppHarness h;
-    const char* captions[] = {"日期查询", "闹钟定时", "设置选项", "使用说明", "声音征集"};
-    for (int tab = 0; tab < 5; ++tab) {
+    const char* captions[] = {"日期查询", "闹钟定时", "设置选项",
+                              "使用说明", "声音征集", "定时一览"};
+    for (int tab = 0; tab < 6; ++tab) {
         EXPECT_EQ(h.app.Form1.TabStrip1.tabs[tab].caption, captions[tab]);
         EXPECT_EQ(h.app.Form1.TabStrip1.tabs[tab].key, "xuanxiang" + std::to_string(tab + 1));
         h.app.Form1.TabStrip1_Click(tab);
-        for (int frame = 0; frame < 5; ++frame)
+        for (int frame = 0; frame < 6; ++frame)
             EXPECT_EQ(h.app.Form1.Frame3[frame].visible, frame == tab) << tab;
     }
 }

@@ -8,6 +8,7 @@
 #include "tockly/internet_time/time_sync.h"
 #include "tockly/model/reminder_settings.h"
 #include "tockly/pages/alarm_editor.h"
+#include "tockly/pages/alarm_overview.h"
 #include "tockly/pages/chime_page.h"
 #include "tockly/pages/date_chooser.h"
 #include "tockly/pages/date_lookup_page.h"
@@ -51,6 +52,7 @@ class Pages {
     DateLookupPage date_lookup;
     TextPage instructions;
     TextPage voice_collection;
+    AlarmOverview overview;
 };
 
 }  // namespace tockly::pages
