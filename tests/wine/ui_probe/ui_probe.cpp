@@ -4,7 +4,8 @@
 //   window SEL | wait-window SEL MS | within SEL | wait-no-window SEL MS | activate | close |
 //   windows text SEL | state SEL | items SEL | wait-text SEL TEXT MS | list click SEL | click-at
 //   SEL X Y | mouse-click SEL | check SEL 0|1 | select SEL ITEM | type SEL TEXT key NAME | command
-//   ID | tray-menu ITEM | sleep MS | place SEL (its screen rectangle: left top width height)
+//   ID | tray-menu ITEM | sleep MS | place SEL (its screen rectangle: left top width height) |
+//   row-place SEL N (the same of a list view's row N, from 0)
 // SEL is a selector (window_finder.h); window commands pick the top-level window that the
 // control commands search, `within SEL` narrows the search to one control's descendants.
 #include <windows.h>
@@ -104,7 +105,7 @@ int Probe::arity(const std::wstring& command) {
         {L"mouse-click", 1}, {L"click-at", 3},    {L"check", 2},          {L"select", 2},
         {L"type", 2},        {L"key", 1},         {L"command", 1},        {L"tray-open", 0},
         {L"menu-pick", 1},   {L"sleep", 1},       {L"memory", 0},         {L"within", 1},
-        {L"place", 1}};
+        {L"place", 1},       {L"row-place", 2}};
     const auto found = kArity.find(command);
     return found == kArity.end() ? -1 : found->second;
 }
@@ -200,6 +201,13 @@ Outcome Probe::run(const std::wstring& command, const Arguments& a) {
         if (command == L"place") {
             RECT place{};
             ::GetWindowRect(control, &place);
+            return ok(L"place " + std::to_wstring(place.left) + L" " + std::to_wstring(place.top) +
+                      L" " + std::to_wstring(place.right - place.left) + L" " +
+                      std::to_wstring(place.bottom - place.top));
+        }
+        if (command == L"row-place") {
+            RECT place{};
+            if (!row_place(control, std::stoi(a[1]), place)) return fail(L"no row " + a[1]);
             return ok(L"place " + std::to_wstring(place.left) + L" " + std::to_wstring(place.top) +
                       L" " + std::to_wstring(place.right - place.left) + L" " +
                       std::to_wstring(place.bottom - place.top));
