@@ -5,7 +5,8 @@
 //   windows text SEL | state SEL | items SEL | wait-text SEL TEXT MS | list click SEL | click-at
 //   SEL X Y | mouse-click SEL | check SEL 0|1 | select SEL ITEM | type SEL TEXT key NAME | command
 //   ID | tray-menu ITEM | sleep MS | place SEL (its screen rectangle: left top width height) |
-//   row-place SEL N (the same of a list view's row N, from 0)
+//   row-place SEL N (the same of a list view's row N, from 0) | hold PATH MS (keeps a file
+//   open without sharing)
 // SEL is a selector (window_finder.h); window commands pick the top-level window that the
 // control commands search, `within SEL` narrows the search to one control's descendants.
 #include <windows.h>
@@ -99,13 +100,15 @@ class Probe {
 
 int Probe::arity(const std::wstring& command) {
     static const std::map<std::wstring, int> kArity = {
-        {L"window", 1},      {L"wait-window", 2}, {L"wait-no-window", 2}, {L"activate", 0},
-        {L"close", 0},       {L"windows", 0},     {L"text", 1},           {L"state", 1},
-        {L"items", 1},       {L"wait-text", 3},   {L"list", 0},           {L"click", 1},
-        {L"mouse-click", 1}, {L"click-at", 3},    {L"check", 2},          {L"select", 2},
-        {L"type", 2},        {L"key", 1},         {L"command", 1},        {L"tray-open", 0},
-        {L"menu-pick", 1},   {L"sleep", 1},       {L"memory", 0},         {L"within", 1},
-        {L"place", 1},       {L"row-place", 2}};
+        {L"window", 1},      {L"wait-window", 2}, {L"wait-no-window", 2},
+        {L"activate", 0},    {L"close", 0},       {L"windows", 0},
+        {L"text", 1},        {L"state", 1},       {L"items", 1},
+        {L"wait-text", 3},   {L"list", 0},        {L"click", 1},
+        {L"mouse-click", 1}, {L"click-at", 3},    {L"check", 2},
+        {L"select", 2},      {L"type", 2},        {L"key", 1},
+        {L"command", 1},     {L"tray-open", 0},   {L"menu-pick", 1},
+        {L"sleep", 1},       {L"memory", 0},      {L"within", 1},
+        {L"place", 1},       {L"row-place", 2},   {L"hold", 2}};
     const auto found = kArity.find(command);
     return found == kArity.end() ? -1 : found->second;
 }
@@ -158,6 +161,15 @@ Outcome Probe::run(const std::wstring& command, const Arguments& a) {
     if (command == L"sleep") {
         ::Sleep(static_cast<DWORD>(milliseconds(a[0])));
         return ok(L"slept");
+    }
+    if (command == L"hold") {
+        // Opened without sharing, as a program that works on a file keeps it.
+        const HANDLE opened = ::CreateFileW(a[0].c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                            FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (opened == INVALID_HANDLE_VALUE) return fail(L"cannot open " + quoted(a[0]));
+        const common::win32::UniqueKernelHandle file(opened);
+        ::Sleep(static_cast<DWORD>(milliseconds(a[1])));
+        return ok(L"held " + quoted(a[0]));
     }
     if (command == L"key") return done(press_key(a[0]), L"pressed " + a[0]);
     if (command == L"menu-pick") return done(pick_menu_item(a[0]), L"picked " + quoted(a[0]));
