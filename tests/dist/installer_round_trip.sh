@@ -14,6 +14,9 @@ gui=$(dirname "$0")/../wine/gui_session.sh
 export WINEPREFIX=$session/wineprefix
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+# Says "ok: TEXT" when no check failed since `mark`.
+mark() { marked=$failures; }
+passed() { [ "$failures" = "$marked" ] && echo "ok: $*"; }
 wine_run() { WINE_TIMEOUT=${timeout:-60} "$gui" run "$session" "$@" </dev/null 2>/dev/null; }
 unix_path() { wine_run winepath -u "$1" | tr -d '\r'; }
 windows_variable() { wine_run cmd /c echo "%$1%" | tr -d '\r'; }
@@ -75,6 +78,7 @@ trap stop_tockly EXIT
 if [ -f "$folder/Tockly.exe" ]; then
   if start_tockly; then
     echo "ok: the installed Tockly.exe shows its window"
+    mark
     caption=$(xdotool search --onlyvisible --name '^Tockly ' getwindowname | head -1)
     version=$(wine_run reg query "$uninstall_key" /v DisplayVersion | sed -n 's/.*REG_SZ *//p' | tr -d '\r')
     [ "$version" = "$(awk '{print $2}' <<<"$caption")" ] ||
@@ -84,7 +88,7 @@ if [ -f "$folder/Tockly.exe" ]; then
     tockly_ended || fail "installing over the running Tockly.exe left it running"
     missing=$(cd "$package" && find . -type f | while read -r f; do cmp -s "$f" "$folder/$f" || echo "$f"; done)
     [ -z "$missing" ] || fail "installing over the running program did not replace: $missing"
-    echo "ok: the app list shows version $version as the caption; installing over the running program closed it"
+    passed "the app list shows version $version as the caption; installing over the running program closed it"
   else
     fail "the installed Tockly.exe showed no window"
   fi
@@ -96,6 +100,7 @@ if [ -f "$folder/Tockly.exe" ] && [ -n "$probe_exe" ]; then
   # the answer for ever, stops and says so (exit code 2), with nothing removed.
   cp "$probe_exe" "$session/ui_probe.exe"
   probe() { wine_run "$session/ui_probe.exe" "$@"; }
+  mark
   start_tockly || fail "Tockly.exe did not start again"
   probe wait-window 'Tockly *' 20000 select class:SysTabControl32 '闹钟定时' \
     check '启用定时 1' 1 >/dev/null || fail "switching on slot 1 failed"
@@ -107,11 +112,12 @@ if [ -f "$folder/Tockly.exe" ] && [ -n "$probe_exe" ]; then
   # 否: Tockly quits without saving.
   probe wait-window class:#32770 5000 mouse-click id:7 >/dev/null || fail "Tockly did not ask"
   tockly_ended || fail "Tockly.exe still runs after 否"
-  echo "ok: an uninstall that could not close Tockly stopped with nothing removed"
+  passed "an uninstall that could not close Tockly stopped with nothing removed"
   stop_tockly
 
   # A file another program holds open stays: the uninstaller removes the others, says so
   # (exit code 2) and keeps itself and its entry for another try.
+  mark
   timeout=60 probe hold "$program\\说明.txt" 15000 >/dev/null &
   holder=$!
   sleep 3
@@ -122,7 +128,7 @@ if [ -f "$folder/Tockly.exe" ] && [ -n "$probe_exe" ]; then
   [ -f "$folder/Tockly.exe" ] && fail "the files that were free to go stayed"
   reg_has "$uninstall_key" /v UninstallString || fail "the uninstall entry went although 说明.txt stayed"
   wait "$holder"
-  echo "ok: a file held open stays, and the uninstaller says it could not finish"
+  passed "a file held open stays, and the uninstaller says it could not finish"
   timeout=120 wine_run "$setup" /S
 fi
 
@@ -131,6 +137,7 @@ fi
 # As the options page writes it when the user ticks auto-start.
 wine_run reg add "$run_key" /v Tockly /d "\"$program\\Tockly.exe\"" /f >/dev/null
 wine_run reg add "$run_key" /v TocklyOtherCopy /d '"D:\Tockly\Tockly.exe"' /f >/dev/null
+mark
 # The uninstall entry's command, as Windows runs it: the uninstaller copies itself away and
 # returns at once, so wait for the folder to go.
 quiet=$(wine_run reg query "$uninstall_key" /v QuietUninstallString | sed -n 's/.*REG_SZ *//p' | tr -d '\r')
@@ -140,7 +147,7 @@ timeout=60 wine_run "$uninstaller" ${quiet##*\" }
 for _ in $(seq 150); do [ -e "$folder" ] || break; sleep 0.2; done
 [ -e "$folder" ] && fail "left behind: $(cd "$folder" && find . | head -5 | tr '\n' ' ')"
 [ -f "$package/Tockly.exe" ] && { tockly_ended || fail "the uninstaller left Tockly.exe running"; }
-[ -f "$package/Tockly.exe" ] && echo "ok: the uninstaller closed the running Tockly.exe"
+[ -f "$package/Tockly.exe" ] && passed "the uninstaller closed the running Tockly.exe"
 [ -e "$shortcut" ] && fail "the Start menu shortcut is left"
 reg_has "$uninstall_key" && fail "the uninstall entry is left"
 reg_has "$run_key" /v Tockly && fail "the auto-start value is left"
