@@ -79,38 +79,34 @@ LRESULT send(HWND window, UINT message, WPARAM wparam = 0, LPARAM lparam = 0) {
     return static_cast<LRESULT>(result);
 }
 
-std::wstring tab_text(HWND tab, int index) {
+// Sends `message` for item `index` with `item` (a TCITEMW, LVITEMW or HDITEMW asking for its
+// text) placed in the window's own process, whose memory the answer is written to, and reads
+// the text back. Fresh remote memory is zeroed, so a failed call reads as no text.
+template <typename Item>
+std::wstring remote_item_text(HWND window, UINT message, int index, Item item) {
     constexpr int kChars = 260;
-    RemoteMemory remote(tab, sizeof(TCITEMW) + kChars * sizeof(wchar_t));
+    RemoteMemory remote(window, sizeof item + kChars * sizeof(wchar_t));
     if (!remote) return {};
-    TCITEMW item{};
-    item.mask = TCIF_TEXT;
     item.pszText = reinterpret_cast<wchar_t*>(static_cast<char*>(remote.address()) + sizeof item);
     item.cchTextMax = kChars;
     remote.write(&item, sizeof item);
-    if (!send(tab, TCM_GETITEMW, static_cast<WPARAM>(index),
-              reinterpret_cast<LPARAM>(remote.address())))
-        return {};
+    send(window, message, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(remote.address()));
     wchar_t text[kChars] = {};
     remote.read(text, sizeof text - sizeof(wchar_t), sizeof item);
     return text;
 }
 
+std::wstring tab_text(HWND tab, int index) {
+    TCITEMW item{};
+    item.mask = TCIF_TEXT;
+    return remote_item_text(tab, TCM_GETITEMW, index, item);
+}
+
 // One cell of a list view row (column 0 is the row's own text).
 std::wstring list_view_cell(HWND list, int row, int column) {
-    constexpr int kChars = 260;
-    RemoteMemory remote(list, sizeof(LVITEMW) + kChars * sizeof(wchar_t));
-    if (!remote) return {};
     LVITEMW item{};
     item.iSubItem = column;
-    item.pszText = reinterpret_cast<wchar_t*>(static_cast<char*>(remote.address()) + sizeof item);
-    item.cchTextMax = kChars;
-    remote.write(&item, sizeof item);
-    send(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row),
-         reinterpret_cast<LPARAM>(remote.address()));
-    wchar_t text[kChars] = {};
-    remote.read(text, sizeof text - sizeof(wchar_t), sizeof item);
-    return text;
+    return remote_item_text(list, LVM_GETITEMTEXTW, row, item);
 }
 
 // "1|定时 1|07:30|…": the row's box (1 ticked, 0 not), then its cells.
@@ -125,20 +121,9 @@ std::wstring list_view_row(HWND list, int row) {
 }
 
 std::wstring header_text(HWND header, int index) {
-    constexpr int kChars = 260;
-    RemoteMemory remote(header, sizeof(HDITEMW) + kChars * sizeof(wchar_t));
-    if (!remote) return {};
     HDITEMW item{};
     item.mask = HDI_TEXT;
-    item.pszText = reinterpret_cast<wchar_t*>(static_cast<char*>(remote.address()) + sizeof item);
-    item.cchTextMax = kChars;
-    remote.write(&item, sizeof item);
-    if (!send(header, HDM_GETITEMW, static_cast<WPARAM>(index),
-              reinterpret_cast<LPARAM>(remote.address())))
-        return {};
-    wchar_t text[kChars] = {};
-    remote.read(text, sizeof text - sizeof(wchar_t), sizeof item);
-    return text;
+    return remote_item_text(header, HDM_GETITEMW, index, item);
 }
 
 std::wstring list_text(HWND control, int index, bool combo) {
