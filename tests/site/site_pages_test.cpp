@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "moonleaf/lunar/holiday_text.h"
+
 namespace tockly::site {
 namespace {
 
@@ -63,6 +65,27 @@ TEST(Answer, RoutesTheThreePagesAndRefusesTheRest) {
               std::string::npos);
 }
 
+TEST(Answer, HolidaysServeTheScheduleAsTheHolidayFileHoldsIt) {
+    const struct {
+        const char* query;
+        int status;
+    } cases[] = {
+        {"year=2026", 200},  {"lang=zh&year=2015", 200}, {"year=2031", 404},
+        {"year=26", 400},    {"year=+2026", 400},        {"", 400},
+        {"year=2026x", 400}, {"year=20260", 400},
+    };
+    for (const auto& c : cases) {
+        const Response response = answer({"GET", "/holidays", 1, c.query}, {}, "8.09");
+        EXPECT_EQ(response.status, c.status) << c.query;
+    }
+    // What the site serves reads back as the program's own schedule of that year.
+    const Response page = answer({"GET", "/holidays", 1, "year=2026"}, {}, "8.09");
+    EXPECT_EQ(page.content_type, "text/plain; charset=utf-8");
+    const moonleaf::HolidayText read = moonleaf::parse_holiday_text(page.body);
+    EXPECT_TRUE(read.damaged_lines.empty());
+    EXPECT_EQ(read.notices.at(2026), moonleaf::HolidaySchedule::built_in().days_of(2026));
+}
+
 TEST(ParseRequestHead, AcceptsWellFormedHeadsOnly) {
     using namespace std::literals;
     const struct {
@@ -72,6 +95,7 @@ TEST(ParseRequestHead, AcceptsWellFormedHeadsOnly) {
     } cases[] = {
         {"GET /time HTTP/1.1\r\nHost: a\r\n\r\n", 0, "/time"},
         {"GET /time?now=1 HTTP/1.1\r\nHost: a\r\nAccept: */*\r\n\r\n", 0, "/time"},
+        {"GET /holidays?year=2027 HTTP/1.1\r\nHost: a\r\n\r\n", 0, "/holidays"},
         {"GET /news HTTP/1.0\r\n\r\n", 0, "/news"},
         {"GET /news HTTP/1.1\nHost: a\n\n", 0, "/news"},
         {"GET /time HTTP/1.1\r\n\r\n", 400, ""},                        // no Host
@@ -107,6 +131,8 @@ TEST(ParseRequestHead, AcceptsWellFormedHeadsOnly) {
         }
     }
     EXPECT_EQ(parse_request_head(std::string(kMaxRequestHead + 1, 'a')).status, 431);
+    EXPECT_EQ(parse_request_head("GET /holidays?year=2027 HTTP/1.0\r\n\r\n").head.query,
+              "year=2027");
 }
 
 TEST(Serialize, LengthMatchesTheBodyAndHeadLeavesItOut) {

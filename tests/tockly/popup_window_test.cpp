@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app_harness.h"
+#include "tockly/platform/monitor_screen.h"
 
 namespace tockly::testing {
 namespace {
@@ -54,6 +55,25 @@ TEST(PopupWindow, RisesTenRowsPerTickUntilWhollyShown) {
         h.popup.Timer1_Timer();  // the timer has stopped
         EXPECT_EQ(h.service.regions.size(), static_cast<size_t>(c.ticks) + 1);
     }
+}
+
+// A primary monitor at 150 % (144 DPI) in a session signed in at 100 %: the screen in twips and
+// the window placed from it are converted with the monitor's DPI, as the window converts them.
+TEST(PopupWindow, FitsAMonitorOfAnotherScaleThanTheSystems) {
+    struct Monitor : platform::MonitorScreen {
+        platform::MonitorPixels measure() override {
+            return {{0, 0, 2880, 1620}, {0, 0, 2880, 1560}, 144};
+        }
+    } screen;
+    platform::FakePopupWindowService service;
+    windows::PopupWindow popup{screen, service};
+    popup.open();
+    const int left = platform::pixels_from_twips(popup.Left, 144);
+    const int top = platform::pixels_from_twips(popup.Top, 144);
+    // 300 x 260 pixels at 96 DPI are 450 x 390 here, right above the task bar in the corner.
+    EXPECT_EQ(left + 450, 2880);
+    EXPECT_EQ(top + 390, 1560);
+    EXPECT_EQ(service.regions.front(), (Region{450, 389, 390}));
 }
 
 TEST(PopupWindow, OnlyTheLeftButtonDragsTheTitleStrip) {

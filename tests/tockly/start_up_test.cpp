@@ -89,6 +89,15 @@ TEST(StartUp, LoadingTheAutoStartOptionWritesTheRunValueAgain) {
     EXPECT_EQ(h.registry.values[run_value], "\"D:\\Moved\\Tockly\\Tockly.exe\"");
 }
 
+TEST(StartUp, RemovesTheTemporaryFileOfAKilledSave) {
+    AppHarness h;
+    write_settings(h, {{1, "1"}});
+    h.files.add_file(h.files.folder + "\\数据库.tmp", "half a file");
+    h.app.start_up();
+    EXPECT_FALSE(h.files.file_exists(h.files.folder + "\\数据库.tmp"));
+    EXPECT_EQ(h.app.settings.chime.zhengdian.value(), 1);
+}
+
 TEST(Closing, TheCloseButtonOnlyHidesAndRemindersGoOn) {
     AppHarness h;
     h.app.start_up();

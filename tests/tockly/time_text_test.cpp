@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "tockly/engine/day_rule.h"
+#include "tockly/model/quiet_hours.h"
+#include "tockly/model/reminder_settings.h"
 #include "tockly/model/time_text.h"
 
 namespace tockly::model {
@@ -57,17 +58,32 @@ TEST(NumericValue, ReadsTheLeadingNumber) {
     EXPECT_EQ(numeric_value("12345678901234567890"), 12345678901234567890.0);
 }
 
-TEST(DayRule, EveryDayWeekdaysAndDates) {
-    EXPECT_TRUE(engine::day_rule_matches("每天", 3, "2026/12/9"));
-    EXPECT_TRUE(engine::day_rule_matches("星期1,2,3,4,5", 1, ""));
-    EXPECT_FALSE(engine::day_rule_matches("星期1,2,3,4,5", 6, ""));
-    EXPECT_TRUE(engine::day_rule_matches("星期6,日", 6, ""));
-    EXPECT_TRUE(engine::day_rule_matches("星期6,日", 7, ""));
-    EXPECT_FALSE(engine::day_rule_matches("星期6,日", 5, ""));
-    for (int day = 1; day <= 7; ++day) EXPECT_FALSE(engine::day_rule_matches("星期", day, ""));
-    EXPECT_TRUE(engine::day_rule_matches(" 2026/12/9 ", 3, "2026/12/9"));
-    EXPECT_FALSE(engine::day_rule_matches("2026/12/9", 3, "2026/12/10"));
-    EXPECT_FALSE(engine::day_rule_matches("", 3, "2026/12/9"));
+TEST(QuietHours, SpanTheirStartUpToTheirEndAcrossMidnightWhenNeeded) {
+    struct Row {
+        const char* from;
+        const char* to;
+        double hour, minute;
+        bool quiet;
+    };
+    const Row rows[] = {
+        {"23:00", "07:00", 23, 0, true},   {"23:00", "07:00", 2, 30, true},
+        {"23:00", "07:00", 6, 59, true},   {"23:00", "07:00", 7, 0, false},
+        {"23:00", "07:00", 22, 59, false}, {"12:30", "14:00", 13, 0, true},
+        {"12:30", "14:00", 14, 0, false},  {"12:30", "14:00", 12, 0, false},
+        {"9:00", "9:00", 9, 0, false},     {"夜里", "7:60", 23, 30, true},
+        {"夜里", "7:60", 7, 0, false},
+    };
+    ChimeSettings chime;
+    for (const Row& row : rows) {
+        chime.yejian_miandarao.set_value(1);
+        chime.miandarao_kaishi.set_text(row.from);
+        chime.miandarao_jieshu.set_text(row.to);
+        const TimeOfDay time{row.hour, row.minute, 0};
+        EXPECT_EQ(in_quiet_hours(chime, time), row.quiet)
+            << row.from << "-" << row.to << " at " << row.hour << ":" << row.minute;
+        chime.yejian_miandarao.set_value(0);
+        EXPECT_FALSE(in_quiet_hours(chime, time));
+    }
 }
 
 }  // namespace

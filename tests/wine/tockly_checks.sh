@@ -3,8 +3,8 @@
 # each in a run folder laid out as the zip holds it: the program, Moonleaf2.ocx beside it, and
 # the generated assets when they were built.
 #   tockly_checks.sh SESSION_DIR TOCKLY.exe OCX UI_PROBE.exe ASSETS_DIR CHECK
-# CHECK: start-up | editing | date-lookup | alarm | without-control | options | announce |
-#        overview | unsaved
+# CHECK: start-up | editing | date-lookup | alarm | without-control | options | announce | typing |
+#        windows | calendar-rules | overview | unsaved
 # (announce plays into the sound session named by SOUND_SESSION)
 set -euo pipefail
 session=$(realpath "$1") exe=$(realpath "$2") ocx=$(realpath "$3") probe=$(realpath "$4")
@@ -104,7 +104,7 @@ editing)
   LC_ALL=C grep -qF "$(printf '星期6,日' | iconv -f UTF-8 -t GBK)" 数据库 ||
     fail "数据库 lacks 星期6,日 in GBK"
   lines=$(tr -cd '\n' <数据库 | wc -c) crlf=$(grep -c $'\r$' 数据库 || true)
-  [ "$lines" = 519 ] && [ "$crlf" = 519 ] || fail "数据库 has $lines lines, $crlf of them CR LF"
+  [ "$lines" = 525 ] && [ "$crlf" = 525 ] || fail "数据库 has $lines lines, $crlf of them CR LF"
   quit_through_tray
 
   start_tockly
@@ -114,7 +114,7 @@ editing)
     'text "  7"' 'text " 30"' "text \"$text\"" 'text "星期6,日"')
   [ "$out" = "$expected" ] || fail "after a restart slot 1 shows:"$'\n'"$out"
   quit_through_tray
-  echo "ok: slot 1 edited (星期6,日 in the date chooser), saved in 数据库 (519 CR LF lines, GBK)" \
+  echo "ok: slot 1 edited (星期6,日 in the date chooser), saved in 数据库 (525 CR LF lines, GBK)" \
     "and shown again after a restart"
   ;;
 date-lookup)
@@ -222,6 +222,150 @@ without-control)
     fail "the calendar's place does not say that the control is missing"
   quit_through_tray
   echo "ok: without Moonleaf2.ocx the program starts and says so in the calendar's place"
+  ;;
+typing)
+  # Real keys and clicks in the boxes that take typing and in the hotkey list.
+  start_tockly
+  interval="label:间隔:" pack="label:声音包:" hotkey="label:播放提醒热键"
+  probe "${main_window[@]}" activate select class:SysTabControl32 "闹钟定时" \
+    check "启用整点报时" 1 sleep 300 >/dev/null || fail "switching the chime on failed"
+  # What is typed stays as typed; the page's whole minutes show when the focus leaves the box
+  # and on Enter.
+  out=$(probe "${main_window[@]}" mouse-click "$interval" key end key backspace key backspace \
+    key 1 key 5 text "$interval" key tab text "$interval" \
+    mouse-click "$interval" key ctrl+a key 7 key . key 9 text "$interval" key enter \
+    text "$interval" | grep '^text' | tr '\n' ' ')
+  [ "$out" = 'text "15" text "15" text "7.9" text "7" ' ] ||
+    fail "typing 15, then 7.9 and Enter, into the interval box shows: $out"
+  # Typing after a chosen voice pack's name keeps the name.
+  first_pack=$(probe "${main_window[@]}" items "$pack" | tail -1 | sed 's/^items "\([^"]*\)".*/\1/')
+  [ -n "$first_pack" ] || fail "no voice pack to choose"
+  out=$(probe "${main_window[@]}" select "$pack" "$first_pack" mouse-click "$pack" key end key a \
+    text "$pack" key b key tab text "$pack" | grep '^text' | tr '\n' ' ')
+  [ "$out" = "text \"${first_pack}a\" text \"${first_pack}ab\" " ] ||
+    fail "typing after the voice pack $first_pack shows: $out"
+  # Before a save the box shows what is saved, the box being typed in too.
+  out=$(probe "${main_window[@]}" mouse-click "$interval" key ctrl+a key 2 key . key 5 \
+    click "保存设置" wait-window class:#32770 5000 window class:TocklyForm1 text "$interval" |
+    tail -1)
+  [ "$out" = 'text "2"' ] || fail "saving with 2.5 typed in the interval box shows $out"
+  probe wait-window class:#32770 5000 click id:6 wait-no-window class:#32770 10000 \
+    wait-window class:#32770 10000 wait-text id:65535 "“保存设置”完成！" 5000 click "确定" \
+    >/dev/null || fail "saving failed"
+  for _ in $(seq 100); do [ -s 数据库 ] && break; sleep 0.1; done
+  [ "$(sed -n 2p 数据库 | tr -d '\r')" = 2 ] || fail "the interval saved is $(sed -n 2p 数据库)"
+  # The hotkey list: keys pressed on it leave the mouse's choice, and so does the release of
+  # Tab that brings the focus to it.
+  out=$(probe "${main_window[@]}" select class:SysTabControl32 "设置选项" check "播放提醒热键" 1 \
+    sleep 300 mouse-pick "$hotkey" F5 key escape key down text "$hotkey" mouse-pick "$hotkey" F9 \
+    $(printf 'key tab %.0s' $(seq 20)) text "$hotkey" | grep '^text' | tr '\n' ' ')
+  [ "$out" = 'text "F5" text "F9" ' ] ||
+    fail "F5 with the mouse, keys, F9 with the mouse and Tab around the page: $out"
+  quit_through_tray
+  echo "ok: the interval box and the voice pack box keep what is typed; the rule shows on Tab," \
+    "Enter and before a save; the hotkey list keeps the mouse's choice through Tab"
+  ;;
+windows)
+  # The main window's first place, its pages painted whole, and the prompt window's menu
+  # bringing it forward. The prompt window is shown at start over the right edge of the main
+  # window (600 x 492 at 96 DPI, in the middle of the screen), not kept on top.
+  read -r screen_width screen_height < <(xdotool getdisplaygeometry)
+  main_right=$(((screen_width + 600) / 2))
+  declare -A lines=([413]=1 [414]=$(((screen_width - main_right + 150) * 15))
+    [415]=$(((screen_height / 2 - 80) * 15)) [417]=0)
+  for n in $(seq 519); do printf '%s\r\n' "${lines[$n]:-}"; done | iconv -f UTF-8 -t GBK >数据库
+  start_tockly
+  sleep 1
+  eval "$(xdotool search --onlyvisible --name '^Tockly ' getwindowgeometry --shell | head -5)"
+  centre=$((X + WIDTH / 2))
+  ((centre >= screen_width / 2 - 4 && centre <= screen_width / 2 + 4)) ||
+    fail "the main window's middle is at x=$centre on a screen $screen_width wide"
+  # A window higher than the screen keeps its caption on it.
+  ((Y <= 40 || (Y + HEIGHT / 2 - screen_height / 2) ** 2 <= 900)) ||
+    fail "the main window is at y=$Y, $HEIGHT high, on a screen $screen_height high"
+
+  # From each page to the alarm page: an empty band inside the chime frame (right of its
+  # buttons) has the page's background colour alone.
+  for page in 使用说明 声音征集 日期查询 设置选项; do
+    probe "${main_window[@]}" select class:SysTabControl32 "$page" sleep 500 \
+      select class:SysTabControl32 "闹钟定时" sleep 800 >/dev/null || fail "the tabs did not turn"
+    colours=$(import -window root -crop "96x70+$((X + 470))+$((Y + 85))" -format %k info:)
+    [ "$colours" = 1 ] || {
+      import -window root "$session/stale-$page.png"
+      fail "$page left pixels on 闹钟定时 ($colours colours; $session/stale-$page.png)"
+    }
+  done
+
+  # A click on the prompt window's visible part puts it over the main window; its menu's
+  # 详细设置(&X) brings the main window back over it.
+  probe wait-window class:TocklyForm2 5000 >/dev/null || fail "no prompt window at start"
+  xdotool mousemove $((main_right + 30)) $((screen_height / 2)) click 1
+  sleep 0.5
+  probe "${main_window[@]}" on-top >/dev/null && fail "the prompt window does not cover the main window"
+  xdotool click 3
+  sleep 0.7
+  xdotool key x
+  sleep 1
+  probe "${main_window[@]}" on-top >/dev/null ||
+    fail "详细设置(&X) left the main window under: $(probe "${main_window[@]}" on-top | tail -1)"
+  quit_through_tray
+  echo "ok: the main window opens in the middle of the screen, turns its pages without stale" \
+    "pixels and comes forward from the prompt window's menu"
+  ;;
+calendar-rules)
+  # The date chooser's lunar and official-calendar choices by mouse and keys, read back when
+  # it opens again; the quiet-hours box; then saved.
+  start_tockly
+  # SEL N: opens the drop-down list with the mouse, goes to its item N (from 0) by the keys
+  # (Home first: a list that drops upwards opens under the mouse), Enter.
+  pick() {
+    local keys=(key home) _
+    for _ in $(seq "$2"); do keys+=(key down); done
+    probe "${main_window[@]}" mouse-click "$1" "${keys[@]}" key enter >/dev/null
+  }
+  # The date lookup page's calendar marks 休 and 班: October 2026 for the screenshot.
+  probe "${main_window[@]}" within class:Moonleaf2Control select class:ComboBox#1 "2026年" \
+    select class:ComboBox#2 "10月" >/dev/null || fail "the calendar cannot show October 2026"
+  mkdir -p "$session/../screenshots"
+  import -window root "$session/../screenshots/tockly_date_lookup_holidays.png"
+  probe "${main_window[@]}" select class:SysTabControl32 "闹钟定时" check "启用定时 1" 1 \
+    mouse-click "label:日期:" mouse-click "农历" wait-text "农历正月初一" "农历正月初一" 5000 \
+    >/dev/null || fail "the date chooser's 农历 box does not make 农历正月初一"
+  pick "label:农历" 1 && probe "${main_window[@]}" wait-text "农历每月初一" "农历每月初一" 5000 \
+    state "label:每月" >/dev/null || fail "每月 does not make 农历每月初一"
+  [[ $(probe "${main_window[@]}" state "label:每月" | tail -1) == "state "*"enabled=0"* ]] ||
+    fail "the month list stays enabled for a monthly rule"
+  pick "label:农历" 0
+  pick "label:每年" 15 && pick "label:闰四月" 7 &&
+    probe "${main_window[@]}" wait-text "农历闰四月初八" "农历闰四月初八" 5000 mouse-click "确  定" \
+      wait-text "label:日期:" "农历闰四月初八" 5000 >/dev/null ||
+    fail "the lists do not make 农历闰四月初八"
+  out=$(probe "${main_window[@]}" mouse-click "label:日期:" state "农历" text "label:农历" \
+    text "label:每年" text "label:闰四月" state "星期一" | tail -n +2)
+  expected=$(printf '%s\n' "clicked \"label:日期:\"" "state checked=1 enabled=1 visible=1" \
+    'text "每年"' 'text "闰四月"' 'text "初八"' "state checked=1 enabled=0 visible=1")
+  [ "$out" = "$expected" ] || fail "the chooser opens 农历闰四月初八 as:"$'\n'"$out"
+  import -window root "$session/../screenshots/tockly_date_chooser_lunar.png"
+  probe "${main_window[@]}" mouse-click "法定工作日" wait-text "法定工作日#2" "法定工作日" 5000 \
+    >/dev/null || fail "法定工作日 does not make its rule"
+  [[ $(probe "${main_window[@]}" state "农历" | tail -1) == "state checked=0"* ]] ||
+    fail "法定工作日 leaves 农历 ticked"
+  import -window root "$session/../screenshots/tockly_date_chooser_workdays.png"
+  probe "${main_window[@]}" mouse-click "确  定" wait-text "label:日期:" "法定工作日" 5000 \
+    mouse-click "夜间免打扰" >/dev/null || fail "the quiet-hours box cannot be ticked"
+  import -window root "$session/../screenshots/tockly_quiet_hours.png"
+  probe "${main_window[@]}" click "保存设置" wait-window class:#32770 5000 \
+    click id:6 wait-no-window class:#32770 10000 wait-window class:#32770 10000 \
+    wait-text id:65535 "“保存设置”完成！" 5000 click "确定" >/dev/null ||
+    fail "saving 法定工作日 and the quiet hours failed"
+  for _ in $(seq 100); do [ -s 数据库 ] && break; sleep 0.1; done
+  rule=$(sed -n 418p 数据库 | tr -d '\r' | iconv -f GBK -t UTF-8)
+  quiet=$(sed -n '523,525p' 数据库 | tr -d '\r' | tr '\n' ' ')
+  [ "$rule" = 法定工作日 ] && [ "$quiet" = "1 23:00 07:00 " ] ||
+    fail "数据库 holds the rule \"$rule\" and the quiet hours \"$quiet\""
+  quit_through_tray
+  echo "ok: 农历闰四月初八 and 法定工作日 chosen by mouse and keys, shown again, saved with the" \
+    "quiet hours"
   ;;
 overview)
   start_tockly

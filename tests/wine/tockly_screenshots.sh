@@ -8,7 +8,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 session=$(realpath -m "$1") exe=$2 ocx=$3 out=$4 dpi=$5 assets=${6:-}
 gui=$here/gui_session.sh
 mkdir -p "$out"
-GUI_SCREEN=2000x1300x24 "$gui" start "$session" >/dev/null
+GUI_SCREEN=2600x1400x24 "$gui" start "$session" >/dev/null
 trap '"$gui" stop "$session"' EXIT
 export DISPLAY=:$(cat "$session/display")
 "$gui" run "$session" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
@@ -37,7 +37,8 @@ slot_alarm() {  # slot index, time, shutdown, text
 }
 slot_alarm 2 "$first" 0 "该起来活动一下了"
 slot_alarm 3 "$second" 1 ""
-# Shown at start, kept on top (so that the main window does not cover it), near the right edge.
+# Shown at start, kept on top, near the right edge: beside the main window in the middle of the
+# screen, which is wide enough for both at 192 DPI.
 set_line 413 1
 set_line 414 4500
 set_line 415 1500
@@ -75,6 +76,24 @@ import -window "$main" "$out/tockly_date_chooser_${dpi}dpi.png"
 xdotool mousemove $(at 250 381) click 1
 sleep 0.5
 
+# A window lies on the screen, and its region shows all of it: none of the screen's black
+# background where the window is (a region cut for another DPI leaves a black band).
+shown_whole() {  # window, name
+  local X Y WIDTH HEIGHT SCREEN WINDOW black screen_width screen_height
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  read -r screen_width screen_height < <(xdotool getdisplaygeometry)
+  ((X >= 0 && Y >= 0 && X + WIDTH <= screen_width && Y + HEIGHT <= screen_height)) || {
+    echo "the $2 window (${WIDTH}x$HEIGHT at $X,$Y) leaves the screen at $dpi DPI" >&2
+    exit 1
+  }
+  black=$(import -window root -crop "${WIDTH}x$HEIGHT+$X+$Y" png:- |
+    convert png:- -fill white +opaque black -format '%[fx:int((1-mean)*w*h+0.5)]' info:)
+  ((black * 100 <= WIDTH * HEIGHT)) || {
+    echo "the $2 window shows $black black pixels of $((WIDTH * HEIGHT)) at $dpi DPI" >&2
+    exit 1
+  }
+}
+
 # The popup, from the tray menu's "显示新闻资讯(&X)".
 tray=$(xdotool search --name '^Wine System Tray$' | head -1)
 if [ -n "$tray" ]; then
@@ -88,6 +107,7 @@ if [ -n "$tray" ]; then
   sleep 1.5
   popup=$(xdotool search --onlyvisible --name '^新闻资讯$' | head -1)
   [ -n "$popup" ] && import -window "$popup" "$out/tockly_popup_${dpi}dpi.png"
+  [ -n "$popup" ] && shown_whole "$popup" popup
 fi
 
 shoot_prompt() {  # at, name
@@ -95,6 +115,7 @@ shoot_prompt() {  # at, name
   prompt=$(xdotool search --onlyvisible --name '^提示窗口$' | head -1)
   [ -n "$prompt" ] || { echo "the prompt window is not shown" >&2; exit 1; }
   import -window "$prompt" "$out/tockly_prompt_${2}_${dpi}dpi.png"
+  shown_whole "$prompt" prompt
 }
 shoot_prompt "$first" alarm3
 shoot_prompt "$second" countdown

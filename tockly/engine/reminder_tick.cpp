@@ -6,6 +6,7 @@
 
 #include "tockly/engine/day_rule.h"
 #include "tockly/engine/guard_stamp.h"
+#include "tockly/model/quiet_hours.h"
 #include "tockly/model/text_functions.h"
 
 namespace tockly::engine {
@@ -40,23 +41,19 @@ bool ReminderTick::guard_lets_fire(float clock) const {
 }
 
 bool ReminderTick::scan_alarms(const Now& now) {
-    // Today's texts are read only when some slot gets as far as its day rule.
-    std::optional<int> weekday;
-    std::optional<std::string> short_date;
+    // Today is read only when some slot gets as far as its day rule.
+    std::optional<common::OleDate> today;
     for (int i = 0; i < model::kSlotCount; ++i) {
         const model::AlarmSlot& slot = s_.settings.slots[static_cast<size_t>(i)];
         if (!slot.dingshi.checked()) continue;
         if (!hour_matches(slot.dingshi_shi.text(), now.time.hour)) continue;
         if (model::numeric_value(slot.dingshi_fen.text()) != now.time.minute) continue;
         if (!in_due_window(now.time, now.phase)) continue;
-        if (!weekday) {
-            weekday = monday_first(s_.clock.now().weekday());
-            short_date = s_.clock.short_date_text();
-        }
-        if (!day_rule_matches(slot.dingshi_riqi.caption, *weekday, *short_date)) continue;
+        if (!today) today = s_.clock.now().date_only();
+        if (!day_rule_matches(slot.dingshi_riqi.caption, *today, s_.day_rules)) continue;
 
         // A due slot shows its text and arms its shutdown even when the guard refuses it.
-        s_.prompt.set_alarm_text(slot.dingshi_text.text());
+        s_.prompt.set_alarm_text(slot.dingshi_text.text() + s_.day_rules.unpublished.take());
         if (slot.dingshi_guanji.checked()) s_.shutdown.arm();
         if (!guard_lets_fire(now.clock)) continue;
         fireGuardTime = now.clock;
@@ -76,6 +73,7 @@ void ReminderTick::check_chime(const Now& now) {
     if (interval == 0 || !std::isfinite(interval)) return;
     const double share = now.time.minute / interval;
     if (std::floor(share) != share || !in_due_window(now.time, now.phase)) return;
+    if (model::in_quiet_hours(chime, now.time)) return;
     if (!guard_lets_fire(now.clock)) return;
     fireGuardTime = now.clock;
     taps.tell([](EngineTap& tap) { tap.chime_fired(); });

@@ -7,6 +7,7 @@
 
 #include <optional>
 
+#include "tockly/engine/day_rule.h"
 #include "tockly/engine/engine_tap.h"
 #include "tockly/engine/firing.h"
 #include "tockly/engine/main_window_delegate.h"
@@ -31,6 +32,7 @@ class ReminderTick : public windows::PromptWindowDelegate {
         MainWindowDelegate& main;
         Shutdown& shutdown;
         Firing& firing;
+        const DayRuleServices& day_rules;
     };
     explicit ReminderTick(const Services& services) : s_(services) {}
 

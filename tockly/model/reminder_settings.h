@@ -30,6 +30,10 @@ struct ChimeSettings {
     ui::CheckBox zhengdian_mingxing{0, " 明星报时"};
     // Names of the celebrity voice packs found at start-up.
     ui::ListBox zhengdian_shengyin_mingxing;
+    // Quiet hours (tockly/model/quiet_hours.h): on or off, from and to as "HH:MM".
+    ui::CheckBox yejian_miandarao{0, "夜间免打扰"};
+    ui::TextBox miandarao_kaishi{"23:00"};
+    ui::TextBox miandarao_jieshu{"07:00"};
 };
 
 struct AlarmSlot {
@@ -37,7 +41,8 @@ struct AlarmSlot {
     // Positions 0-23 are the hours, position 24 is "全部" (every hour).
     ui::ListBox dingshi_shi;
     ui::ListBox dingshi_fen;
-    // The day rule: "每天", "星期" followed by chosen days, or a short date.
+    // The day rule: "每天", "星期" followed by chosen days, a short date, or an official or lunar
+    // calendar rule (tockly/model/lunar_rule.h).
     ui::Label dingshi_riqi{"每天"};
     ui::CheckBox dingshi_guanji{0, " 启用定时关机"};
     ui::CheckBox dingshi_wenzi{1, " 文字提示"};

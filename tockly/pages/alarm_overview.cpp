@@ -33,7 +33,7 @@ AlarmRow AlarmOverview::row(int k) const {
     const model::AlarmSlot& slot = s_.settings.slots[static_cast<size_t>(k)];
     AlarmRow row{"定时 " + std::to_string(k + 1), slot.dingshi.checked(),   time_text(slot),
                  slot.dingshi_riqi.caption,       slot.dingshi_text.text(), {}};
-    if (const auto next = next_alarm_time(slot, s_.clock.now(), s_.clock)) {
+    if (const auto next = next_alarm_time(slot, s_.clock.now(), rules_)) {
         const int minutes = static_cast<int>(std::lround(next->time_of_day() * 24 * 60));
         row.next = s_.clock.format_short_date(next->date_only()) + " " + two_digits(minutes / 60) +
                    ":" + two_digits(minutes % 60);

@@ -8,9 +8,13 @@
 #include <string>
 #include <vector>
 
+#include "moonleaf/lunar/official_holidays.h"
+#include "tockly/engine/day_rule.h"
+#include "tockly/engine/unpublished_year_notice.h"
 #include "tockly/model/reminder_settings.h"
 #include "tockly/pages/alarm_editor.h"
 #include "tockly/pages/page_host.h"
+#include "tockly/platform/calendar_control.h"
 #include "tockly/platform/clock.h"
 
 namespace tockly::pages {
@@ -37,8 +41,14 @@ class AlarmOverview {
         AlarmEditor& editor;
         platform::Clock& clock;
         PageHost& host;
+        // What the day rules are decided with, as the reminder tick decides them.
+        platform::CalendarControl& calendar;
+        const moonleaf::HolidaySchedule& schedule;
     };
-    explicit AlarmOverview(const Services& services) : s_(services) {}
+    explicit AlarmOverview(const Services& services)
+        : s_(services), rules_{services.clock, services.calendar, services.schedule, notice_} {}
+    AlarmOverview(const AlarmOverview&) = delete;
+    AlarmOverview& operator=(const AlarmOverview&) = delete;
 
     // As the slots are now.
     std::vector<AlarmRow> rows() const;
@@ -51,6 +61,10 @@ class AlarmOverview {
     AlarmRow row(int k) const;
 
     Services s_;
+    // Looking ahead is no alarm coming up: the notice about an unpublished year is the tick's
+    // to give, so the overview's rules tell one of their own that nobody reads.
+    engine::UnpublishedYearNotice notice_;
+    engine::DayRuleServices rules_;
 };
 
 }  // namespace tockly::pages

@@ -19,6 +19,8 @@ DateLookupPage::DateLookupPage(const Services& services) : s_(services) {
         show_picture(e, kPictureNormal);
     }
     anniu1[lookup_button::kTimeSync].fore_color = ui::kRed;
+    // The calendar shows the official off days and makeup workdays, as Chinese calendars do.
+    s_.Moonleaf1.set_ShowHolidays(true);
 }
 
 void DateLookupPage::anniu1_Click(int e) {

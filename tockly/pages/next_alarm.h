@@ -6,17 +6,18 @@
 #include <optional>
 
 #include "common/ole_date.h"
+#include "tockly/engine/day_rule.h"
 #include "tockly/model/reminder_settings.h"
-#include "tockly/platform/clock.h"
 
 namespace tockly::pages {
 
 // Whether the slot's day rule holds on `day`.
-bool slot_due_on(const model::AlarmSlot& slot, common::OleDate day, const platform::Clock& clock);
+bool slot_due_on(const model::AlarmSlot& slot, common::OleDate day,
+                 const engine::DayRuleServices& rules);
 
 // The first minute after the one `now` lies in at which the slot fires; nothing when it is
 // switched off, has no valid hour or minute, or its rule names a day that has passed.
 std::optional<common::OleDate> next_alarm_time(const model::AlarmSlot& slot, common::OleDate now,
-                                               const platform::Clock& clock);
+                                               const engine::DayRuleServices& rules);
 
 }  // namespace tockly::pages

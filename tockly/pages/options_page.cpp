@@ -78,9 +78,10 @@ void OptionsPage::rejian_KeyDown() {
 
 void OptionsPage::rejian_KeyUp() {
     ui::ListBox& list = s_.options.rejian;
-    // A release without a press before it (the focus came with the key held) knows no choice
-    // to go back to.
-    if (!list.tag.empty()) list.set_list_index(static_cast<int>(model::numeric_value(list.tag)));
+    // Only a release after a press on the list puts the choice back: a release alone (the
+    // focus came with the key, as Tab brings it) would undo the mouse's choice made since.
+    if (list.tag.ends_with(kKeyHeld))
+        list.set_list_index(static_cast<int>(model::numeric_value(list.tag)));
     list.tag = std::to_string(list.list_index()) + kKeyReleased;
 }
 

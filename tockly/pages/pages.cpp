@@ -12,6 +12,6 @@ Pages::Pages(const PageServices& s)
                    s.announcer.program_dir()}),
       instructions(instructions_text(), s.announcer, s.host),
       voice_collection(voice_collection_text(), s.announcer, s.host),
-      overview({s.settings, alarm_editor, s.clock, s.host}) {}
+      overview({s.settings, alarm_editor, s.clock, s.host, s.Moonleaf1, s.holidays}) {}
 
 }  // namespace tockly::pages

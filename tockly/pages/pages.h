@@ -37,6 +37,8 @@ struct PageServices {
     platform::CalendarControl& Moonleaf2;
     PageHost& host;
     internet_time::TimeSync& time_sync;
+    // The official holidays the alarm overview's day rules go by.
+    const moonleaf::HolidaySchedule& holidays;
 };
 
 class Pages {

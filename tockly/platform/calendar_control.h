@@ -23,6 +23,8 @@ class CalendarControl {
     virtual std::string GetChineseDay(common::OleDate theDate) = 0;
     virtual std::string GetChineseAnimal(common::OleDate theDate) = 0;
     virtual std::string GetConstellation(common::OleDate theDate) = 0;
+    // Marks the month view's official off days with 休 and makeup workdays with 班.
+    virtual void set_ShowHolidays(bool show) = 0;
 
     // Raised when the user clicks a day.
     std::function<void()> Click;

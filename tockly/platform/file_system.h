@@ -23,6 +23,10 @@ class FileSystem {
     virtual std::optional<std::string> read_file(const std::string& path) = 0;
     // Replaces the file with `bytes`; false when it could not be written.
     virtual bool write_file(const std::string& path, const std::string& bytes) = 0;
+    // Waits until the written file's bytes are on the disk, so that a power loss after a rename
+    // cannot leave the renamed file empty; false when it could not (a missing file included).
+    // Win32: FlushFileBuffers.
+    virtual bool flush_file(const std::string& path) = 0;
     // Puts `from` in place of `to` (same folder), replacing an existing `to`; false when it
     // could not (then `to` is untouched). Win32: MoveFileExW(from, to, MOVEFILE_REPLACE_EXISTING
     // | MOVEFILE_WRITE_THROUGH).

@@ -2,16 +2,19 @@
 
 namespace tockly::platform {
 
-// A rectangle in twips, right and bottom exclusive.
-struct TwipsRect {
-    double left = 0;
-    double top = 0;
-    double right = 0;
-    double bottom = 0;
+// A rectangle, right and bottom exclusive.
+template <typename Unit>
+struct Rect {
+    Unit left = 0;
+    Unit top = 0;
+    Unit right = 0;
+    Unit bottom = 0;
 };
+using TwipsRect = Rect<double>;
 
 // The primary screen, in twips like every stored window position. The twips-per-pixel factors
-// come from the real dots per inch (15 at 96 DPI, 7.5 at 192 DPI).
+// come from the primary monitor's own dots per inch (15 at 96 DPI, 7.5 at 192 DPI), as a window
+// on it converts its twips (monitor_screen.h).
 class Screen {
   public:
     virtual ~Screen() = default;

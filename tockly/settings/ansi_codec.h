@@ -11,4 +11,7 @@ namespace tockly::settings_file {
 std::string utf8_to_ansi(std::string_view utf8);
 std::string ansi_to_utf8(std::string_view ansi);
 
+// True when every byte sequence is a character of the code page, so ansi_to_utf8 marks none.
+bool is_ansi_text(std::string_view bytes);
+
 }  // namespace tockly::settings_file

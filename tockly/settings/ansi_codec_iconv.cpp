@@ -38,9 +38,13 @@ size_t character_length(const char* text, size_t left, bool from_utf8) {
     return length < left ? length : left;
 }
 
-std::string convert(iconv_t cd, std::string_view input, bool from_utf8) {
+// `marked` counts the characters that became "?".
+std::string convert(iconv_t cd, std::string_view input, bool from_utf8, size_t* marked = nullptr) {
     std::string output;
-    if (cd == kNoConverter) return output;
+    if (cd == kNoConverter) {
+        if (marked) *marked = input.size();
+        return output;
+    }
     iconv(cd, nullptr, nullptr, nullptr, nullptr);
     output.reserve(input.size() * 2);
     char* in = const_cast<char*>(input.data());
@@ -57,23 +61,34 @@ std::string convert(iconv_t cd, std::string_view input, bool from_utf8) {
         in += skip;
         in_left -= skip;
         output += '?';
+        if (marked) ++*marked;
         iconv(cd, nullptr, nullptr, nullptr, nullptr);
     }
     return output;
 }
 
-}  // namespace
-
 // Opening a converter loads the code page's tables, so each direction is opened once and kept
 // for the life of the program (everything runs on one thread).
+iconv_t from_ansi() {
+    static const IconvHandle converter(iconv_open("UTF-8", kAnsiCodePage));
+    return converter.get();
+}
+
+}  // namespace
+
 std::string utf8_to_ansi(std::string_view utf8) {
     static const IconvHandle to_ansi(iconv_open(kAnsiCodePage, "UTF-8"));
     return convert(to_ansi.get(), utf8, true);
 }
 
 std::string ansi_to_utf8(std::string_view ansi) {
-    static const IconvHandle from_ansi(iconv_open("UTF-8", kAnsiCodePage));
-    return convert(from_ansi.get(), ansi, false);
+    return convert(from_ansi(), ansi, false);
+}
+
+bool is_ansi_text(std::string_view bytes) {
+    size_t marked = 0;
+    convert(from_ansi(), bytes, false, &marked);
+    return marked == 0;
 }
 
 }  // namespace tockly::settings_file

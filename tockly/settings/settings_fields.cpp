@@ -5,6 +5,8 @@
 #include <optional>
 
 #include "tockly/model/number_text.h"
+#include "tockly/model/quiet_hours.h"
+#include "tockly/settings/settings_lines.h"
 #include "tockly/settings/settings_numbers.h"
 
 namespace tockly::settings_file {
@@ -52,7 +54,7 @@ SettingsField list_field(int line, ui::ListBox& list) {
 
 SettingsField path_field(int line, ui::TextBox& box) {
     return {line, [&box] { return box.text(); },
-            [&box](const std::string& text) { box.set_text(text); }};
+            [&box](const std::string& text) { box.set_text(text); }, true};
 }
 
 // The chime page's reaction to the text keeps the interval a whole number of minutes.
@@ -69,20 +71,39 @@ SettingsField voice_pack_field(int line, ui::ListBox& packs) {
             }};
 }
 
+SettingsField quiet_time_field(int line, ui::TextBox& box, const char* fallback) {
+    return {line, [&box, fallback] { return model::quiet_time_text(box.text(), fallback); },
+            [&box, fallback](const std::string& text) {
+                box.set_text(model::quiet_time_text(text, fallback));
+            }};
+}
+
+// Lines 520-522 keep their defaults here (waking, the snooze minutes, ringing until heard); the
+// quiet hours follow them.
+void add_quiet_hours_fields(std::vector<SettingsField>& fields, model::ChimeSettings& chime) {
+    for (const auto& [line, value] : {std::pair{520, "0"}, {521, "5"}, {522, "0"}})
+        fields.push_back({line, [value] { return std::string(value); }, [](const std::string&) {}});
+    fields.push_back(check_field(523, chime.yejian_miandarao));
+    fields.push_back(quiet_time_field(524, chime.miandarao_kaishi, model::kQuietFromDefault));
+    fields.push_back(quiet_time_field(525, chime.miandarao_jieshu, model::kQuietToDefault));
+}
+
 SettingsField day_rule_field(int line, ui::Label& rule) {
     return {line, [&rule] { return rule.caption; },
             [&rule](const std::string& text) {
                 const bool blank = text.find_first_not_of(' ') == std::string::npos;
                 rule.caption = blank ? kEveryDay : text;
                 rule.tooltip = kDayRuleTooltip;
-            }};
+            },
+            true};
 }
 
 SettingsField prompt_text_field(int line, ui::TextBox& box) {
     return {line, [&box] { return box.text(); },
             [&box](const std::string& text) {
                 if (!text.empty()) box.set_text(text);
-            }};
+            },
+            true};
 }
 
 void add_slot_block(std::vector<SettingsField>& fields, model::AlarmSlot& slot, int first) {
@@ -138,7 +159,7 @@ void add_prompt_window_fields(std::vector<SettingsField>& fields, model::AppOpti
 std::vector<SettingsField> settings_fields(model::ReminderSettings& settings,
                                            PromptPlacement& prompt) {
     std::vector<SettingsField> fields;
-    fields.reserve(519);
+    fields.reserve(kSettingsLineCount);
     model::ChimeSettings& chime = settings.chime;
     fields.push_back(check_field(1, chime.zhengdian));
     fields.push_back(interval_field(2, chime.zhengdian_jiange));
@@ -173,6 +194,7 @@ std::vector<SettingsField> settings_fields(model::ReminderSettings& settings,
     fields.push_back(
         {519, [&news] { return std::to_string(news.value()); },
          [&news](const std::string& text) { news.set_value(numeric_value(text) == 0 ? 0 : 1); }});
+    add_quiet_hours_fields(fields, chime);
     return fields;
 }
 

@@ -15,9 +15,11 @@ struct SettingsField {
     int line;  // from 1
     std::function<std::string()> write;
     std::function<void(const std::string&)> apply;
+    // A free text (a path, a day rule, a prompt text); every other line holds a number.
+    bool text = false;
 };
 
-// The 519 fields in line order. Applying sets the controls as a user would, so their change
+// The 525 fields in line order. Applying sets the controls as a user would, so their change
 // reactions run, and carries out the repairs a loaded value needs (an interval below 1, an
 // empty day rule, an opacity out of range, a prompt window off the screen ...).
 std::vector<SettingsField> settings_fields(model::ReminderSettings& settings,

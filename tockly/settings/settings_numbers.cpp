@@ -14,18 +14,23 @@ bool is_blank(char c) {
     return c == ' ' || c == '\t';
 }
 
-std::string_view skip_blanks(std::string_view text) {
+std::string_view without_blanks(std::string_view text) {
     while (!text.empty() && is_blank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && is_blank(text.back())) text.remove_suffix(1);
     return text;
 }
 
 }  // namespace
 
+bool is_number_text(std::string_view text) {
+    text = without_blanks(text);
+    return model::number_length(text) == text.size();
+}
+
 std::optional<long> whole_number(std::string_view text) {
-    text = skip_blanks(text);
-    while (!text.empty() && is_blank(text.back())) text.remove_suffix(1);
+    if (!is_number_text(text)) return std::nullopt;
+    text = without_blanks(text);
     if (text.empty()) return 0;
-    if (model::number_length(text) != text.size()) return std::nullopt;
     const std::optional<double> value = model::parse_number(text);
     if (!value) return std::nullopt;
     const double rounded = std::nearbyint(*value);

@@ -14,6 +14,9 @@ namespace tockly::settings_file {
 // number: the field that reads it keeps its value.
 std::optional<long> whole_number(std::string_view text);
 
+// True when the whole text is a number, blanks around it allowed; empty text counts as 0.
+bool is_number_text(std::string_view text);
+
 // The shortest plain decimal text that reads back as the same value, a fraction only when the
 // value has one ("30", "1234.5", "100000000000000000000"; never an exponent).
 std::string shortest_decimal(double value);

@@ -1,6 +1,7 @@
 #include "tockly/shell/lifecycle.h"
 
 #include "tockly/settings/settings_file.h"
+#include "tockly/settings/settings_storage.h"
 #include "tockly/shell/prompt_window_placement.h"
 #include "tockly/sound/voice_files.h"
 
@@ -37,6 +38,10 @@ bool Lifecycle::start_up() {
                                  s_.settings.chime.zhengdian_shengyin_mingxing);
     });
     skip_on_failure([&] { s_.settings.fill_fixed_lists(); });
+    skip_on_failure([&] {
+        settings_file::remove_unfinished_save(
+            s_.files, settings_file::settings_file_path(s_.files.program_folder()));
+    });
     skip_on_failure([&] {
         PromptWindowPlacement placement(s_.prompt, s_.screen);
         settings_file::load_settings(s_.settings, placement, s_.files);

@@ -24,6 +24,10 @@ std::string time_page() {
     return address() + "/time";
 }
 
+std::string holidays_page(int year) {
+    return address() + "/holidays?year=" + std::to_string(year);
+}
+
 bool is_site_page(const std::string& url) {
     const std::string site = address();
     if (url.compare(0, site.size(), site) != 0) return false;

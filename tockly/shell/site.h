@@ -11,6 +11,8 @@ std::string address();
 std::string news_page();     // address + "/news"
 std::string upgrade_page();  // address + "/upgrade"
 std::string time_page();     // address + "/time"
+// address + "/holidays?year=" + the year: that year's holiday notice in the holiday file's format.
+std::string holidays_page(int year);
 
 // Whether `url` is a page of the site (its address itself or anything below it).
 bool is_site_page(const std::string& url);

@@ -13,7 +13,9 @@ TocklyApp::TocklyApp(const TocklyServices& s, model::Version version)
       Form1(shared),
       shutdown({s.clock, s.power, shared, announcer, Form2, Form1}),
       firing({s.clock, s.files, settings, shared, sound, announcer, Form2}),
-      reminder_tick({s.clock, settings, shared, sound, Form2, Form1, shutdown, firing}),
+      holidays({s.files, s.http, s.clock}),
+      day_rules{s.clock, s.Moonleaf1, holidays.schedule(), unpublished_year_notice},
+      reminder_tick({s.clock, settings, shared, sound, Form2, Form1, shutdown, firing, day_rules}),
       display_tick({s.clock, s.keyboard, s.Moonleaf1, settings, announcer, Form2, Form1}, version),
       form_tan(s.screen, s.popup_window),
       news(form_tan),
@@ -29,7 +31,7 @@ TocklyApp::TocklyApp(const TocklyServices& s, model::Version version)
                  s.single_instance, s.keyboard_hook},
                 version),
       pages({settings, sound, announcer, s.clock, s.files, s.file_dialog, s.message_box,
-             s.Moonleaf1, s.Moonleaf2, page_host, time_sync}),
+             s.Moonleaf1, s.Moonleaf2, page_host, time_sync, holidays.schedule()}),
       unsaved_settings({settings, Form2, s.screen, s.files, s.message_box},
                        model::program_title(version)),
       version_(version) {
@@ -70,6 +72,13 @@ void TocklyApp::connect_pages() {
             chooser.Check1_Click(i);
         };
     services.Moonleaf2.Click = [&chooser] { chooser.Moonleaf2_Click(); };
+    for (int i : {0, 1})
+        chooser.fading[static_cast<size_t>(i)].on_change = [&chooser, i] {
+            chooser.fading_Click(i);
+        };
+    chooser.nongli.on_change = [&chooser] { chooser.nongli_Click(); };
+    for (ui::ListBox* list : {&chooser.nongli_zhouqi, &chooser.nongli_yue, &chooser.nongli_ri})
+        list->on_change = [&chooser] { chooser.nongli_list_Change(); };
 
     pages::ChimePage& page = pages.chime_page;
     model::ChimeSettings& chime = settings.chime;
@@ -91,6 +100,7 @@ void TocklyApp::remove_tap(engine::EngineTap* tap) {
 }
 
 bool TocklyApp::start_up() {
+    holidays.load();
     if (!lifecycle.start_up()) return false;
     unsaved_settings.remember();
     return true;

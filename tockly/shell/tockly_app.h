@@ -23,6 +23,7 @@
 #include "tockly/engine/firing.h"
 #include "tockly/engine/reminder_tick.h"
 #include "tockly/engine/shutdown.h"
+#include "tockly/engine/unpublished_year_notice.h"
 #include "tockly/internet_time/time_sync.h"
 #include "tockly/model/reminder_settings.h"
 #include "tockly/model/shared_state.h"
@@ -46,6 +47,7 @@
 #include "tockly/platform/system_time.h"
 #include "tockly/platform/wave_volume.h"
 #include "tockly/platform/web_browser.h"
+#include "tockly/shell/holiday_file.h"
 #include "tockly/shell/lifecycle.h"
 #include "tockly/shell/main_window.h"
 #include "tockly/shell/main_window_page_host.h"
@@ -91,7 +93,10 @@ class TocklyApp {
     TocklyApp& operator=(const TocklyApp&) = delete;
 
     void Timer1_Timer() { reminder_tick.Timer1_Timer(); }
-    void Timer2_Timer() { display_tick.Timer2_Timer(); }
+    void Timer2_Timer() {
+        display_tick.Timer2_Timer();
+        holidays.fetch_when_due();
+    }
     void bofang_shijian(const std::string& xiang) { announcer.bofang_shijian(xiang); }
 
     // Follows the engine's decisions and the shutdown state.
@@ -112,6 +117,9 @@ class TocklyApp {
     MainWindow Form1;
     engine::Shutdown shutdown;
     engine::Firing firing;
+    HolidayFile holidays;
+    engine::UnpublishedYearNotice unpublished_year_notice;
+    engine::DayRuleServices day_rules;
     engine::ReminderTick reminder_tick;
     engine::DisplayTick display_tick;
     windows::PopupWindow form_tan;

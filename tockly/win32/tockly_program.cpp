@@ -70,7 +70,10 @@ void TocklyProgram::create_windows() {
                                             return main_window_message(message, wparam, lparam);
                                         }});
     prompt_ = std::make_unique<PromptWindowView>(
-        app_.Form2, PromptWindowView::Handlers{after_input, [&form1] { form1.restore(); }});
+        app_.Form2, PromptWindowView::Handlers{after_input, [this, &form1] {
+                                                   form1.restore();
+                                                   main_->bring_forward();
+                                               }});
     prompt_->set_background(s_.files.program_folder(), "tupian\\提示窗口.jpg");
     tray_ = std::make_unique<TrayIcon>(main_->hwnd(), small_program_icon(), form1.wenjian1,
                                        [this](int element) {
@@ -86,6 +89,7 @@ bool TocklyProgram::start_up() {
     if (!app_.start_up()) return false;
     build_pages();
     main_->layout();
+    main_->centre_in_work_area();
     place_calendars();
     prompt_->start_refresh();
     sync();

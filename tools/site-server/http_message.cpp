@@ -146,7 +146,10 @@ ParsedRequest parse_request_head(std::string_view head) {
     if (has_length && has_transfer_encoding) return {400, {}};
 
     parsed.head.method = std::string(method);
-    parsed.head.path = std::string(path.substr(0, path.find('?')));
+    const std::size_t question = path.find('?');
+    parsed.head.path = std::string(path.substr(0, question));
+    if (question != std::string_view::npos)
+        parsed.head.query = std::string(path.substr(question + 1));
     return parsed;
 }
 

@@ -15,6 +15,7 @@ struct RequestHead {
     std::string method;
     std::string path;  // without the query
     int minor_version = 1;
+    std::string query = {};  // what follows the first "?", empty when there is none
 };
 
 struct ParsedRequest {

@@ -1,10 +1,13 @@
 #include "tools/site-server/site_pages.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <optional>
 
 #include "common/ole_date.h"
 #include "moonleaf/lunar/almanac_names.h"
 #include "moonleaf/lunar/day_caption.h"
+#include "moonleaf/lunar/holiday_text.h"
 #include "moonleaf/lunar/solar_terms.h"
 #include "moonleaf/lunar/solar_to_lunar.h"
 
@@ -95,12 +98,31 @@ std::string upgrade_page(const std::string& version) {
                                         "升级时请保留它。</p>\n");
 }
 
+Response holidays_page(const std::string& query) {
+    // The query is one "name=value" pair or several joined by "&"; only "year" counts.
+    std::optional<int> year;
+    std::size_t start = 0;
+    while (start <= query.size()) {
+        const std::size_t end = std::min(query.find('&', start), query.size());
+        const std::string pair = query.substr(start, end - start);
+        if (pair.size() == 9 && pair.starts_with("year=") &&
+            std::all_of(pair.begin() + 5, pair.end(), [](char c) { return c >= '0' && c <= '9'; }))
+            year = std::stoi(pair.substr(5));
+        start = end + 1;
+    }
+    if (!year) return error_response(400);
+    const auto text = moonleaf::holiday_text_of_year(moonleaf::HolidaySchedule::built_in(), *year);
+    if (!text) return error_response(404);
+    return {200, "text/plain; charset=utf-8", *text};
+}
+
 Response answer(const RequestHead& request, const LocalTime& now, const std::string& version) {
     if (request.method != "GET" && request.method != "HEAD") return error_response(405);
     const std::string html = "text/html; charset=utf-8";
     if (request.path == kTimePath) return {200, "text/plain; charset=utf-8", time_reply(now)};
     if (request.path == kNewsPath) return {200, html, news_page(now)};
     if (request.path == kUpgradePath) return {200, html, upgrade_page(version)};
+    if (request.path == kHolidaysPath) return holidays_page(request.query);
     return error_response(404);
 }
 

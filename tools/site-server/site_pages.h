@@ -13,6 +13,7 @@ namespace tockly::site {
 inline constexpr const char* kTimePath = "/time";
 inline constexpr const char* kNewsPath = "/news";
 inline constexpr const char* kUpgradePath = "/upgrade";
+inline constexpr const char* kHolidaysPath = "/holidays";
 
 // The machine's local date and time, in the form Tockly sets the computer's clock from.
 using LocalTime = platform::LocalDateTime;
@@ -27,6 +28,11 @@ std::string news_page(const LocalTime& now);
 
 // The version `version` ("8.0.9") and where it is published.
 std::string upgrade_page(const std::string& version);
+
+// "/holidays?year=2027": the official schedule of that year in the format of the holiday file
+// beside the program ("节假日.txt"), 404 for a year without a published notice, 400 when the
+// query names no year of four digits.
+Response holidays_page(const std::string& query);
 
 // The answer to one well-formed request.
 Response answer(const RequestHead& request, const LocalTime& now, const std::string& version);

@@ -21,6 +21,7 @@ class SettingsOverlay : public platform::FileSystem {
     }
     std::optional<std::string> read_file(const std::string& path) override;
     bool write_file(const std::string&, const std::string&) override { return false; }
+    bool flush_file(const std::string&) override { return false; }
     bool replace_file(const std::string&, const std::string&) override { return false; }
     void remove_file(const std::string&) override {}
 

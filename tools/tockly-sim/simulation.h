@@ -12,6 +12,7 @@
 #include "tockly/platform/fakes/fake_popup_window_service.h"
 #include "tockly/platform/fakes/fake_services.h"
 #include "tockly/platform/fakes/fake_shell_services.h"
+#include "tockly/platform/fakes/lunar_calendar_control.h"
 #include "tockly/shell/tockly_app.h"
 #include "tools/tockly-sim/engine_event_printer.h"
 #include "tools/tockly-sim/event_printer.h"
@@ -56,8 +57,8 @@ class Simulation {
     platform::FakeFileDialog file_dialog_;
     platform::FakeHttp http_;
     platform::FakeSystemTime system_time_;
-    platform::FakeCalendarControl Moonleaf2_;
-    platform::FakeCalendarControl calendar_;
+    platform::LunarCalendarControl Moonleaf2_;
+    platform::LunarCalendarControl calendar_;
     platform::FakeScreen screen_;
     platform::FakeRegistry registry_;
     platform::FakeSingleInstance single_instance_;

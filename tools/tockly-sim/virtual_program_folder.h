@@ -21,6 +21,7 @@ class VirtualProgramFolder : public platform::FileSystem {
     std::vector<std::string> subfolders(const std::string& folder) override;
     std::optional<std::string> read_file(const std::string&) override { return std::nullopt; }
     bool write_file(const std::string&, const std::string&) override { return false; }
+    bool flush_file(const std::string&) override { return false; }
     bool replace_file(const std::string&, const std::string&) override { return false; }
     void remove_file(const std::string&) override {}
 

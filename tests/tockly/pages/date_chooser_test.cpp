@@ -46,6 +46,7 @@ TEST_F(DateChooserTest, OpeningShowsTheSlotsRuleWhateverWasOpenBefore) {
         {"星期1", "星期日", "0000001", false, today},
         {"星期3", "星期6,日", "0000011", false, today},
         {"星期1,3", "2010/5/1", "1010000", true, OleDate::from_ymd(2010, 5, 1)},
+        {"星期1,3", "2010-05-01", "1010000", true, OleDate::from_ymd(2010, 5, 1)},
         {"每天", "星期", "0000000", true, untouched},
         {"每天", "星期8,9", "0000000", true, untouched},
         {"星期2", "明天", "0100000", true, untouched},
@@ -112,6 +113,72 @@ TEST_F(DateChooserTest, OkStoresTheRuleAndCancelKeepsTheOldOne) {
     chooser.Command2_Click(0);
     EXPECT_FALSE(chooser.Frame7.visible);
     EXPECT_EQ(slot(9).dingshi_riqi.caption, "星期1,3");
+}
+
+TEST_F(DateChooserTest, OfficialAndLunarRulesOpenAsTheyWereChosen) {
+    struct Case {
+        std::string rule;
+        bool workdays, holidays, lunar;
+        int yearly_or_monthly, month, day;
+    };
+    // After a lunar rule, so that the lists show each rule's own choice.
+    const Case cases[] = {
+        {"法定工作日", true, false, false, 0, 0, 0},
+        {"法定节假日", false, true, false, 0, 0, 0},
+        {"农历八月十五", false, false, true, 0, 7, 14},
+        {"农历闰四月初八", false, false, true, 0, 15, 7},
+        {"农历十一月初一", false, false, true, 0, 10, 0},
+        {"农历每月三十", false, false, true, 1, 0, 29},  // the month list left as it was
+    };
+    for (const Case& c : cases) {
+        open(1, "农历正月初一");
+        chooser.Command2_Click(1);
+        open(2, c.rule);
+        EXPECT_EQ(label(), c.rule);
+        EXPECT_EQ(chooser.fading[0].checked(), c.workdays) << c.rule;
+        EXPECT_EQ(chooser.fading[1].checked(), c.holidays) << c.rule;
+        EXPECT_EQ(chooser.nongli.checked(), c.lunar) << c.rule;
+        EXPECT_FALSE(custom()) << c.rule;
+        EXPECT_FALSE(weekdays_enabled()) << c.rule;
+        EXPECT_EQ(chooser.nongli_ri.enabled, c.lunar) << c.rule;
+        if (!c.lunar) continue;
+        EXPECT_EQ(chooser.nongli_zhouqi.list_index(), c.yearly_or_monthly) << c.rule;
+        EXPECT_EQ(chooser.nongli_yue.list_index(), c.month) << c.rule;
+        EXPECT_EQ(chooser.nongli_ri.list_index(), c.day) << c.rule;
+        EXPECT_EQ(chooser.nongli_yue.enabled, c.yearly_or_monthly == 0) << c.rule;
+        chooser.Command2_Click(0);
+        EXPECT_EQ(slot(2).dingshi_riqi.caption, c.rule);  // kept as stored
+    }
+}
+
+TEST_F(DateChooserTest, OfficialAndLunarBoxesBuildTheirRulesAndExcludeTheOthers) {
+    open(1, "星期1");
+    chooser.nongli.set_value(1);
+    EXPECT_EQ(label(), "农历正月初一");
+    EXPECT_FALSE(weekdays_enabled());
+    chooser.nongli_yue.set_list_index(15);
+    chooser.nongli_ri.set_list_index(7);
+    EXPECT_EQ(label(), "农历闰四月初八");
+    chooser.nongli_zhouqi.set_list_index(1);
+    EXPECT_EQ(label(), "农历每月初八");
+    EXPECT_FALSE(chooser.nongli_yue.enabled);
+
+    chooser.fading[1].set_value(1);
+    EXPECT_FALSE(chooser.nongli.checked());
+    EXPECT_FALSE(chooser.nongli_ri.enabled);
+    EXPECT_EQ(label(), "法定节假日");
+    chooser.fading[0].set_value(1);
+    EXPECT_FALSE(chooser.fading[1].checked());
+    EXPECT_EQ(label(), "法定工作日");
+    Moonleaf2.value = OleDate::from_ymd(2027, 3, 9);
+    Moonleaf2.Click();
+    EXPECT_FALSE(chooser.fading[0].checked());
+    EXPECT_EQ(label(), "2027/3/9");
+    click(pages::kCustomDateBox, 0);
+    EXPECT_EQ(label(), "每天");
+    EXPECT_TRUE(weekdays_enabled());
+    chooser.Command2_Click(0);
+    EXPECT_EQ(slot(1).dingshi_riqi.caption, "每天");
 }
 
 TEST_F(DateChooserTest, AChosenDateFiresOnThatDayOnly) {

@@ -17,6 +17,7 @@ struct DateLookupTest : ::testing::Test, PagesHarness {
 };
 
 TEST_F(DateLookupTest, ButtonsReportTheChosenDate) {
+    EXPECT_TRUE(calendar.show_holidays);  // 休 and 班 in the month view
     calendar.year = "庚子年(闰)";
     calendar.month = "四月";
     calendar.day_name = "初一";

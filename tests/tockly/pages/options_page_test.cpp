@@ -118,6 +118,8 @@ TEST(OptionsPage, HotkeyListIgnoresKeystrokes) {
     EXPECT_EQ(rejian.tag, "5抬起");
     rejian.set_list_index(9);  // the mouse still chooses
     EXPECT_EQ(rejian.list_index(), 9);
+    h.app.options_page.rejian_KeyUp();  // Tab's release, the press was on the control before
+    EXPECT_EQ(rejian.list_index(), 9);
 }
 
 TEST(OptionsPage, PromptOnTopOptionMovesThePromptWindowsLayer) {

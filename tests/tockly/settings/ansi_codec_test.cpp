@@ -39,6 +39,10 @@ TEST(AnsiCodec, BrokenBytesOnDiskDoNotLoseTheRestOfTheLine) {
     EXPECT_TRUE(text.starts_with("天")) << text;
     EXPECT_TRUE(text.ends_with("1")) << text;
     EXPECT_TRUE(ansi_to_utf8("12\xCC").starts_with("12"));  // cut in the middle of a character
+    EXPECT_FALSE(is_ansi_text("\xCC\xEC\xFF"));
+    EXPECT_FALSE(is_ansi_text("12\xCC"));
+    EXPECT_TRUE(is_ansi_text("\xCC\xEC, 1"));
+    EXPECT_TRUE(is_ansi_text(""));
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "tests/tockly/settings/fake_prompt_placement.h"
 #include "tockly/pages/chime_page.h"
 #include "tockly/platform/fakes/fake_services.h"
@@ -27,16 +29,22 @@ SettingsLines stored_lines(ReminderSettings& settings, PromptPlacement& prompt) 
     return lines;
 }
 
-// The bytes of a file whose lines are all "0" except the ones given (line number from 1 ->
-// text), in the ANSI code page.
-std::string file_with(std::initializer_list<std::pair<int, std::string>> changes,
-                      int line_count = kSettingsLineCount) {
+using LineChanges = std::initializer_list<std::pair<int, std::string>>;
+
+// The text of a file whose lines are all "0" except the ones given (line number from 1 ->
+// text), as UTF-8.
+std::string utf8_file_with(LineChanges changes, int line_count = kSettingsLineCount) {
     SettingsLines lines;
     lines.fill("0");
     for (const auto& [line, text] : changes) lines[static_cast<size_t>(line - 1)] = text;
     std::string text;
     for (int i = 0; i < line_count; ++i) text += lines[static_cast<size_t>(i)] + "\r\n";
-    return utf8_to_ansi(text);
+    return text;
+}
+
+// The same in the ANSI code page, as Tockly writes it.
+std::string file_with(LineChanges changes, int line_count = kSettingsLineCount) {
+    return utf8_to_ansi(utf8_file_with(changes, line_count));
 }
 
 class SettingsFileTest : public testing::Test {
@@ -99,16 +107,16 @@ TEST_F(SettingsFileTest, SaveThenLoadReproducesEveryStoredField) {
     EXPECT_EQ(loaded_prompt.left(), 15360 - 4000.5);
 }
 
-TEST_F(SettingsFileTest, FileOnDiskIs519CrLfLinesInCodePage936) {
+TEST_F(SettingsFileTest, FileOnDiskIs525CrLfLinesInCodePage936) {
     settings.slots[0].dingshi_text.set_text("万事如意");
     settings.options.Check3[model::option::kShowNews].set_value(1);
     save_settings(settings, prompt, files, boxes, kTitle);
     const std::string& bytes = files.files.at(kPath);
-    EXPECT_EQ(bytes.substr(bytes.size() - 3), "1\r\n");
+    EXPECT_EQ(bytes.substr(bytes.size() - 17), "0\r\n23:00\r\n07:00\r\n");
     size_t line_ends = 0;
     for (size_t at = bytes.find("\r\n"); at != std::string::npos; at = bytes.find("\r\n", at + 2))
         ++line_ends;
-    EXPECT_EQ(line_ends, 519u);
+    EXPECT_EQ(line_ends, 525u);
     EXPECT_EQ(bytes.find('\n', 0), bytes.find("\r\n") + 1);
     EXPECT_NE(bytes.find("\r\n\xCD\xF2\xCA\xC2\xC8\xE7\xD2\xE2\r\n"), std::string::npos);
     EXPECT_EQ(bytes.find("万事"), std::string::npos);
@@ -124,28 +132,43 @@ TEST_F(SettingsFileTest, AnsweringNoWritesNothing) {
 }
 
 TEST_F(SettingsFileTest, FailedSaveKeepsTheOldFileAndSaysSo) {
-    files.add_file(kPath, "old");
-    files.writable = false;
-    save_settings(settings, prompt, files, boxes, kTitle);
-    EXPECT_EQ(files.files.at(kPath), "old");
-    ASSERT_EQ(boxes.shown.size(), 2u);
-    EXPECT_EQ(boxes.shown[1].text, save_failed_message(kPath));
-    EXPECT_NE(boxes.shown[1].text.find(kPath), std::string::npos);
+    const std::string bak = std::string(kPath) + ".bak";
+    // A damaged old file fails already at its copy.
+    for (const auto& [old, failed_path] :
+         {std::pair<std::string, std::string>{"1\r\n", kPath}, {"old", bak}}) {
+        files.files = {{kPath, old}};
+        files.writable = false;
+        boxes.shown.clear();
+        save_settings(settings, prompt, files, boxes, kTitle);
+        EXPECT_EQ(files.files, (std::map<std::string, std::string>{{kPath, old}}));
+        ASSERT_EQ(boxes.shown.size(), 2u);
+        EXPECT_EQ(boxes.shown[1].text, save_failed_message(failed_path));
+        EXPECT_NE(boxes.shown[1].text.find(failed_path), std::string::npos);
+    }
 }
 
-// The new file was written but cannot take the old one's place (locked, no rights to rename).
+// The new file was written but cannot be flushed to the disk (a removed stick, a network
+// folder gone) or cannot take the old one's place (locked, no rights to rename).
+class FlushRefusingFiles : public platform::FakeFileSystem {
+  public:
+    bool flush_file(const std::string&) override { return false; }
+};
 class ReplaceRefusingFiles : public platform::FakeFileSystem {
   public:
     bool replace_file(const std::string&, const std::string&) override { return false; }
 };
 
-TEST(SettingsStorage, FailedReplaceKeepsTheOldFileAndLeavesNoTemporaryFile) {
-    ReplaceRefusingFiles files;
-    files.add_file(kPath, "old");
-    SettingsLines lines;
-    EXPECT_FALSE(write_settings_file(files, kPath, lines));
-    EXPECT_EQ(files.files.at(kPath), "old");
-    EXPECT_EQ(files.files.size(), 1u);
+TEST(SettingsStorage, FailedFlushOrReplaceKeepsTheOldFileAndLeavesNoTemporaryFile) {
+    FlushRefusingFiles flush_refusing;
+    ReplaceRefusingFiles replace_refusing;
+    for (platform::FakeFileSystem* files :
+         std::initializer_list<platform::FakeFileSystem*>{&flush_refusing, &replace_refusing}) {
+        files->add_file(kPath, "old");
+        SettingsLines lines;
+        EXPECT_FALSE(write_settings_file(*files, kPath, lines));
+        EXPECT_EQ(files->files.at(kPath), "old");
+        EXPECT_EQ(files->files.size(), 1u);
+    }
 }
 
 TEST(SettingsStorage, LineBreaksInsideTextsCannotShiftTheLinesAfterThem) {
@@ -154,7 +177,7 @@ TEST(SettingsStorage, LineBreaksInsideTextsCannotShiftTheLinesAfterThem) {
     lines[418] = "第一行\r\n第二行\n";
     lines[518] = "1";
     ASSERT_TRUE(write_settings_file(files, kPath, lines));
-    const SettingsLines read = read_settings_file(files, kPath);
+    const SettingsLines read = read_settings_file(files, kPath).lines;
     EXPECT_EQ(read[418], "第一行第二行");
     EXPECT_EQ(read[518], "1");
 }
@@ -269,9 +292,83 @@ TEST_F(SettingsFileTest, ChangeReactionsRunInLineOrderAndAFailingOneSkipsOnlyIts
     EXPECT_EQ(settings.options.Check3[0].value(), 1);
 }
 
-TEST_F(SettingsFileTest, LinesAfter519AreIgnored) {
+// A file saved from an editor as UTF-8 loads its texts, and the save turns it into the code
+// page without a copy: nothing was lost.
+TEST_F(SettingsFileTest, Utf8FilesWithAndWithoutByteOrderMarkLoadTheirTexts) {
+    const std::string text = utf8_file_with({{1, "1"}, {6, "D:\\音乐\\闹钟.mp3"}, {419, "起床了"}});
+    for (const std::string& bytes : {"\xEF\xBB\xBF" + text, text, utf8_to_ansi(text)}) {
+        files.files.clear();
+        boxes.shown.clear();
+        load(bytes);
+        EXPECT_EQ(settings.chime.zhengdian.value(), 1);
+        EXPECT_EQ(settings.chime.zhengdian_wenjian.text(), "D:\\音乐\\闹钟.mp3");
+        EXPECT_EQ(settings.slots[0].dingshi_text.text(), "起床了");
+        save_settings(settings, prompt, files, boxes, kTitle);
+        EXPECT_NE(files.files.at(kPath).find(utf8_to_ansi("\r\n起床了\r\n")), std::string::npos);
+        EXPECT_EQ(files.files.size(), 1u);
+        EXPECT_EQ(boxes.shown.back().text, kSaveDone);
+    }
+}
+
+// What a load could not use is copied aside before the save replaces it; the copy replaces an
+// older one. Everything else saves without a copy.
+TEST_F(SettingsFileTest, SavingOverLinesALoadCouldNotUseKeepsTheOldFileAsBak) {
+    const std::string bak = std::string(kPath) + ".bak";
+    const std::string tmp = std::string(kPath) + ".tmp";
+    struct Case {
+        const char* what;
+        std::string bytes;
+        bool kept;
+    };
+    const Case cases[] = {
+        {"all zero", file_with({}), false},
+        {"short file", file_with({{1, "1"}}, 9), false},
+        {"texts and paths", file_with({{6, "D:\\a b.mp3"}, {418, "星期6,日"}, {419, "早"}}), false},
+        {"numbers refused or repaired", file_with({{10, "99"}, {2, "0.5"}, {414, " 2000 "}}),
+         false},
+        {"word in a check line", file_with({{1, "是"}}), true},
+        {"number with a unit", file_with({{2, "12.7分"}}), true},
+        {"percent in the volume line", file_with({{518, "40%"}}), true},
+        {"byte that is no GBK character", utf8_file_with({{419, "ab\xFF"}}), true},
+        {"broken UTF-8 after a byte order mark",
+         "\xEF\xBB\xBF" + utf8_file_with({{419, "\xE8\xB5"}}), true},
+        {"UTF-8 text the code page cannot hold", utf8_file_with({{419, "😀起床了"}}), true},
+        {"NUL after a number", file_with({{6, std::string("1\0x", 3)}}), true},
+    };
+    for (const Case& c : cases) {
+        files.files = {{kPath, c.bytes}, {bak, "older copy"}};
+        files.flushed.clear();
+        boxes.shown.clear();
+        load_settings(settings, prompt, files);
+        save_settings(settings, prompt, files, boxes, kTitle);
+        EXPECT_EQ(files.files.at(bak), c.kept ? c.bytes : "older copy") << c.what;
+        EXPECT_EQ(boxes.shown.back().text,
+                  c.kept ? std::string(kSaveDone) + kOldFileKept : kSaveDone)
+            << c.what;
+        // Flushed before the rename: the temporary file exists only until then.
+        const std::vector<std::string> flushed =
+            c.kept ? std::vector<std::string>{bak, tmp} : std::vector<std::string>{tmp};
+        EXPECT_EQ(files.flushed, flushed) << c.what;
+        EXPECT_EQ(files.files.at(kPath).find('\0'), std::string::npos) << c.what;
+    }
+    EXPECT_EQ(settings.chime.zhengdian_wenjian.text(), "1");
+}
+
+TEST_F(SettingsFileTest, LinesAfter525AreIgnored) {
     load(file_with({{519, "1"}}) + "1\r\n2\r\n");
     EXPECT_EQ(settings.options.Check3[model::option::kShowNews].value(), 1);
+}
+
+// A file of an older version ends at line 519; damaged times fall back to the defaults.
+TEST_F(SettingsFileTest, QuietHoursTakeTheirDefaultsFromShortOrDamagedFiles) {
+    load(file_with({{519, "1"}}, 519));
+    EXPECT_EQ(settings.chime.yejian_miandarao.value(), 0);
+    EXPECT_EQ(settings.chime.miandarao_kaishi.text(), "23:00");
+    EXPECT_EQ(settings.chime.miandarao_jieshu.text(), "07:00");
+    load(file_with({{523, "1"}, {524, "24:00"}, {525, "7:5"}}));
+    EXPECT_EQ(settings.chime.yejian_miandarao.value(), 1);
+    EXPECT_EQ(settings.chime.miandarao_kaishi.text(), "23:00");
+    EXPECT_EQ(settings.chime.miandarao_jieshu.text(), "07:00");
 }
 
 }  // namespace

@@ -55,6 +55,8 @@ SettingsLines expected_lines() {
     at(409) = "1", at(410) = "0", at(411) = "1", at(412) = "13", at(413) = "0";
     at(414) = "5000", at(415) = "1234", at(416) = "128", at(417) = "1";
     at(518) = "37", at(519) = "0";
+    at(520) = "0", at(521) = "5", at(522) = "0";
+    at(523) = "1", at(524) = "22:30", at(525) = "06:05";
     return lines;
 }
 
@@ -67,6 +69,9 @@ void set_values(model::ReminderSettings& s, FakePromptPlacement& prompt) {
     s.chime.zhengdian_shengyin.set_list_index(3);
     s.chime.zhengdian_wenjian.set_text("D:\\chime.wav");
     s.chime.zhengdian_shengyin_mingxing.set_list_index(1);
+    s.chime.yejian_miandarao.set_value(1);
+    s.chime.miandarao_kaishi.set_text("22:30");
+    s.chime.miandarao_jieshu.set_text("6:05");
     for (int k = 0; k < 50; ++k) {
         const SlotValues v = slot_values(k);
         model::AlarmSlot& slot = s.slots[static_cast<size_t>(k)];
@@ -101,7 +106,7 @@ TEST(SettingsLayout, EveryFieldIsWrittenOnItsOwnLine) {
     platform::FakeMessageBox boxes;
     set_values(settings, prompt);
     save_settings(settings, prompt, files, boxes, "Tockly");
-    EXPECT_EQ(read_settings_file(files, kPath), expected_lines());
+    EXPECT_EQ(read_settings_file(files, kPath).lines, expected_lines());
 }
 
 TEST(SettingsLayout, EveryLineIsReadIntoItsOwnField) {
@@ -135,8 +140,10 @@ TEST(SettingsLayout, EveryLineIsReadIntoItsOwnField) {
     EXPECT_EQ(std::tuple(c.zhengdian.value(), c.zhengdian_jiange.text(), c.zhengdian_wenzi.value(),
                          c.zhengdian_xuan_shengyin.value(), c.zhengdian_shengyin.list_index(),
                          c.zhengdian_wenjian.text(), c.zhengdian_mingxing.value(),
-                         c.zhengdian_shengyin_mingxing.list_index()),
-              std::tuple(1, std::string("45"), 0, 1, 3, std::string("D:\\chime.wav"), 0, 1));
+                         c.zhengdian_shengyin_mingxing.list_index(), c.yejian_miandarao.value(),
+                         c.miandarao_kaishi.text(), c.miandarao_jieshu.text()),
+              std::tuple(1, std::string("45"), 0, 1, 3, std::string("D:\\chime.wav"), 0, 1, 1,
+                         std::string("22:30"), std::string("06:05")));
     const auto& o = loaded.options;
     std::vector<int> checks;
     for (const auto& box : o.Check3) checks.push_back(box.value());

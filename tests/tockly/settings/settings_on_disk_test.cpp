@@ -44,10 +44,12 @@ TEST(SettingsOnDisk, SaveReplacesTheFileWithCodePage936Text) {
     save_settings(settings, prompt, files, boxes, "Tockly");
 
     const std::string bytes = bytes_of(file);
-    EXPECT_EQ(boxes.shown.back().text, kSaveDone);
+    // "old" is no settings file Tockly could use: it is kept beside the new one.
+    EXPECT_EQ(boxes.shown.back().text, std::string(kSaveDone) + kOldFileKept);
+    EXPECT_EQ(bytes_of(folder / fs::path(u8"数据库.bak")), "old");
     EXPECT_NE(bytes.find("\r\n\xCD\xF2\xCA\xC2\xC8\xE7\xD2\xE2\r\n"), std::string::npos);
     EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 2);
 
     model::ReminderSettings loaded;
     load_settings(loaded, prompt, files);

@@ -185,4 +185,68 @@ grep -c ' tip 2010年5月3日 8:00:01 星期一 ' "$work/tip.out" >>"$work/tips"
 printf '0\n1\n' >"$work/tips.expected"
 expect "tray tip with --show-tip only" "$work/tips.expected" "$work/tips"
 
+# fired_days SETTINGS TIME DATE...: the dates on which a run from TIME for 3 seconds fires slot 1.
+fired_days() {
+  local settings=$1 time=$2 date
+  shift 2
+  for date in "$@"; do
+    "$sim" --start "$date $time" --seconds 3 --settings "$settings" | grep -q ' fire slot 1$' &&
+      echo "$date"
+  done
+}
+
+# An official-workday alarm over the 2026 国庆 and 中秋 week (10-01 to 10-07 off): silent on the
+# off days, ringing on the makeup Sunday 09-20 and Saturday 10-10.
+# shellcheck disable=SC2046
+make_settings "$work/workdays" $(slot_lines 1 7 30 0 法定工作日 上班)
+fired_days "$work/workdays" 07:29:59 2026-09-18 2026-09-19 2026-09-20 2026-09-30 2026-10-01 \
+  2026-10-03 2026-10-05 2026-10-07 2026-10-08 2026-10-09 2026-10-10 2026-10-11 2026-10-12 \
+  >"$work/workdays.out"
+printf '%s\n' 2026-09-18 2026-09-20 2026-09-30 2026-10-08 2026-10-09 2026-10-10 2026-10-12 \
+  >"$work/workdays.expected"
+expect "official workdays over the 国庆 week" "$work/workdays.expected" "$work/workdays.out"
+# December 2026 belongs to the 2027 notice, not yet published: Monday to Friday, and the prompt
+# window says so.
+"$sim" --start "2026-12-09 07:29:59" --seconds 3 --settings "$work/workdays" |
+  grep ' status ' >"$work/unpublished.out"
+echo "07:30:00.000 status  *定时1* 上班 2027年的节假日安排尚未公布，按周一至周五提醒" \
+  >"$work/unpublished.expected"
+expect "a year without a notice is told" "$work/unpublished.expected" "$work/unpublished.out"
+
+# A yearly lunar alarm on 闰四月初八: the ordinary fourth month's eighth day in 2019 and 2021,
+# the leap month's in 2020 (not the ordinary month's, 2020-04-30); and 腊月三十 on 廿九 in 2025,
+# whose twelfth month is short.
+# shellcheck disable=SC2046
+make_settings "$work/lunar" $(slot_lines 1 9 0 0 农历闰四月初八 浴佛节)
+fired_days "$work/lunar" 08:59:59 2019-05-11 2019-05-12 2019-05-13 2020-04-30 2020-05-29 \
+  2020-05-30 2020-05-31 2021-05-19 >"$work/lunar.out"
+# shellcheck disable=SC2046
+make_settings "$work/eve" $(slot_lines 1 9 0 0 农历腊月三十 除夕)
+fired_days "$work/eve" 08:59:59 2024-02-09 2025-01-28 2025-01-29 2026-02-16 >>"$work/lunar.out"
+printf '%s\n' 2019-05-12 2020-05-30 2021-05-19 2024-02-09 2025-01-28 2026-02-16 \
+  >"$work/lunar.expected"
+expect "lunar yearly alarms over several years, a leap month included" "$work/lunar.expected" \
+  "$work/lunar.out"
+
+# Quiet hours from 23:00 to 07:00 keep the hourly chime still across midnight, on its last
+# minute before 07:00 included, while an alarm at 00:30 still rings.
+# shellcheck disable=SC2046
+make_settings "$work/night" 1=1 2=60 3=1 523=1 524=23:00 525=07:00 $(slot_lines 1 0 30 0 每天 夜班)
+for start in "2026-12-09 21:59:59" "2026-12-09 22:59:59" "2026-12-09 23:59:59" \
+             "2026-12-10 00:29:59" "2026-12-10 06:59:59"; do
+  "$sim" --start "$start" --seconds 3 --settings "$work/night" | grep -E ' (fire|mode|status) '
+done >"$work/night.out"
+cat >"$work/night.expected" <<'LINES'
+22:00:00.000 fire chime
+22:00:00.000 mode 整点报时
+22:00:00.000 status  *整点报时* 
+00:30:00.000 fire slot 1
+00:30:00.000 mode 定时1
+00:30:00.000 status  *定时1* 夜班
+07:00:00.000 fire chime
+07:00:00.000 mode 整点报时
+07:00:00.000 status  *整点报时* 
+LINES
+expect "quiet hours across midnight" "$work/night.expected" "$work/night.out"
+
 exit "$failures"

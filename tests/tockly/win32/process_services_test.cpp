@@ -66,6 +66,8 @@ TEST(Win32FileSystem, FilesAndSubfoldersUnderChineseNames) {
     const std::string settings = folder + "\\数据库";
     ASSERT_TRUE(files.write_file(settings, "old"));
     ASSERT_TRUE(files.write_file(settings + ".tmp", "new"));
+    EXPECT_TRUE(files.flush_file(settings + ".tmp"));
+    EXPECT_FALSE(files.flush_file(settings + ".没有"));
     EXPECT_TRUE(files.replace_file(settings + ".tmp", settings));
     EXPECT_EQ(files.read_file(settings), "new");
     EXPECT_FALSE(files.file_exists(settings + ".tmp"));

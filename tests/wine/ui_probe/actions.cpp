@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <string_view>
 #include <vector>
 
 #include "tests/wine/ui_probe/remote_memory.h"
@@ -62,10 +63,10 @@ WORD virtual_key(const std::wstring& name) {
     static const struct {
         const wchar_t* name;
         WORD key;
-    } kNames[] = {{L"enter", VK_RETURN}, {L"escape", VK_ESCAPE}, {L"tab", VK_TAB},
-                  {L"space", VK_SPACE},  {L"up", VK_UP},         {L"down", VK_DOWN},
-                  {L"left", VK_LEFT},    {L"right", VK_RIGHT},   {L"home", VK_HOME},
-                  {L"end", VK_END}};
+    } kNames[] = {{L"enter", VK_RETURN}, {L"escape", VK_ESCAPE},  {L"tab", VK_TAB},
+                  {L"space", VK_SPACE},  {L"up", VK_UP},          {L"down", VK_DOWN},
+                  {L"left", VK_LEFT},    {L"right", VK_RIGHT},    {L"home", VK_HOME},
+                  {L"end", VK_END},      {L"backspace", VK_BACK}, {L"delete", VK_DELETE}};
     for (const auto& entry : kNames)
         if (name == entry.name) return entry.key;
     if (name.size() >= 2 && name[0] == L'f') {
@@ -77,6 +78,18 @@ WORD virtual_key(const std::wstring& name) {
         if (scan != -1) return LOBYTE(scan);
     }
     return 0;
+}
+
+// A real left click in the middle of `place`, on the screen.
+std::wstring click_middle(const RECT& place) {
+    ::SetCursorPos((place.left + place.right) / 2, (place.top + place.bottom) / 2);
+    INPUT input[2] = {};
+    input[0].type = input[1].type = INPUT_MOUSE;
+    input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    if (::SendInput(2, input, sizeof input[0]) != 2) return L"the mouse input was refused";
+    ::Sleep(100);
+    return {};
 }
 
 }  // namespace
@@ -102,14 +115,30 @@ std::wstring click_at(HWND control, int x, int y) {
 std::wstring mouse_click(HWND control) {
     RECT place{};
     ::GetWindowRect(control, &place);
-    ::SetCursorPos((place.left + place.right) / 2, (place.top + place.bottom) / 2);
-    INPUT input[2] = {};
-    input[0].type = input[1].type = INPUT_MOUSE;
-    input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    if (::SendInput(2, input, sizeof input[0]) != 2) return L"the mouse input was refused";
-    ::Sleep(100);
-    return {};
+    return click_middle(place);
+}
+
+std::wstring mouse_pick(HWND combo_box, const std::wstring& item) {
+    const int index = index_of(item_texts(combo_box), item);
+    if (index < 0) return L"no entry \"" + item + L"\"";
+    if (std::wstring failed = mouse_click(combo_box); !failed.empty()) return failed;
+    // Every drop-down list has its list window; only the open one is visible.
+    HWND list = nullptr;
+    for (int waited = 0; !list && waited < 3000; waited += 20) {
+        do list = ::FindWindowExW(nullptr, list, L"ComboLBox", nullptr);
+        while (list && !::IsWindowVisible(list));
+        if (!list) ::Sleep(20);
+    }
+    if (!list) return L"the list did not open";
+    // A list box message below WM_USER: the system carries the rectangle across processes.
+    RECT place{};
+    DWORD_PTR found = 0;
+    if (!::SendMessageTimeoutW(list, LB_GETITEMRECT, static_cast<WPARAM>(index),
+                               reinterpret_cast<LPARAM>(&place), SMTO_ABORTIFHUNG, 5000, &found) ||
+        found == static_cast<DWORD_PTR>(LB_ERR))
+        return L"the entry's place in the open list cannot be read";
+    ::MapWindowPoints(list, nullptr, reinterpret_cast<POINT*>(&place), 2);
+    return click_middle(place);
 }
 
 std::wstring set_check(HWND check_box, bool checked) {
@@ -155,11 +184,31 @@ std::wstring type_text(HWND control, const std::wstring& text) {
     return window_text(edit) == text ? std::wstring() : L"the text did not arrive";
 }
 
-std::wstring press_key(const std::wstring& name) {
+std::wstring press_key(const std::wstring& chord) {
+    // "ctrl+shift+home": the modifiers go down in order, the key is pressed, they come up.
+    static const struct {
+        std::wstring_view prefix;
+        WORD key;
+    } kModifiers[] = {{L"ctrl+", VK_CONTROL}, {L"shift+", VK_SHIFT}, {L"alt+", VK_MENU}};
+    std::vector<WORD> held;
+    std::wstring name = chord;
+    for (bool found = true; found;) {
+        found = false;
+        for (const auto& modifier : kModifiers) {
+            if (name.size() > modifier.prefix.size() && name.starts_with(modifier.prefix)) {
+                held.push_back(modifier.key);
+                name.erase(0, modifier.prefix.size());
+                found = true;
+            }
+        }
+    }
     const WORD key = virtual_key(name);
-    if (!key) return L"unknown key \"" + name + L"\"";
+    if (!key) return L"unknown key \"" + chord + L"\"";
+    for (WORD modifier : held) key_event(modifier, false);
     key_event(key, false);
     key_event(key, true);
+    for (auto modifier = held.rbegin(); modifier != held.rend(); ++modifier)
+        key_event(*modifier, true);
     ::Sleep(50);
     return {};
 }

@@ -19,10 +19,13 @@ std::wstring set_check(HWND check_box, bool checked);
 // Chooses the entry of a combo box or list box, or the tab of a tab control, with the
 // notifications that the control itself would send.
 std::wstring select_item(HWND control, const std::wstring& item);
+// Opens a drop-down list with the mouse and clicks its entry `item`.
+std::wstring mouse_pick(HWND combo_box, const std::wstring& item);
 // Replaces an edit's (or an editable combo box's) text character by character.
 std::wstring type_text(HWND control, const std::wstring& text);
 // Real key presses for the window in the foreground: "enter", "escape", "tab", "space",
-// "up", "down", "left", "right", "home", "end", "f1".."f12", or one character.
+// "up", "down", "left", "right", "home", "end", "backspace", "delete", "f1".."f12", or one
+// character, each after any of "ctrl+", "shift+" and "alt+" ("shift+home").
 std::wstring press_key(const std::wstring& name);
 // Right-button release on the tray icon (message 2025 to its owner); waits for the menu.
 std::wstring open_tray_menu(HWND owner);

@@ -5,8 +5,9 @@
 //   windows text SEL | state SEL | items SEL | wait-text SEL TEXT MS | list click SEL | click-at
 //   SEL X Y | mouse-click SEL | check SEL 0|1 | select SEL ITEM | type SEL TEXT key NAME | command
 //   ID | tray-menu ITEM | sleep MS | place SEL (its screen rectangle: left top width height) |
-//   row-place SEL N (the same of a list view's row N, from 0) | hold PATH MS (keeps a file
-//   open without sharing)
+//   on-top (no other window covers it) | mouse-pick SEL ITEM (opens a drop-down
+//   list and clicks the entry) | row-place SEL N (the same as place of a list view's row N,
+//   from 0) | hold PATH MS (keeps a file open without sharing)
 // SEL is a selector (window_finder.h); window commands pick the top-level window that the
 // control commands search, `within SEL` narrows the search to one control's descendants.
 #include <windows.h>
@@ -100,15 +101,14 @@ class Probe {
 
 int Probe::arity(const std::wstring& command) {
     static const std::map<std::wstring, int> kArity = {
-        {L"window", 1},      {L"wait-window", 2}, {L"wait-no-window", 2},
-        {L"activate", 0},    {L"close", 0},       {L"windows", 0},
-        {L"text", 1},        {L"state", 1},       {L"items", 1},
-        {L"wait-text", 3},   {L"list", 0},        {L"click", 1},
-        {L"mouse-click", 1}, {L"click-at", 3},    {L"check", 2},
-        {L"select", 2},      {L"type", 2},        {L"key", 1},
-        {L"command", 1},     {L"tray-open", 0},   {L"menu-pick", 1},
-        {L"sleep", 1},       {L"memory", 0},      {L"within", 1},
-        {L"place", 1},       {L"row-place", 2},   {L"hold", 2}};
+        {L"window", 1},      {L"wait-window", 2}, {L"wait-no-window", 2}, {L"activate", 0},
+        {L"close", 0},       {L"windows", 0},     {L"text", 1},           {L"state", 1},
+        {L"items", 1},       {L"wait-text", 3},   {L"list", 0},           {L"click", 1},
+        {L"mouse-click", 1}, {L"click-at", 3},    {L"check", 2},          {L"select", 2},
+        {L"type", 2},        {L"key", 1},         {L"command", 1},        {L"tray-open", 0},
+        {L"menu-pick", 1},   {L"sleep", 1},       {L"memory", 0},         {L"within", 1},
+        {L"place", 1},       {L"on-top", 0},      {L"mouse-pick", 2},     {L"row-place", 2},
+        {L"hold", 2}};
     const auto found = kArity.find(command);
     return found == kArity.end() ? -1 : found->second;
 }
@@ -179,6 +179,23 @@ Outcome Probe::run(const std::wstring& command, const Arguments& a) {
         return ok(L"activated");
     }
     if (command == L"memory") return memory_of(window_);
+    if (command == L"on-top") {
+        // What the user sees at nine points spread over the window: the window itself, or
+        // another one over it.
+        RECT place{};
+        ::GetWindowRect(window_, &place);
+        for (int row = 1; row <= 5; row += 2) {
+            for (int column = 1; column <= 5; column += 2) {
+                const POINT at{place.left + (place.right - place.left) * column / 6,
+                               place.top + (place.bottom - place.top) * row / 6};
+                const HWND seen = ::GetAncestor(::WindowFromPoint(at), GA_ROOT);
+                if (seen == window_) continue;
+                return fail(L"under " + (seen ? class_name(seen) + L":" + quoted(window_text(seen))
+                                              : std::wstring(L"nothing")));
+            }
+        }
+        return ok(L"on top");
+    }
     if (command == L"within") {
         const HWND control = find_control(window_, parse_selector(a[0]));
         if (!control) return fail(L"no control " + quoted(a[0]));
@@ -239,6 +256,8 @@ Outcome Probe::run(const std::wstring& command, const Arguments& a) {
             return done(set_check(control, a[1] == L"1"), L"checked " + quoted(a[0]) + L" " + a[1]);
         if (command == L"select")
             return done(select_item(control, a[1]), L"selected " + quoted(a[1]));
+        if (command == L"mouse-pick")
+            return done(mouse_pick(control, a[1]), L"picked " + quoted(a[1]));
         return done(type_text(control, a[1]), L"typed " + quoted(a[1]));
     });
 }

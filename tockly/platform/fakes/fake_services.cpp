@@ -19,6 +19,12 @@ bool FakeFileSystem::write_file(const std::string& path, const std::string& byte
     return true;
 }
 
+bool FakeFileSystem::flush_file(const std::string& path) {
+    if (!writable || files.count(path) == 0) return false;
+    flushed.push_back(path);
+    return true;
+}
+
 bool FakeFileSystem::replace_file(const std::string& from, const std::string& to) {
     auto found = files.find(from);
     if (!writable || found == files.end()) return false;

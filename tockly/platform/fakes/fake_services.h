@@ -65,6 +65,7 @@ class FakeFileSystem : public FileSystem {
     std::vector<std::string> subfolders(const std::string& parent) override;
     std::optional<std::string> read_file(const std::string& path) override;
     bool write_file(const std::string& path, const std::string& bytes) override;
+    bool flush_file(const std::string& path) override;
     bool replace_file(const std::string& from, const std::string& to) override;
     void remove_file(const std::string& path) override { files.erase(path); }
 
@@ -79,6 +80,8 @@ class FakeFileSystem : public FileSystem {
     // Folder -> its sub-folders in listing order.
     std::map<std::string, std::vector<std::string>> folders;
     bool writable = true;
+    // Paths flushed, in order.
+    std::vector<std::string> flushed;
 };
 
 class FakeScreen : public Screen {
@@ -129,6 +132,7 @@ class FakeCalendarControl : public CalendarControl {
     std::string GetChineseDay(common::OleDate d) override { return answer(d, day_name); }
     std::string GetChineseAnimal(common::OleDate d) override { return answer(d, animal); }
     std::string GetConstellation(common::OleDate d) override { return answer(d, constellation); }
+    void set_ShowHolidays(bool show) override { show_holidays = show; }
 
     common::OleDate value;
     std::string year = "丙午年";
@@ -136,6 +140,7 @@ class FakeCalendarControl : public CalendarControl {
     std::string day_name = "十九";
     std::string animal = "马";
     std::string constellation = "射手座";
+    bool show_holidays = false;
     std::vector<common::OleDate> asked;
 
   private:

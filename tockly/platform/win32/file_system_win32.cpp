@@ -95,6 +95,11 @@ bool Win32FileSystem::write_file(const std::string& path, const std::string& byt
            written == bytes.size();
 }
 
+bool Win32FileSystem::flush_file(const std::string& path) {
+    const auto file = open_file(path, GENERIC_WRITE, OPEN_EXISTING);
+    return file && FlushFileBuffers(file.get());
+}
+
 bool Win32FileSystem::replace_file(const std::string& from, const std::string& to) {
     return MoveFileExW(utf16_from_utf8(from).c_str(), utf16_from_utf8(to).c_str(),
                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;

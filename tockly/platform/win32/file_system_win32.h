@@ -14,6 +14,7 @@ class Win32FileSystem : public FileSystem {
     std::vector<std::string> subfolders(const std::string& folder) override;
     std::optional<std::string> read_file(const std::string& path) override;
     bool write_file(const std::string& path, const std::string& bytes) override;
+    bool flush_file(const std::string& path) override;
     bool replace_file(const std::string& from, const std::string& to) override;
     void remove_file(const std::string& path) override;
 };

@@ -1,18 +1,15 @@
 #pragma once
 
-#include "tockly/platform/screen.h"
+#include "tockly/platform/monitor_screen.h"
 
 namespace tockly::platform {
 
-// The primary screen and its work area. The dots per inch are the real ones only in a process
-// that declares itself DPI-aware (the program's manifest); otherwise the system reports 96.
-class Win32Screen : public Screen {
-  public:
-    double width_twips() override;
-    double height_twips() override;
-    TwipsRect work_area_twips() override;
-    double twips_per_pixel_x() override;
-    double twips_per_pixel_y() override;
+// The primary monitor and its work area, at that monitor's DPI. The DPI is the real one only in
+// a process that declares itself DPI-aware per monitor (the program's manifest); otherwise the
+// system reports 96.
+class Win32Screen : public MonitorScreen {
+  protected:
+    MonitorPixels measure() override;
 };
 
 }  // namespace tockly::platform

@@ -124,4 +124,10 @@ std::string MoonleafCalendar::GetConstellation(common::OleDate theDate) {
     return text_of(DISPID_MOONLEAF_GETCONSTELLATION, theDate);
 }
 
+void MoonleafCalendar::set_ShowHolidays(bool show) {
+    if (available())
+        common::win32::put_property(site_.dispatch(), DISPID_MOONLEAF_SHOWHOLIDAYS,
+                                    common::win32::make_bool(show));
+}
+
 }  // namespace tockly::win32

@@ -45,6 +45,7 @@ class MoonleafCalendar final : public platform::CalendarControl {
     std::string GetChineseDay(common::OleDate theDate) override;
     std::string GetChineseAnimal(common::OleDate theDate) override;
     std::string GetConstellation(common::OleDate theDate) override;
+    void set_ShowHolidays(bool show) override;
 
   private:
     std::string text_of(DISPID method, common::OleDate theDate);

@@ -39,6 +39,50 @@ BoundControl::BoundControl(HWND parent, const wchar_t* window_class, DWORD style
     ::SetWindowLongPtrW(hwnd(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 
+BoundControl::~BoundControl() {
+    if (enter_edit_) ::RemoveWindowSubclass(enter_edit_, &BoundControl::enter_subclass, 0);
+}
+
+bool BoundControl::has_focus() const {
+    const HWND focus = ::GetFocus();
+    return focus && (focus == hwnd() || ::IsChild(hwnd(), focus));
+}
+
+void BoundControl::show_model_on_enter(HWND edit) {
+    if (!edit) return;
+    enter_edit_ = edit;
+    ::SetWindowSubclass(edit, &BoundControl::enter_subclass, 0, reinterpret_cast<DWORD_PTR>(this));
+}
+
+LRESULT CALLBACK BoundControl::enter_subclass(HWND window, UINT message, WPARAM wparam,
+                                              LPARAM lparam, UINT_PTR, DWORD_PTR self) {
+    auto* control = reinterpret_cast<BoundControl*>(self);
+    // An open drop-down list takes Enter as its choice, as it always does.
+    const bool list_open =
+        window != control->hwnd() && ::SendMessageW(control->hwnd(), CB_GETDROPPEDSTATE, 0, 0);
+    const auto* key = reinterpret_cast<const MSG*>(lparam);
+    switch (message) {
+        case WM_GETDLGCODE:
+            // Without this the dialog manager turns Enter into a command for the window.
+            if (key && key->message == WM_KEYDOWN && key->wParam == VK_RETURN && !list_open)
+                return ::DefSubclassProc(window, message, wparam, lparam) | DLGC_WANTMESSAGE;
+            break;
+        case WM_KEYDOWN:
+            if (wparam == VK_RETURN && !list_open) {
+                control->show_model();
+                return 0;
+            }
+            break;
+        case WM_CHAR:
+            // A one-line box would only beep at it.
+            if (wparam == VK_RETURN && !list_open) return 0;
+            break;
+        default:
+            break;
+    }
+    return ::DefSubclassProc(window, message, wparam, lparam);
+}
+
 BoundControl* BoundControl::of(HWND window) {
     // Only our own parents ask, and only about children they created through a binding.
     return reinterpret_cast<BoundControl*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
@@ -130,7 +174,12 @@ ListBinding::ListBinding(HWND parent, LogicalRect place, ui::ListBox& model, Typ
               WS_VSCROLL | WS_TABSTOP,
           0, place),
       model_(&model),
-      typed_(typing == Typing::kAllowed) {}
+      typed_(typing == Typing::kAllowed) {
+    if (!typed_) return;
+    COMBOBOXINFO parts{};
+    parts.cbSize = sizeof parts;
+    if (::GetComboBoxInfo(hwnd(), &parts)) show_model_on_enter(parts.hwndItem);
+}
 
 void ListBinding::layout(UINT dpi, HFONT font) {
     BoundControl::layout(dpi, font);
@@ -148,6 +197,14 @@ void ListBinding::layout(UINT dpi, HFONT font) {
 }
 
 void ListBinding::sync() {
+    show(false);
+}
+
+void ListBinding::show_model() {
+    show(true);
+}
+
+void ListBinding::show(bool even_while_typing) {
     sync_state(*model_);
     bool items_changed = static_cast<int>(shown_items_.size()) != model_->list_count();
     for (int i = 0; !items_changed && i < model_->list_count(); ++i)
@@ -162,10 +219,12 @@ void ListBinding::sync() {
         }
         shown_index_ = -2;
     }
+    if (typed_ && has_focus() && !even_while_typing) return;
     if (shown_index_ != model_->list_index()) {
         shown_index_ = model_->list_index();
+        // Choosing nothing empties the edit part too; the typed text is shown again below.
         ::SendMessageW(hwnd(), CB_SETCURSEL, static_cast<WPARAM>(shown_index_), 0);
-        shown_text_ = model_->text();
+        shown_text_ = shown_index_ >= 0 ? model_->text() : std::string();
     }
     if (typed_ && shown_text_ != model_->text()) {
         shown_text_ = model_->text();
@@ -179,6 +238,10 @@ void ListBinding::notify(UINT code) {
     } else if (code == CBN_EDITCHANGE && typed_) {
         shown_text_ = utf8_from_utf16(window_text(hwnd()));
         model_->set_text(shown_text_);
+        // Typing gives up the choice in the model as it does in the control: nothing to show.
+        shown_index_ = model_->list_index();
+    } else if (code == CBN_KILLFOCUS) {
+        show_model();
     }
 }
 
@@ -211,12 +274,16 @@ void ListBinding::rebind(ui::ListBox& model) {
     shown_items_.clear();
     shown_index_ = -2;
     forget_shown();
+    // Another model's text is no typing of the user's, focus or not.
+    show_model();
 }
 
 TextBinding::TextBinding(HWND parent, LogicalRect place, ui::TextBox& model, DWORD extra_style)
     : BoundControl(parent, WC_EDITW, ES_AUTOHSCROLL | WS_TABSTOP | extra_style, WS_EX_CLIENTEDGE,
                    place),
-      model_(&model) {}
+      model_(&model) {
+    if (!(extra_style & ES_MULTILINE)) show_model_on_enter(hwnd());
+}
 
 void TextBinding::layout(UINT dpi, HFONT font) {
     BoundControl::layout(dpi, font);
@@ -230,15 +297,28 @@ void TextBinding::layout(UINT dpi, HFONT font) {
 }
 
 void TextBinding::sync() {
+    show(false);
+}
+
+void TextBinding::show_model() {
+    show(true);
+}
+
+void TextBinding::show(bool even_while_typing) {
     sync_state(*model_);
     if (model_->text() == shown_) return;
+    if (has_focus() && !even_while_typing) return;
     shown_ = model_->text();
     pushing_ = true;
     ::SetWindowTextW(hwnd(), utf16_from_utf8(shown_).c_str());
     pushing_ = false;
+    // The user goes on typing after the corrected text, not before it.
+    const int end = ::GetWindowTextLengthW(hwnd());
+    ::SendMessageW(hwnd(), EM_SETSEL, static_cast<WPARAM>(end), end);
 }
 
 void TextBinding::notify(UINT code) {
+    if (code == EN_KILLFOCUS) show_model();
     if (code != EN_CHANGE || pushing_) return;
     shown_ = utf8_from_utf16(window_text(hwnd()));
     model_->set_text(shown_);
@@ -246,10 +326,11 @@ void TextBinding::notify(UINT code) {
 
 void TextBinding::rebind(ui::TextBox& model) {
     model_ = &model;
-    shown_.clear();
+    // Another model's text is no typing of the user's, focus or not.
+    shown_ = model_->text();
     forget_shown();
     pushing_ = true;
-    ::SetWindowTextW(hwnd(), L"");
+    ::SetWindowTextW(hwnd(), utf16_from_utf8(shown_).c_str());
     pushing_ = false;
 }
 
@@ -301,7 +382,10 @@ void LabelBinding::rebind(const ui::Label& model) {
 }
 
 GroupBinding::GroupBinding(HWND parent, LogicalRect place, const ui::Label& model)
-    : BoundControl(parent, WC_BUTTONW, BS_GROUPBOX, 0, place), model_(&model) {}
+    // A frame paints only its rim and caption, so the panel must paint what lies inside it: a
+    // transparent window is left out of the clipping of a parent that clips its children, and
+    // a page shown over another leaves none of the other's pixels in the frame.
+    : BoundControl(parent, WC_BUTTONW, BS_GROUPBOX, WS_EX_TRANSPARENT, place), model_(&model) {}
 
 void GroupBinding::sync() {
     sync_state(*model_);

@@ -1,6 +1,8 @@
 // Windows controls bound two-way to the portable model's controls: a user's change goes to the
 // model at once, and sync() shows whatever the model holds now (after loading, a cascade or a
-// tick), touching the window only where something changed.
+// tick), touching the window only where something changed. A box the user is typing in is
+// never rewritten under the caret: it shows the page's correction of the text when it loses the
+// focus (so before any save, which takes the focus to a button or a dialog) and on Enter.
 #pragma once
 
 #include <windows.h>
@@ -19,7 +21,7 @@ class BoundControl {
   public:
     BoundControl(HWND parent, const wchar_t* window_class, DWORD style, DWORD ex_style,
                  LogicalRect place);
-    virtual ~BoundControl() = default;
+    virtual ~BoundControl();
     BoundControl(const BoundControl&) = delete;
     BoundControl& operator=(const BoundControl&) = delete;
 
@@ -27,6 +29,8 @@ class BoundControl {
     // Moves the control to its place at `dpi` and gives it the font.
     virtual void layout(UINT dpi, HFONT font);
     virtual void sync() = 0;
+    // Shows what the model holds, even in a box the user is typing in.
+    virtual void show_model() { sync(); }
     // A notification the control sent its parent (WM_COMMAND or WM_HSCROLL code).
     virtual void notify(UINT code) { (void)code; }
     // Draws an owner-drawn control (WM_DRAWITEM to its parent).
@@ -50,10 +54,18 @@ class BoundControl {
     const LogicalRect& place() const { return place_; }
     // Gives the control `height` pixels, centred in the height of its place.
     void center_in_row(int height, UINT dpi);
+    // The keyboard focus is in the control (or in the edit part of a combo box).
+    bool has_focus() const;
+    // Enter in `edit` shows the model's text there (show_model) instead of going to the window.
+    void show_model_on_enter(HWND edit);
 
   private:
+    static LRESULT CALLBACK enter_subclass(HWND window, UINT message, WPARAM wparam, LPARAM lparam,
+                                           UINT_PTR id, DWORD_PTR self);
+
     LogicalRect place_;
     common::win32::UniqueWindow window_;
+    HWND enter_edit_ = nullptr;
     std::wstring shown_text_;
     std::wstring shown_tooltip_;
     bool text_shown_ = false;
@@ -84,6 +96,7 @@ class ListBinding : public BoundControl {
     ListBinding(HWND parent, LogicalRect place, ui::ListBox& model, Typing typing = Typing::kNone);
     void layout(UINT dpi, HFONT font) override;
     void sync() override;
+    void show_model() override;
     void notify(UINT code) override;
     void rebind(ui::ListBox& model);
     // Keys pressed and released on the list, each before the list itself acts on it.
@@ -93,6 +106,7 @@ class ListBinding : public BoundControl {
   private:
     static LRESULT CALLBACK subclass(HWND window, UINT message, WPARAM wparam, LPARAM lparam,
                                      UINT_PTR id, DWORD_PTR self);
+    void show(bool even_while_typing);
 
     ui::ListBox* model_;
     std::function<void()> key_down_;
@@ -125,10 +139,13 @@ class TextBinding : public BoundControl {
     TextBinding(HWND parent, LogicalRect place, ui::TextBox& model, DWORD extra_style = 0);
     void layout(UINT dpi, HFONT font) override;
     void sync() override;
+    void show_model() override;
     void notify(UINT code) override;
     void rebind(ui::TextBox& model);
 
   private:
+    void show(bool even_while_typing);
+
     ui::TextBox* model_;
     std::string shown_;
     bool pushing_ = false;

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "common/win32/unique_handle.h"
+#include "tockly/platform/monitor_screen.h"
 
 namespace tockly::win32 {
 
@@ -24,10 +25,10 @@ inline int scaled(int logical, UINT dpi) {
     return ::MulDiv(logical, static_cast<int>(dpi), static_cast<int>(kDefaultDpi));
 }
 
-// Twips are 1/1440 inch: 15 per pixel at 96 DPI, 7.5 at 192 DPI.
-inline double twips_per_pixel(UINT dpi) {
-    return 1440.0 / dpi;
-}
+// Twips to pixels at the DPI of the monitor the window is on (window_dpi), as the screen's
+// sizes in twips are measured.
+using platform::pixels_from_twips;
+using platform::twips_per_pixel;
 
 // The system's font for Chinese user-interface text ("Microsoft YaHei UI" where present, then
 // "SimSun"), `points` high at `dpi`.

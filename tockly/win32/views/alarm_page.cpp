@@ -54,6 +54,12 @@ void AlarmPageView::build_chime_frame(Panel& page) {
     page.add<ButtonBinding>(at(kButtonColumn, row[2], kButtonWidth), p.Command5,
                             [&p] { p.Command5_Click(); });
 
+    // Quiet hours beside the buttons: the box above, from and to below it.
+    page.add<CheckBinding>(at(456, row[1], 106), chime.yejian_miandarao);
+    page.add<TextBinding>(at(456, row[2], 46), chime.miandarao_kaishi);
+    page.add<LabelBinding>(at(504, row[2], 14), quiet_to_label_);
+    page.add<TextBinding>(at(518, row[2], 46), chime.miandarao_jieshu);
+
     page.add<LabelBinding>(at(20, row[3], 520, 22), p.zhengdian_lab);
     page.add<TextBinding>(at(20, row[4], 342), chime.zhengdian_wenjian);
     page.add<ButtonBinding>(at(kButtonColumn, row[4], kButtonWidth), p.zhengdian_liulan,

@@ -35,6 +35,7 @@ class AlarmPageView {
     ui::Label chime_frame_{"整点报时"};
     ui::Label sound_label_{"声音:"};
     ui::Label pack_label_{"声音包:"};
+    ui::Label quiet_to_label_{"至"};
     ui::Label time_label_{"时间:"};
     ui::Label rule_label_{"日期:"};
 

@@ -5,8 +5,13 @@ namespace tockly::win32 {
 namespace {
 
 constexpr int kBoxLeft = 28;
-constexpr int kBoxTop = 36;
-constexpr int kBoxPitch = 30;
+constexpr int kBoxTop = 30;
+constexpr int kBoxPitch = 26;
+constexpr int kBoxWidth = 150;
+// Below the weekdays: the custom date, the two official-calendar boxes and the lunar box, then
+// the lunar lists.
+constexpr int kKindTop = kBoxTop + 7 * kBoxPitch + 4;
+constexpr int kListTop = kKindTop + 4 * kBoxPitch + 2;
 constexpr int kCalendarLeft = 190;
 constexpr int kCalendarTop = 36;
 constexpr int kRuleTop = 286;
@@ -23,10 +28,18 @@ DateChooserView::DateChooserView(MainWindowView& main, pages::DateChooser& choos
       Moonleaf2_(Moonleaf2) {
     // Monday to Sunday, then the custom date box (element 8; there is no element 7).
     for (int i = 0; i < 7; ++i)
-        overlay_.add<CheckBinding>({kBoxLeft, kBoxTop + i * kBoxPitch, 140, 26},
+        overlay_.add<CheckBinding>({kBoxLeft, kBoxTop + i * kBoxPitch, kBoxWidth, 26},
                                    chooser.Check1[static_cast<size_t>(i)]);
-    overlay_.add<CheckBinding>({kBoxLeft, kBoxTop + 7 * kBoxPitch + 8, 140, 26},
+    overlay_.add<CheckBinding>({kBoxLeft, kKindTop, kBoxWidth, 26},
                                chooser.Check1[pages::kCustomDateBox]);
+    for (int i = 0; i < 2; ++i)
+        overlay_.add<CheckBinding>({kBoxLeft, kKindTop + (i + 1) * kBoxPitch, kBoxWidth, 26},
+                                   chooser.fading[static_cast<size_t>(i)]);
+    overlay_.add<CheckBinding>({kBoxLeft, kKindTop + 3 * kBoxPitch, 64, 26}, chooser.nongli);
+    overlay_.add<ListBinding>({kBoxLeft + 66, kKindTop + 3 * kBoxPitch, 84, 26},
+                              chooser.nongli_zhouqi);
+    overlay_.add<ListBinding>({kBoxLeft, kListTop, 84, 26}, chooser.nongli_yue);
+    overlay_.add<ListBinding>({kBoxLeft + 88, kListTop, 62, 26}, chooser.nongli_ri);
     overlay_.add<LabelBinding>({kCalendarLeft, kRuleTop, 360, 26}, chooser.xuanzeriqi);
     overlay_.add<ButtonBinding>({kCalendarLeft, kButtonTop, 96, 30}, chooser.Command2[0],
                                 [this] { chooser_.Command2_Click(0); });

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "common/win32/wide_text.h"
 #include "tockly/win32/ui/window_class.h"
 
@@ -21,6 +23,16 @@ constexpr LogicalRect kFooter{0, 452, 600, 40};
 constexpr std::array<const wchar_t*, kPageCount> kTabCaptions = {
     L"日期查询", L"闹钟定时", L"设置选项", L"使用说明", L"声音征集", L"定时一览"};
 
+// The work area (the screen less the task bar) of the monitor with the mouse.
+RECT work_area_under_mouse() {
+    POINT mouse{};
+    ::GetCursorPos(&mouse);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    ::GetMonitorInfoW(::MonitorFromPoint(mouse, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    return monitor.rcWork;
+}
+
 }  // namespace
 
 const wchar_t* MainWindowView::window_class() {
@@ -32,8 +44,10 @@ const wchar_t* MainWindowView::window_class() {
 
 MainWindowView::MainWindowView(shell::MainWindow& model, Handlers handlers)
     : model_(model), handlers_(std::move(handlers)) {
+    // Created on the monitor it will show on, so that it has that monitor's DPI from the start.
+    const RECT work = work_area_under_mouse();
     window_.reset(::CreateWindowExW(WS_EX_CONTROLPARENT, window_class(), L"Tockly", kStyle,
-                                    CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr, nullptr,
+                                    work.left, work.top, 0, 0, nullptr, nullptr,
                                     ::GetModuleHandleW(nullptr), this));
     tabs_ = ::CreateWindowExW(0, WC_TABCONTROLW, L"",
                               WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, 0, 0, 0, 0,
@@ -114,6 +128,25 @@ void MainWindowView::layout() {
     footer_->layout(dpi, font_.get());
 }
 
+void MainWindowView::centre_in_work_area() {
+    const RECT work = work_area_under_mouse();
+    RECT frame{};
+    ::GetWindowRect(hwnd(), &frame);
+    const int width = frame.right - frame.left;
+    const int height = frame.bottom - frame.top;
+    // A work area smaller than the window keeps the caption on the screen, where it can be
+    // dragged.
+    ::SetWindowPos(hwnd(), nullptr,
+                   std::max(work.left, work.left + (work.right - work.left - width) / 2),
+                   std::max(work.top, work.top + (work.bottom - work.top - height) / 2), 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void MainWindowView::bring_forward() {
+    shown_visible_ = -1;
+    sync();
+}
+
 void MainWindowView::select_tab(int index) {
     if (handlers_.tab_selected) handlers_.tab_selected(index);
     if (handlers_.after_input) handlers_.after_input();
@@ -135,7 +168,10 @@ bool MainWindowView::handle_tab_key(const MSG& message) {
 void MainWindowView::show_window() {
     ::ShowWindow(hwnd(),
                  model_.WindowState() == shell::kMaximised ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
-    if (model_.focused) ::SetForegroundWindow(hwnd());
+    if (!model_.focused) return;
+    ::SetForegroundWindow(hwnd());
+    // Over the other windows even where the system refuses the foreground to the program.
+    ::BringWindowToTop(hwnd());
 }
 
 void MainWindowView::show_pages() {

@@ -44,7 +44,12 @@ class MainWindowView {
     // tabbed window; true when `message` was one of them.
     bool handle_tab_key(const MSG& message);
     void layout();
+    // The first place of the window: the middle of the work area of the monitor with the mouse.
+    void centre_in_work_area();
     void sync();
+    // Shows the window as the model says and brings it to the front, even when it was shown
+    // already (under other windows), as a request to open it means.
+    void bring_forward();
 
     // The window's messages, through view_procedure.
     LRESULT handle(UINT message, WPARAM wparam, LPARAM lparam);

@@ -25,11 +25,6 @@ constexpr COLORREF kFaceColor = RGB(236, 244, 252);
 constexpr COLORREF kTitleColor = RGB(52, 110, 180);
 constexpr COLORREF kRimColor = RGB(40, 80, 140);
 
-// Twips to pixels through the window's own dots per inch.
-int pixels(double twips, UINT dpi) {
-    return static_cast<int>(twips / twips_per_pixel(dpi) + 0.5);
-}
-
 void draw_picture(HDC dc, HBITMAP picture, const RECT& place) {
     BITMAP size{};
     ::GetObjectW(picture, sizeof size, &size);
@@ -85,8 +80,8 @@ bool PopupWindowView::ensure_window() {
 
 void PopupWindowView::place_topmost(double left_twips, double top_twips) {
     if (!ensure_window()) return;
-    ::SetWindowPos(hwnd(), HWND_TOPMOST, pixels(left_twips, dpi_), pixels(top_twips, dpi_), 0, 0,
-                   SWP_NOSIZE | SWP_NOACTIVATE);
+    ::SetWindowPos(hwnd(), HWND_TOPMOST, pixels_from_twips(left_twips, dpi_),
+                   pixels_from_twips(top_twips, dpi_), 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void PopupWindowView::set_region(int width, int top, int bottom) {

@@ -4,8 +4,6 @@
 
 #include <windowsx.h>
 
-#include <cmath>
-
 #include "common/win32/wide_text.h"
 #include "tockly/win32/ui/window_class.h"
 
@@ -131,12 +129,20 @@ LRESULT PromptWindowView::handle(UINT message, WPARAM wparam, LPARAM lparam) {
         case WM_DRAWITEM:
             draw_line(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam));
             return TRUE;
-        case WM_DPICHANGED:
+        case WM_DPICHANGED: {
+            // Moved onto a monitor of another scale: the system's place for it there, and the
+            // position in twips at that monitor's DPI, so that the next sync keeps it there.
+            const auto* suggested = reinterpret_cast<const RECT*>(lparam);
+            ::SetWindowPos(hwnd(), nullptr, suggested->left, suggested->top,
+                           suggested->right - suggested->left, suggested->bottom - suggested->top,
+                           SWP_NOZORDER | SWP_NOACTIVATE);
             layout();
+            store_position();
             // The picture made for the new resolution, so that the background stays sharp.
             load_background();
             ::InvalidateRect(hwnd(), nullptr, TRUE);
             return 0;
+        }
         default:
             break;
     }
@@ -183,9 +189,8 @@ void PromptWindowView::layout() {
     dpi_ = window_dpi(hwnd());
     font_ = create_ui_font(dpi_, 9);
     time_font_ = create_ui_font(dpi_, 14, true);
-    const double per_pixel = twips_per_pixel(dpi_);
-    const int width = static_cast<int>(std::lround(model_.Width / per_pixel));
-    const int height = static_cast<int>(std::lround(model_.Height / per_pixel));
+    const int width = pixels_from_twips(model_.Width, dpi_);
+    const int height = pixels_from_twips(model_.Height, dpi_);
     const int margin = scaled(kMargin, dpi_);
     for (size_t i = 0; i < lines_.size(); ++i)
         ::SetWindowPos(lines_[i]->hwnd(), nullptr, margin, scaled(kLineTops[i], dpi_),
@@ -232,11 +237,9 @@ void PromptWindowView::sync() {
     hint_->sync();
     button_->sync();
 
-    const double per_pixel = twips_per_pixel(dpi_);
-    const RECT wanted{static_cast<LONG>(std::lround(model_.Left / per_pixel)),
-                      static_cast<LONG>(std::lround(model_.Top / per_pixel)),
-                      static_cast<LONG>(std::lround((model_.Left + model_.Width) / per_pixel)),
-                      static_cast<LONG>(std::lround((model_.Top + model_.Height) / per_pixel))};
+    const RECT wanted{pixels_from_twips(model_.Left, dpi_), pixels_from_twips(model_.Top, dpi_),
+                      pixels_from_twips(model_.Left + model_.Width, dpi_),
+                      pixels_from_twips(model_.Top + model_.Height, dpi_)};
     if (!::EqualRect(&wanted, &shown_rect_)) {
         const bool resized = wanted.right - wanted.left != shown_rect_.right - shown_rect_.left ||
                              wanted.bottom - wanted.top != shown_rect_.bottom - shown_rect_.top;
