@@ -261,7 +261,10 @@ typing)
     $(printf 'key tab %.0s' $(seq 20)) text "$hotkey" | grep '^text' | tr '\n' ' ')
   [ "$out" = 'text "F5" text "F9" ' ] ||
     fail "F5 with the mouse, keys, F9 with the mouse and Tab around the page: $out"
-  quit_through_tray
+  # The hotkey choices came after the save: quitting asks, 否 quits.
+  exit_through_tray
+  answer 7
+  wait_for_exit 10
   echo "ok: the interval box and the voice pack box keep what is typed; the rule shows on Tab," \
     "Enter and before a save; the hotkey list keeps the mouse's choice through Tab"
   ;;
