@@ -40,6 +40,8 @@ TEST(Shutdown, WarningsComeOnceEachAndTheComputerSwitchesOff) {
     EXPECT_EQ(h.power.calls, (std::vector<std::string>{"privilege", "exit 5"}));
     EXPECT_EQ(h.app.shared.shifouguanbi, "关闭");
     EXPECT_FALSE(h.app.Form2.visible());
+    // The slot's settings were never saved, and still nothing waits for an answer.
+    EXPECT_TRUE(h.message_box.shown.empty());
     EXPECT_EQ(h.observer.events, (std::vector<std::string>{"shutdown-state 准备关机", "fire slot 3",
                                                            "shutdown-state 真正关机", "quit"}));
 }

@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <vector>
+
 #include "app_harness.h"
 #include "tockly/settings/ansi_codec.h"
+#include "tockly/settings/settings_file.h"
 
 namespace tockly::testing {
 namespace {
@@ -122,6 +126,89 @@ TEST(Closing, QuitRemovesTheIconClosesThePromptAndReleasesTheHookWithTheHotkeyOp
     }
 }
 
+// What the user did before 退出(&T), and how the quit came out.
+struct QuitCase {
+    const char* what;
+    std::function<void(AppHarness&)> before;
+    std::vector<int> answers;  // to the message boxes, in order
+    bool asked;
+    bool quits;
+    bool text_in_file;  // the edited text reached 数据库
+};
+
+TEST(Closing, QuittingAsksAboutSettingsThatDifferFromTheFileAndDoesAsAnswered) {
+    namespace mb = platform::message_box;
+    const auto edit = [](AppHarness& h) { h.slot(1).dingshi_text.set_text("改过的提示"); };
+    const std::vector<QuitCase> cases = {
+        {"nothing edited", [](AppHarness&) {}, {}, false, true, false},
+        {"an edit undone",
+         [&](AppHarness& h) {
+             const std::string before = h.slot(1).dingshi_text.text();
+             edit(h);
+             h.slot(1).dingshi_text.set_text(before);
+         },
+         {},
+         false,
+         true,
+         false},
+        {"取消 stays", edit, {mb::kAnswerCancel}, true, false, false},
+        {"否 quits without saving", edit, {mb::kAnswerNo}, true, true, false},
+        {"是 saves without asking again, then quits",
+         edit,
+         {mb::kAnswerYes, mb::kAnswerOk},
+         true,
+         true,
+         true},
+        {"是 with a file that cannot be written stays",
+         [&](AppHarness& h) {
+             edit(h);
+             h.files.writable = false;
+         },
+         {mb::kAnswerYes, mb::kAnswerOk},
+         true,
+         false,
+         false},
+        {"saved with 保存设置 before",
+         [&](AppHarness& h) {
+             edit(h);
+             h.app.Command1_Click();
+             h.message_box.shown.clear();
+         },
+         {mb::kAnswerYes, mb::kAnswerOk},
+         false,
+         true,
+         true},
+    };
+    for (const QuitCase& c : cases) {
+        AppHarness h;
+        h.app.start_up();
+        c.before(h);
+        h.message_box.answers.assign(c.answers.begin(), c.answers.end());
+        h.app.tray.wenjian1_Click(shell::tray_item::kExit);
+        const auto& shown = h.message_box.shown;
+        EXPECT_EQ(!shown.empty() && shown[0].text == shell::kUnsavedQuestion, c.asked) << c.what;
+        if (c.asked) {
+            EXPECT_EQ(shown[0].buttons, mb::kYesNoCancel) << c.what;
+        }
+        for (const auto& box : shown) EXPECT_NE(box.text, settings_file::kSaveQuestion) << c.what;
+        EXPECT_EQ(h.app.Form1.quitting(), c.quits) << c.what;
+        EXPECT_EQ(h.app.tray.installed(), !c.quits) << c.what;
+        const auto file = h.files.read_file(h.files.folder + "\\数据库");
+        const bool text_in_file =
+            file && file->find(settings_file::utf8_to_ansi("改过的提示")) != std::string::npos;
+        EXPECT_EQ(text_in_file, c.text_in_file) << c.what;
+    }
+}
+
+TEST(Closing, WindowsEndingTheSessionAsksNothing) {
+    AppHarness h;
+    h.app.start_up();
+    h.slot(1).dingshi_text.set_text("改过的提示");
+    h.app.Form1.session_ending();
+    EXPECT_TRUE(h.message_box.shown.empty());
+    EXPECT_TRUE(h.app.Form1.quitting());
+}
+
 }  // namespace
 }  // namespace tockly::testing
 
@@ -130,12 +217,13 @@ namespace {
 
 TEST(MainWindow, EachTabShowsItsOwnPageAlone) {
     AppHarness h;
-    const char* captions[] = {"日期查询", "闹钟定时", "设置选项", "使用说明", "声音征集"};
-    for (int tab = 0; tab < 5; ++tab) {
+    const char* captions[] = {"日期查询", "闹钟定时", "设置选项",
+                              "使用说明", "声音征集", "定时一览"};
+    for (int tab = 0; tab < 6; ++tab) {
         EXPECT_EQ(h.app.Form1.TabStrip1.tabs[tab].caption, captions[tab]);
         EXPECT_EQ(h.app.Form1.TabStrip1.tabs[tab].key, "xuanxiang" + std::to_string(tab + 1));
         h.app.Form1.TabStrip1_Click(tab);
-        for (int frame = 0; frame < 5; ++frame)
+        for (int frame = 0; frame < 6; ++frame)
             EXPECT_EQ(h.app.Form1.Frame3[frame].visible, frame == tab) << tab;
     }
 }

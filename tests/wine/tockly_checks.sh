@@ -4,7 +4,7 @@
 # the generated assets when they were built.
 #   tockly_checks.sh SESSION_DIR TOCKLY.exe OCX UI_PROBE.exe ASSETS_DIR CHECK
 # CHECK: start-up | editing | date-lookup | alarm | without-control | options | announce | typing |
-#        windows | calendar-rules
+#        windows | calendar-rules | overview | unsaved
 # (announce plays into the sound session named by SOUND_SESSION)
 set -euo pipefail
 session=$(realpath "$1") exe=$(realpath "$2") ocx=$(realpath "$3") probe=$(realpath "$4")
@@ -51,6 +51,17 @@ quit_through_tray() {
   probe window "Tockly *" tray-open >/dev/null || fail "the tray menu did not open"
   probe menu-pick "退出(&T)" >/dev/null || probe key up key enter >/dev/null
   wait_for_exit 10
+}
+
+# 退出(&T) as quit_through_tray picks it, without waiting for the program to end.
+exit_through_tray() {
+  probe window "Tockly *" tray-open >/dev/null || fail "the tray menu did not open"
+  probe menu-pick "退出(&T)" >/dev/null || probe key up key enter >/dev/null
+}
+# The question about unsaved settings, answered with the mouse: 6 是, 7 否, 2 取消.
+answer() {
+  probe wait-window class:#32770 5000 wait-text id:65535 "设置已更改，是否保存？" 5000 \
+    mouse-click "id:$1" >/dev/null || fail "quitting with an edit did not ask (answer $1)"
 }
 
 case $check in
@@ -153,7 +164,9 @@ alarm)
   # The status line reads " *定时1* " and the slot's text.
   probe wait-window class:TocklyForm2 80000 wait-text " *定时1* $text" "$text" 5000 \
     >/dev/null || fail "the prompt window did not show *定时1* with the text"
-  quit_through_tray
+  exit_through_tray
+  answer 7
+  wait_for_exit 10
   echo "ok: the alarm for $(printf "%d:%02d" "$hour" "$minute") fired in the running program"
   ;;
 options)
@@ -180,7 +193,10 @@ options)
   kill -0 "$tockly" || fail "closing the main window ended the program"
   probe window "Tockly *" tray-open key n "${main_window[@]}" >/dev/null ||
     fail "详细设置(&N) did not bring the main window back"
-  quit_through_tray
+  # The options were changed and not saved: quitting asks, 否 quits.
+  exit_through_tray
+  answer 7
+  wait_for_exit 10
   echo "ok: starting with Windows is written and removed; the hotkey list follows its option" \
     "and ignores keys; closing hides, the tray restores"
   ;;
@@ -245,7 +261,10 @@ typing)
     $(printf 'key tab %.0s' $(seq 20)) text "$hotkey" | grep '^text' | tr '\n' ' ')
   [ "$out" = 'text "F5" text "F9" ' ] ||
     fail "F5 with the mouse, keys, F9 with the mouse and Tab around the page: $out"
-  quit_through_tray
+  # The hotkey choices came after the save: quitting asks, 否 quits.
+  exit_through_tray
+  answer 7
+  wait_for_exit 10
   echo "ok: the interval box and the voice pack box keep what is typed; the rule shows on Tab," \
     "Enter and before a save; the hotkey list keeps the mouse's choice through Tab"
   ;;
@@ -350,6 +369,87 @@ calendar-rules)
   quit_through_tray
   echo "ok: 农历闰四月初八 and 法定工作日 chosen by mouse and keys, shown again, saved with the" \
     "quiet hours"
+  ;;
+overview)
+  start_tockly
+  # Without a window manager the keyboard goes where the mouse clicked: the footer's left end.
+  main=$(xdotool search --onlyvisible --name '^Tockly ' | head -1)
+  eval "$(xdotool getwindowgeometry --shell "$main")"
+  xdotool mousemove $((X + 20)) $((Y + HEIGHT - 10)) click 1
+  sleep 0.5
+  tab() { probe "${main_window[@]}" text class:SysTabControl32 | tail -1; }
+  # The tab keys go round all six pages: back from the first is the sixth.
+  xdotool key ctrl+Prior && sleep 0.5
+  [ "$(tab)" = 'text "定时一览"' ] || fail "Ctrl+PgUp from 日期查询 shows $(tab)"
+  xdotool key ctrl+Tab && sleep 0.5
+  [ "$(tab)" = 'text "日期查询"' ] || fail "Ctrl+Tab from 定时一览 shows $(tab)"
+  xdotool key ctrl+shift+Tab && sleep 0.5
+  [ "$(tab)" = 'text "定时一览"' ] || fail "Ctrl+Shift+Tab from 日期查询 shows $(tab)"
+  rows() { probe "${main_window[@]}" items class:SysListView32 | tail -1; }
+  out=$(probe "${main_window[@]}" within class:SysListView32 items class:SysHeader32 | tail -1)
+  [ "$out" = 'items "启用" "时间" "日期规则" "提示文字" "下一次"' ] || fail "the columns are $out"
+  grep -q '^items "0|定时 1|.*" .* "0|定时 50|[^"]*"$' <<<"$(rows)" || fail "the rows are $(rows)"
+  # Space on the third row ticks it: slot 3 is switched on, on its page too, and gets a time.
+  probe "${main_window[@]}" mouse-click class:SysListView32 key home key down key down \
+    key space >/dev/null || fail "the keys on the list failed"
+  grep -q '"1|定时 3|[^"]*|[^"]*|[^"]*|[0-9][^"]*"' <<<"$(rows)" ||
+    fail "space did not switch on slot 3 with a next time: $(rows)"
+  # Enter opens the row's slot on 闹钟定时.
+  probe key enter >/dev/null
+  out=$(probe "${main_window[@]}" text class:SysTabControl32 state "启用定时 3" | tail -2)
+  [ "$out" = $'text "闹钟定时"\nstate checked=1 enabled=1 visible=1' ] ||
+    fail "Enter did not open slot 3 switched on: $out"
+  # A slot switched on on its own page shows in the list at once; a double-click opens it.
+  probe "${main_window[@]}" select class:SysTabControl32 "定时一览" >/dev/null
+  read -r _ left top width height < <(probe "${main_window[@]}" row-place class:SysListView32 4 |
+    tail -1) || fail "the fifth row has no place"
+  xdotool mousemove $((left + width / 2)) $((top + height / 2)) click --repeat 2 --delay 80 1
+  sleep 0.5
+  out=$(probe "${main_window[@]}" text class:SysTabControl32 check "启用定时 5" 1 \
+    select class:SysTabControl32 "定时一览" | tail -3 | head -1)
+  [ "$out" = 'text "闹钟定时"' ] || fail "a double-click on row 5 did not open 闹钟定时: $out"
+  grep -q '"1|定时 5|' <<<"$(rows)" || fail "slot 5 switched on is not ticked in the list: $(rows)"
+  exit_through_tray
+  answer 7
+  wait_for_exit 10
+  echo "ok: 定时一览 lists the 50 slots with named columns, the tab keys reach it, space" \
+    "switches a slot, Enter and a double-click open it, the list follows the slot page"
+  ;;
+unsaved)
+  text="改过的提示"
+  gbk=$(printf '%s' "$text" | iconv -f UTF-8 -t GBK)
+  edit() {
+    probe "${main_window[@]}" select class:SysTabControl32 "闹钟定时" \
+      type "label: 文字提示#2" "$text" >/dev/null || fail "editing the text failed"
+  }
+  start_tockly
+  edit
+  exit_through_tray
+  answer 2
+  sleep 1
+  kill -0 "$tockly" 2>/dev/null || fail "取消 ended the program"
+  [ ! -e 数据库 ] || fail "取消 wrote 数据库"
+  exit_through_tray
+  answer 6
+  # 是 saves as 保存设置 does but without its own question.
+  probe wait-window class:#32770 5000 wait-text id:65535 "“保存设置”完成！" 5000 \
+    mouse-click id:1 >/dev/null || fail "是 did not save with the save button's message"
+  wait_for_exit 10
+  LC_ALL=C grep -qF "$gbk" 数据库 2>/dev/null || fail "是 did not write the edit to 数据库"
+  cp 数据库 saved
+  # As loaded: nothing to ask.
+  start_tockly
+  exit_through_tray
+  wait_for_exit 10
+  # 否 quits and leaves the file as it was.
+  start_tockly
+  probe "${main_window[@]}" select class:SysTabControl32 "闹钟定时" check "启用定时 1" 1 >/dev/null
+  exit_through_tray
+  answer 7
+  wait_for_exit 10
+  cmp -s 数据库 saved || fail "否 changed 数据库"
+  echo "ok: 退出 with an edit asks 设置已更改，是否保存？ — 取消 stays, 是 saves and quits, 否 quits" \
+    "without saving; with nothing changed it quits at once"
   ;;
 *)
   fail "unknown check $check"

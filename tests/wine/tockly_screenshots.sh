@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Screenshots of Tockly.exe at one DPI (Wine's LogPixels): the five pages, then the prompt window
+# Screenshots of Tockly.exe at one DPI (Wine's LogPixels): the six pages, then the prompt window
 # when alarm 3 fires ("定时3") and when alarm 4 starts its shutdown countdown ("剩余3分钟").
 # The alarms are set in a settings file for the next minutes, so a run takes two to three.
 #   tockly_screenshots.sh SESSION_DIR Tockly.exe Moonleaf2.ocx OUT_DIR DPI [ASSETS_DIR]
@@ -57,7 +57,7 @@ sleep 1
 eval "$(xdotool getwindowgeometry --shell "$main")"
 xdotool mousemove $((X + 20)) $((Y + HEIGHT - 10)) click 1
 sleep 0.5
-for page in 1 2 3 4 5; do
+for page in 1 2 3 4 5 6; do
   import -window "$main" "$out/tockly_page${page}_${dpi}dpi.png"
   xdotool key ctrl+Tab
   sleep 0.5

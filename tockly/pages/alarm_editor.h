@@ -44,6 +44,8 @@ class AlarmEditor {
     std::array<ui::Button, 2> shangxia{ui::Button("上一个"), ui::Button("下一个")};
     // The slot page shown, 0-49.
     int page_index() const { return page_index_; }
+    // Shows slot k's page (from the overview of all alarms).
+    void show_slot(int k) { show_page(k); }
 
   private:
     model::AlarmSlot& slot(int k) { return settings_.slots[static_cast<size_t>(k)]; }

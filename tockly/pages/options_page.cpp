@@ -1,7 +1,6 @@
 #include "tockly/pages/options_page.h"
 
 #include "tockly/model/number_text.h"
-#include "tockly/sound/voice_files.h"
 
 namespace tockly::pages {
 
@@ -15,7 +14,28 @@ constexpr const char* kKeyReleased = "抬起";
 }  // namespace
 
 std::string OptionsPage::auto_start_command() const {
-    return "\"" + sound::programDir(s_.files) + kExecutableName + "\"";
+    return "\"" + s_.files.program_file() + "\"";
+}
+
+bool OptionsPage::run_value_starts_this_program() const {
+    return s_.registry.string_value(kRunKey, kRunValue) == auto_start_command();
+}
+
+void OptionsPage::auto_start_Click(ui::CheckBox& box) {
+    if (showing_registry_) return;
+    platform::Registry& registry = s_.registry;
+    // Removing a value that is not there is done already.
+    const bool done = box.checked()
+                          ? registry.create_key(kRunKey) &&
+                                registry.set_string_value(kRunKey, kRunValue, auto_start_command())
+                          : registry.delete_value(kRunKey, kRunValue) ||
+                                !registry.string_value(kRunKey, kRunValue);
+    if (done) return;
+    platform::tell(s_.message_box, std::string(kAutoStartFailed) + "：" + registry.failure_reason(),
+                   s_.host.title());
+    showing_registry_ = true;
+    box.set_value(run_value_starts_this_program() ? 1 : 0);
+    showing_registry_ = false;
 }
 
 void OptionsPage::Check3_Click(int index) {
@@ -23,13 +43,7 @@ void OptionsPage::Check3_Click(int index) {
     ui::CheckBox& box = s_.options.Check3[static_cast<size_t>(index)];
     switch (index) {
         case option::kAutoStart:
-            // Registry failures are not reported: the box keeps the user's choice.
-            if (box.checked()) {
-                s_.registry.create_key(kRunKey);
-                s_.registry.set_string_value(kRunKey, kRunValue, auto_start_command());
-            } else {
-                s_.registry.delete_value(kRunKey, kRunValue);
-            }
+            auto_start_Click(box);
             break;
         case option::kHotkeyActive:
             s_.options.rejian.enabled = box.checked();

@@ -11,6 +11,7 @@ Pages::Pages(const PageServices& s)
       date_lookup({s.Moonleaf1, s.clock, s.files, s.message_box, s.host, s.time_sync,
                    s.announcer.program_dir()}),
       instructions(instructions_text(), s.announcer, s.host),
-      voice_collection(voice_collection_text(), s.announcer, s.host) {}
+      voice_collection(voice_collection_text(), s.announcer, s.host),
+      overview({s.settings, alarm_editor, s.clock, s.host, s.Moonleaf1, s.holidays}) {}
 
 }  // namespace tockly::pages

@@ -8,6 +8,7 @@
 #include "tockly/internet_time/time_sync.h"
 #include "tockly/model/reminder_settings.h"
 #include "tockly/pages/alarm_editor.h"
+#include "tockly/pages/alarm_overview.h"
 #include "tockly/pages/chime_page.h"
 #include "tockly/pages/date_chooser.h"
 #include "tockly/pages/date_lookup_page.h"
@@ -36,6 +37,8 @@ struct PageServices {
     platform::CalendarControl& Moonleaf2;
     PageHost& host;
     internet_time::TimeSync& time_sync;
+    // The official holidays the alarm overview's day rules go by.
+    const moonleaf::HolidaySchedule& holidays;
 };
 
 class Pages {
@@ -51,6 +54,7 @@ class Pages {
     DateLookupPage date_lookup;
     TextPage instructions;
     TextPage voice_collection;
+    AlarmOverview overview;
 };
 
 }  // namespace tockly::pages

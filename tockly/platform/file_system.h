@@ -12,6 +12,8 @@ class FileSystem {
     virtual ~FileSystem() = default;
     // The folder that holds the program, as the system gives it (a drive root ends in "\").
     virtual std::string program_folder() = 0;
+    // The running program's own file, path and name as the system gives them.
+    virtual std::string program_file() = 0;
     // True for an existing file, hidden, system and read-only files included.
     virtual bool file_exists(const std::string& path) = 0;
     // Names of the sub-folders of `folder`, in the order the file system lists them, without

@@ -7,8 +7,10 @@ namespace tockly::platform {
 // Modal message boxes, with the button sets and answers of the classic message box call.
 namespace message_box {
 inline constexpr int kOkOnly = 0;
+inline constexpr int kYesNoCancel = 3;
 inline constexpr int kYesNo = 4;
 inline constexpr int kAnswerOk = 1;
+inline constexpr int kAnswerCancel = 2;
 inline constexpr int kAnswerYes = 6;
 inline constexpr int kAnswerNo = 7;
 }  // namespace message_box

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace tockly::platform {
@@ -17,6 +18,11 @@ class Registry {
     virtual bool set_string_value(const std::string& key, const std::string& name,
                                   const std::string& value) = 0;
     virtual bool delete_value(const std::string& key, const std::string& name) = 0;
+    // A string value as stored; nothing when the key or the value is missing or unreadable.
+    virtual std::optional<std::string> string_value(const std::string& key,
+                                                    const std::string& name) = 0;
+    // Why the last call that answered false failed, in the system's words.
+    virtual std::string failure_reason() const = 0;
 };
 
 }  // namespace tockly::platform

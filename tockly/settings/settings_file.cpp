@@ -15,6 +15,13 @@ std::string save_failed_message(const std::string& path) {
 
 namespace {
 
+SettingsLines lines_of(const std::vector<SettingsField>& fields) {
+    SettingsLines lines;
+    for (const SettingsField& field : fields)
+        lines[static_cast<size_t>(field.line - 1)] = field.write();
+    return lines;
+}
+
 bool has_unusable_lines(const SettingsFileText& file, const std::vector<SettingsField>& fields) {
     if (file.unreadable_bytes) return true;
     for (const SettingsField& field : fields)
@@ -38,14 +45,21 @@ void load_settings(model::ReminderSettings& settings, PromptPlacement& prompt,
     }
 }
 
-void save_settings(model::ReminderSettings& settings, PromptPlacement& prompt,
+SettingsLines settings_lines(model::ReminderSettings& settings, PromptPlacement& prompt) {
+    return lines_of(settings_fields(settings, prompt));
+}
+
+bool save_settings(model::ReminderSettings& settings, PromptPlacement& prompt,
                    platform::FileSystem& files, platform::MessageBox& boxes,
                    const std::string& title) {
-    if (boxes.show(kSaveQuestion, mb::kYesNo, title) != mb::kAnswerYes) return;
+    if (boxes.show(kSaveQuestion, mb::kYesNo, title) != mb::kAnswerYes) return false;
+    return write_settings(settings, prompt, files, boxes, title);
+}
+
+bool write_settings(model::ReminderSettings& settings, PromptPlacement& prompt,
+                    platform::FileSystem& files, platform::MessageBox& boxes,
+                    const std::string& title) {
     const std::vector<SettingsField> fields = settings_fields(settings, prompt);
-    SettingsLines lines;
-    for (const SettingsField& field : fields)
-        lines[static_cast<size_t>(field.line - 1)] = field.write();
     const std::string path = settings_file_path(files.program_folder());
     // The file on disk is the one the settings were loaded from: what a load could not use is
     // judged on it again rather than remembered.
@@ -53,12 +67,14 @@ void save_settings(model::ReminderSettings& settings, PromptPlacement& prompt,
     const bool keep_old = old_bytes && has_unusable_lines(settings_file_text(*old_bytes), fields);
     if (keep_old && !write_backup_file(files, path, *old_bytes)) {
         platform::tell(boxes, save_failed_message(backup_file_path(path)), title);
-        return;
+        return false;
     }
-    if (!write_settings_file(files, path, lines))
+    if (!write_settings_file(files, path, lines_of(fields))) {
         platform::tell(boxes, save_failed_message(path), title);
-    else
-        platform::tell(boxes, keep_old ? std::string(kSaveDone) + kOldFileKept : kSaveDone, title);
+        return false;
+    }
+    platform::tell(boxes, keep_old ? std::string(kSaveDone) + kOldFileKept : kSaveDone, title);
+    return true;
 }
 
 }  // namespace tockly::settings_file

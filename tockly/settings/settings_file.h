@@ -6,6 +6,7 @@
 #include "tockly/platform/file_system.h"
 #include "tockly/platform/message_box.h"
 #include "tockly/settings/prompt_placement.h"
+#include "tockly/settings/settings_lines.h"
 
 namespace tockly::settings_file {
 
@@ -18,7 +19,7 @@ void load_settings(model::ReminderSettings& settings, PromptPlacement& prompt,
 
 // The main window's save button: asks, writes all 525 lines, then confirms. When the file
 // cannot be written the old one stays as it was and the message says so instead of claiming
-// success.
+// success. True when the file was written.
 //
 // A file with lines a load could not use is kept as "数据库.bak" before it is replaced, and the
 // confirmation says so; a save would otherwise lose what they held for good. Such lines are:
@@ -27,9 +28,16 @@ void load_settings(model::ReminderSettings& settings, PromptPlacement& prompt,
 // ends there), and a line whose text is not a number where a number belongs (its field keeps
 // its value, or takes the number the text begins with). Lines the file does not have, numbers
 // a field refuses or repairs, and lines after the 519th are not counted.
-void save_settings(model::ReminderSettings& settings, PromptPlacement& prompt,
+bool save_settings(model::ReminderSettings& settings, PromptPlacement& prompt,
                    platform::FileSystem& files, platform::MessageBox& boxes,
                    const std::string& title);
+// The same without the question, for a caller that has asked already.
+bool write_settings(model::ReminderSettings& settings, PromptPlacement& prompt,
+                    platform::FileSystem& files, platform::MessageBox& boxes,
+                    const std::string& title);
+
+// The lines a save would write now.
+SettingsLines settings_lines(model::ReminderSettings& settings, PromptPlacement& prompt);
 
 // The messages of the save button.
 inline constexpr const char* kSaveQuestion = "确实“保存设置”吗?";

@@ -21,7 +21,7 @@ const std::array<const char*, 15> kTrayMenu = {"现在报时(&B)",
                                                "退出(&T)"};
 
 const std::array<const char*, page::kCount> kPages = {"日期查询", "闹钟定时", "设置选项",
-                                                      "使用说明", "声音征集"};
+                                                      "使用说明", "声音征集", "定时一览"};
 
 }  // namespace
 

@@ -1,7 +1,7 @@
 #pragma once
 
 // The main window (Form1) as a model: its caption and tag (the tray tip text), the today label,
-// the tab strip with its five page frames, the save button, the menu whose items serve as the
+// the tab strip with its six page frames, the save button, the menu whose items serve as the
 // tray menu, and the window state with the close rule that separates hiding from quitting.
 // The pages put their own controls on the page frames.
 
@@ -38,7 +38,8 @@ inline constexpr int kAlarms = 1;
 inline constexpr int kOptions = 2;
 inline constexpr int kInstructions = 3;
 inline constexpr int kVoiceCollection = 4;
-inline constexpr int kCount = 5;
+inline constexpr int kOverview = 5;
+inline constexpr int kCount = 6;
 }  // namespace page
 
 // What the main window reports to whoever follows it (the tray icon, the simulator).
@@ -89,7 +90,7 @@ class MainWindow : public engine::MainWindowDelegate {
     // Back from the tray: the state recorded at start-up, shown, with the focus.
     void restore();
 
-    // Selects tab `index` (0-4) and shows its page frame alone.
+    // Selects tab `index` (0-5) and shows its page frame alone.
     void TabStrip1_Click(int index);
 
     // The reminder and display timers run from the end of start-up until the program quits.

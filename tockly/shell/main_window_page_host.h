@@ -11,18 +11,19 @@
 
 namespace tockly::shell {
 
-// The pages' questions, answered for the main window they live on: the program's title, and
-// whether its reminder timer runs.
+// The pages' questions, answered for the main window they live on: the program's title,
+// whether its reminder timer runs, and turning to the alarm page.
 class MainWindowPageHost : public pages::PageHost {
   public:
-    MainWindowPageHost(const MainWindow& form1, model::Version version)
+    MainWindowPageHost(MainWindow& form1, model::Version version)
         : form1_(form1), version_(version) {}
 
     std::string title() const override { return model::program_title(version_); }
     bool reminder_timer_running() const override { return form1_.timers_enabled; }
+    void show_alarm_page() override { form1_.TabStrip1_Click(page::kAlarms); }
 
   private:
-    const MainWindow& form1_;
+    MainWindow& form1_;
     model::Version version_;
 };
 

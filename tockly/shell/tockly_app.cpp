@@ -1,7 +1,5 @@
 #include "tockly/shell/tockly_app.h"
 
-#include "tockly/settings/settings_file.h"
-#include "tockly/shell/prompt_window_placement.h"
 #include "tockly/shell/site.h"
 #include "tockly/sound/voice_files.h"
 
@@ -27,12 +25,15 @@ TocklyApp::TocklyApp(const TocklyServices& s, model::Version version)
       tray({Form1, shared, Form2, announcer, s.web_browser, news, time_sync}),
       page_host(Form1, version),
       options_host(Form1, Form2, news),
-      options_page({settings.options, page_host, options_host, announcer, s.registry, s.files}),
+      options_page({settings.options, page_host, options_host, announcer, s.registry, s.files,
+                    s.message_box}),
       lifecycle({Form1, settings, sound, Form2, tray, s.clock, s.files, s.screen, s.Moonleaf1,
                  s.single_instance, s.keyboard_hook},
                 version),
       pages({settings, sound, announcer, s.clock, s.files, s.file_dialog, s.message_box,
-             s.Moonleaf1, s.Moonleaf2, page_host, time_sync}),
+             s.Moonleaf1, s.Moonleaf2, page_host, time_sync, holidays.schedule()}),
+      unsaved_settings({settings, Form2, s.screen, s.files, s.message_box},
+                       model::program_title(version)),
       version_(version) {
     // Every connection between the objects is made here, and only here.
     sound.Mp3Play1.set_end_listener(&announcer);
@@ -41,6 +42,7 @@ TocklyApp::TocklyApp(const TocklyServices& s, model::Version version)
     Form2.set_delegate(&reminder_tick);
     Form1.add_observer(&tray);
     Form1.set_quit_handler(&lifecycle);
+    tray.set_exit_question(&unsaved_settings);
     // An option changed by the user or by the settings file runs its reaction. The opacity
     // slider reacts to the user's scrolling only (the view calls Slider1_Scroll), not to a value
     // set from code.
@@ -97,10 +99,15 @@ void TocklyApp::remove_tap(engine::EngineTap* tap) {
     reminder_tick.taps.remove(tap);
 }
 
+bool TocklyApp::start_up() {
+    holidays.load();
+    if (!lifecycle.start_up()) return false;
+    unsaved_settings.remember();
+    return true;
+}
+
 void TocklyApp::Command1_Click() {
-    PromptWindowPlacement placement(Form2, services.screen);
-    settings_file::save_settings(settings, placement, services.files, services.message_box,
-                                 model::program_title(version_));
+    unsaved_settings.save_button();
 }
 
 }  // namespace tockly::shell

@@ -53,6 +53,7 @@
 #include "tockly/shell/main_window_page_host.h"
 #include "tockly/shell/news.h"
 #include "tockly/shell/tray.h"
+#include "tockly/shell/unsaved_settings.h"
 #include "tockly/sound/announcer.h"
 #include "tockly/sound/sound_system.h"
 #include "tockly/windows/popup_window.h"
@@ -103,10 +104,7 @@ class TocklyApp {
     void remove_tap(engine::EngineTap* tap);
 
     // Start-up as the main window's creation runs it; false when another copy already runs.
-    bool start_up() {
-        holidays.load();
-        return lifecycle.start_up();
-    }
+    bool start_up();
     // The main window's save button "保存设置".
     void Command1_Click();
 
@@ -133,6 +131,8 @@ class TocklyApp {
     pages::OptionsPage options_page;
     Lifecycle lifecycle;
     pages::Pages pages;
+    // What was loaded or last saved, asked about when quitting.
+    UnsavedSettings unsaved_settings;
 
   private:
     // Every change of a page's controls, by the user or by the settings file, runs the page's

@@ -62,6 +62,7 @@ void Tray::wenjian1_Click(int index) {
             s_.news.show_news();
             break;
         case tray_item::kExit:
+            if (exit_question_ && !exit_question_->may_quit()) break;
             s_.shared.shifouguanbi = model::kQuitting;
             s_.main.Unload();
             break;

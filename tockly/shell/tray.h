@@ -9,6 +9,7 @@
 #include "tockly/platform/web_browser.h"
 #include "tockly/shell/main_window.h"
 #include "tockly/shell/news.h"
+#include "tockly/shell/unsaved_settings.h"
 #include "tockly/sound/announcer.h"
 #include "tockly/windows/prompt_window.h"
 
@@ -58,6 +59,8 @@ class Tray : public MainWindowObserver {
     void wenjian1_Click(int index);
 
     void set_icon_service(TrayIconService* service) { icon_ = service; }
+    // Asked before 退出(&T) quits; none lets it quit at once.
+    void set_exit_question(ExitQuestion* question) { exit_question_ = question; }
 
     // The main window's tag is the tip.
     void tip_changed(const std::string& tip) override;
@@ -67,6 +70,7 @@ class Tray : public MainWindowObserver {
     bool installed_ = false;
     std::string tip_;
     TrayIconService* icon_ = nullptr;
+    ExitQuestion* exit_question_ = nullptr;
 };
 
 }  // namespace tockly::shell

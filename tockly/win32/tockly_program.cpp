@@ -1,5 +1,6 @@
 #include "tockly/win32/tockly_program.h"
 
+#include "tockly/win32/views/alarm_overview_view.h"
 #include "tockly/win32/views/info_pages.h"
 #include "tockly/win32/views/options_page.h"
 
@@ -10,6 +11,9 @@ namespace {
 constexpr UINT_PTR kReminderTimer = 1;  // Timer1
 constexpr UINT_PTR kDisplayTimer = 2;   // Timer2
 constexpr UINT kTickMs = 200;
+// The installer and the uninstaller post this registered message to the main window (class
+// TocklyForm1) before they replace or remove the program's files (tools/installer/tockly.nsi).
+constexpr wchar_t kQuitRequestMessage[] = L"Tockly.QuitRequest";
 
 constexpr model::Version kVersion{TOCKLY_VERSION_MAJOR, TOCKLY_VERSION_MINOR,
                                   TOCKLY_VERSION_REVISION};
@@ -108,6 +112,7 @@ void TocklyProgram::build_pages() {
                                            [&options] { options.rejian_KeyUp(); }});
     build_text_page(main_->page(shell::page::kInstructions), p.instructions);
     build_text_page(main_->page(shell::page::kVoiceCollection), p.voice_collection);
+    build_overview_page(main_->page(shell::page::kOverview), p.overview);
     date_chooser_ = std::make_unique<DateChooserView>(*main_, p.date_chooser, s_.Moonleaf2);
 
     Panel& footer = main_->footer();
@@ -158,6 +163,13 @@ bool TocklyProgram::main_window_message(UINT message, WPARAM wparam, LPARAM lpar
         return true;
     }
     if (tray_ && tray_->handle_taskbar_created(message)) return true;
+    // A request from outside quits as 退出(&T) does, with its question about unsaved settings.
+    static const UINT quit_request = ::RegisterWindowMessageW(kQuitRequestMessage);
+    if (message == quit_request) {
+        app_.tray.wenjian1_Click(shell::tray_item::kExit);
+        sync();
+        return true;
+    }
     const bool handled =
         app_.tray.handle_message(static_cast<int>(message), static_cast<int>(lparam));
     if (handled) sync();

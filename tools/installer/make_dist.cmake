@@ -1,6 +1,6 @@
 # Lays out the package folder, writes the uninstaller's file list, and makes the zip and the
 # installer. Run by the dist target with ASSETS, OCX, EXE (may be empty), README, SCRIPT,
-# VERSION, CAPTION, OUT (the build folder), MAKENSIS and STRIP.
+# FINISH_PICTURE_SCRIPT, VERSION, CAPTION, OUT (the build folder), MAKENSIS and STRIP.
 set(name Tockly-${VERSION})
 set(package ${OUT}/dist/${name})
 file(REMOVE_RECURSE ${package})
@@ -35,7 +35,7 @@ list(SORT folders ORDER DESCENDING)
 set(list_text "")
 foreach(file IN LISTS files)
   string(REPLACE "/" "\\" file "${file}")
-  string(APPEND list_text "Delete \"$INSTDIR\\${file}\"\n")
+  string(APPEND list_text "!insertmacro REMOVE_FILE \"$INSTDIR\\${file}\"\n")
 endforeach()
 foreach(folder IN LISTS folders)
   string(REPLACE "/" "\\" folder "${folder}")
@@ -43,10 +43,16 @@ foreach(folder IN LISTS folders)
 endforeach()
 file(WRITE ${OUT}/dist/uninstall_files.nsh "${list_text}")
 
+# The finish page's picture, from the program's icon.
+execute_process(
+  COMMAND bash ${FINISH_PICTURE_SCRIPT} ${package}/Tockly.ico ${OUT}/dist/finish.bmp
+  COMMAND_ERROR_IS_FATAL ANY)
+
 # makensis crashes on the Chinese file names under the C locale that make test runs in.
 execute_process(
   COMMAND ${CMAKE_COMMAND} -E env LC_ALL=C.UTF-8 ${MAKENSIS} -V2 -INPUTCHARSET UTF8 -DVERSION=${VERSION} -DCAPTION=${CAPTION}
           -DPACKAGE=${package} -DFILES=${OUT}/dist/uninstall_files.nsh
+          -DFINISH_PICTURE=${OUT}/dist/finish.bmp
           -DOUT_FILE=${OUT}/${name}-setup.exe ${SCRIPT}
   COMMAND_ERROR_IS_FATAL ANY)
 

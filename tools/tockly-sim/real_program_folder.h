@@ -13,6 +13,8 @@ class RealProgramFolder : public platform::FileSystem {
     explicit RealProgramFolder(std::string folder) : folder_(std::move(folder)) {}
 
     std::string program_folder() override { return folder_; }
+    // The simulation stands for the program in that folder.
+    std::string program_file() override { return folder_ + "\\Tockly.exe"; }
     bool file_exists(const std::string& path) override;
     std::vector<std::string> subfolders(const std::string& folder) override;
     std::optional<std::string> read_file(const std::string& path) override;

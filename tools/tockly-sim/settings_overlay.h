@@ -14,6 +14,7 @@ class SettingsOverlay : public platform::FileSystem {
     SettingsOverlay(platform::FileSystem& folder, std::optional<std::string> settings_bytes);
 
     std::string program_folder() override { return folder_.program_folder(); }
+    std::string program_file() override { return folder_.program_file(); }
     bool file_exists(const std::string& path) override;
     std::vector<std::string> subfolders(const std::string& path) override {
         return folder_.subfolders(path);

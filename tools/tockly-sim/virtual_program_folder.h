@@ -16,6 +16,7 @@ class VirtualProgramFolder : public platform::FileSystem {
     explicit VirtualProgramFolder(std::vector<std::string> packs);
 
     std::string program_folder() override { return "C:\\Tockly"; }
+    std::string program_file() override { return "C:\\Tockly\\Tockly.exe"; }
     bool file_exists(const std::string& path) override;
     std::vector<std::string> subfolders(const std::string& folder) override;
     std::optional<std::string> read_file(const std::string&) override { return std::nullopt; }

@@ -29,12 +29,45 @@ TEST(OptionsPage, AutoStartStoresTheFullPathQuotedAndTheOffSwitchRemovesIt) {
     EXPECT_TRUE(h.registry.keys.count(pages::kRunKey));
 }
 
-TEST(OptionsPage, RegistryFailuresLeaveTheChoiceAsTheUserMadeIt) {
+TEST(OptionsPage, AutoStartNamesTheRunningProgramByItsOwnName) {
     OptionsHarness h;
-    h.registry.writable = false;
+    h.files.folder = "D:\\Apps";
+    h.files.program_name = "闹钟 Tockly.exe";
     h.check(option::kAutoStart).set_value(1);
-    EXPECT_EQ(h.check(option::kAutoStart).value(), 1);
-    EXPECT_TRUE(h.registry.values.empty());
+    EXPECT_EQ(h.registry.values.at({pages::kRunKey, "Tockly"}), "\"D:\\Apps\\闹钟 Tockly.exe\"");
+}
+
+TEST(OptionsPage, RegistryFailuresAreSaidAndTheBoxShowsWhatTheRegistryHolds) {
+    struct Case {
+        const char* what;
+        bool value_before;
+        int ticked;
+    };
+    for (const Case c : {Case{"writing", false, 1}, Case{"removing", true, 0}}) {
+        OptionsHarness h;
+        if (c.value_before) {
+            h.check(option::kAutoStart).set_value(1);
+            ASSERT_EQ(h.registry.values.size(), 1u);
+        }
+        h.registry.writable = false;
+        h.message_box.shown.clear();
+        h.check(option::kAutoStart).set_value(c.ticked);
+        EXPECT_EQ(h.check(option::kAutoStart).value(), c.value_before ? 1 : 0) << c.what;
+        EXPECT_EQ(h.registry.values.size(), c.value_before ? 1u : 0u) << c.what;
+        ASSERT_EQ(h.message_box.shown.size(), 1u) << c.what;
+        EXPECT_EQ(h.message_box.shown[0].text, std::string(pages::kAutoStartFailed) + "：" +
+                                                   platform::FakeRegistry::kDeniedReason)
+            << c.what;
+    }
+}
+
+TEST(OptionsPage, UntickingWithoutARunValueIsNoFailure) {
+    OptionsHarness h;
+    h.check(option::kAutoStart).set_value(1);
+    h.registry.values.clear();  // removed by someone else meanwhile
+    h.check(option::kAutoStart).set_value(0);
+    EXPECT_TRUE(h.message_box.shown.empty());
+    EXPECT_EQ(h.check(option::kAutoStart).value(), 0);
 }
 
 TEST(OptionsPage, AdjustmentOptionsCannotBeSwitchedOff) {

@@ -28,10 +28,15 @@ TEST(Win32Registry, AutoStartValueIsWrittenTwiceAlikeAndDeleted) {
     ASSERT_TRUE(registry.create_key(kRun));
     ASSERT_TRUE(registry.set_string_value(kRun, "Tockly", kPath));
     EXPECT_EQ(stored(L"Tockly"), common::win32::utf16_from_utf8(kPath));
+    EXPECT_EQ(registry.string_value(kRun, "Tockly"), kPath);
 
     EXPECT_TRUE(registry.delete_value(kRun, "Tockly"));
     EXPECT_EQ(stored(L"Tockly"), std::nullopt);
+    EXPECT_EQ(registry.string_value(kRun, "Tockly"), std::nullopt);
     EXPECT_FALSE(registry.delete_value(kRun, "Tockly"));
+    // The system's own words, with the code: a missing value is "not found" (2).
+    EXPECT_NE(registry.failure_reason().find("(2)"), std::string::npos)
+        << registry.failure_reason();
 }
 
 TEST(Win32Registry, MissingKeyIsReportedNotCreated) {

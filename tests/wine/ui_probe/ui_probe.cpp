@@ -6,7 +6,8 @@
 //   SEL X Y | mouse-click SEL | check SEL 0|1 | select SEL ITEM | type SEL TEXT key NAME | command
 //   ID | tray-menu ITEM | sleep MS | place SEL (its screen rectangle: left top width height) |
 //   on-top (no other window covers it) | mouse-pick SEL ITEM (opens a drop-down
-//   list and clicks the entry)
+//   list and clicks the entry) | row-place SEL N (the same as place of a list view's row N,
+//   from 0) | hold PATH MS (keeps a file open without sharing)
 // SEL is a selector (window_finder.h); window commands pick the top-level window that the
 // control commands search, `within SEL` narrows the search to one control's descendants.
 #include <windows.h>
@@ -106,7 +107,8 @@ int Probe::arity(const std::wstring& command) {
         {L"mouse-click", 1}, {L"click-at", 3},    {L"check", 2},          {L"select", 2},
         {L"type", 2},        {L"key", 1},         {L"command", 1},        {L"tray-open", 0},
         {L"menu-pick", 1},   {L"sleep", 1},       {L"memory", 0},         {L"within", 1},
-        {L"place", 1},       {L"on-top", 0},      {L"mouse-pick", 2}};
+        {L"place", 1},       {L"on-top", 0},      {L"mouse-pick", 2},     {L"row-place", 2},
+        {L"hold", 2}};
     const auto found = kArity.find(command);
     return found == kArity.end() ? -1 : found->second;
 }
@@ -159,6 +161,15 @@ Outcome Probe::run(const std::wstring& command, const Arguments& a) {
     if (command == L"sleep") {
         ::Sleep(static_cast<DWORD>(milliseconds(a[0])));
         return ok(L"slept");
+    }
+    if (command == L"hold") {
+        // Opened without sharing, as a program that works on a file keeps it.
+        const HANDLE opened = ::CreateFileW(a[0].c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                            FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (opened == INVALID_HANDLE_VALUE) return fail(L"cannot open " + quoted(a[0]));
+        const common::win32::UniqueKernelHandle file(opened);
+        ::Sleep(static_cast<DWORD>(milliseconds(a[1])));
+        return ok(L"held " + quoted(a[0]));
     }
     if (command == L"key") return done(press_key(a[0]), L"pressed " + a[0]);
     if (command == L"menu-pick") return done(pick_menu_item(a[0]), L"picked " + quoted(a[0]));
@@ -219,6 +230,13 @@ Outcome Probe::run(const std::wstring& command, const Arguments& a) {
         if (command == L"place") {
             RECT place{};
             ::GetWindowRect(control, &place);
+            return ok(L"place " + std::to_wstring(place.left) + L" " + std::to_wstring(place.top) +
+                      L" " + std::to_wstring(place.right - place.left) + L" " +
+                      std::to_wstring(place.bottom - place.top));
+        }
+        if (command == L"row-place") {
+            RECT place{};
+            if (!row_place(control, std::stoi(a[1]), place)) return fail(L"no row " + a[1]);
             return ok(L"place " + std::to_wstring(place.left) + L" " + std::to_wstring(place.top) +
                       L" " + std::to_wstring(place.right - place.left) + L" " +
                       std::to_wstring(place.bottom - place.top));

@@ -79,21 +79,51 @@ LRESULT send(HWND window, UINT message, WPARAM wparam = 0, LPARAM lparam = 0) {
     return static_cast<LRESULT>(result);
 }
 
-std::wstring tab_text(HWND tab, int index) {
+// Sends `message` for item `index` with `item` (a TCITEMW, LVITEMW or HDITEMW asking for its
+// text) placed in the window's own process, whose memory the answer is written to, and reads
+// the text back. Fresh remote memory is zeroed, so a failed call reads as no text.
+template <typename Item>
+std::wstring remote_item_text(HWND window, UINT message, int index, Item item) {
     constexpr int kChars = 260;
-    RemoteMemory remote(tab, sizeof(TCITEMW) + kChars * sizeof(wchar_t));
+    RemoteMemory remote(window, sizeof item + kChars * sizeof(wchar_t));
     if (!remote) return {};
-    TCITEMW item{};
-    item.mask = TCIF_TEXT;
     item.pszText = reinterpret_cast<wchar_t*>(static_cast<char*>(remote.address()) + sizeof item);
     item.cchTextMax = kChars;
     remote.write(&item, sizeof item);
-    if (!send(tab, TCM_GETITEMW, static_cast<WPARAM>(index),
-              reinterpret_cast<LPARAM>(remote.address())))
-        return {};
+    send(window, message, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(remote.address()));
     wchar_t text[kChars] = {};
     remote.read(text, sizeof text - sizeof(wchar_t), sizeof item);
     return text;
+}
+
+std::wstring tab_text(HWND tab, int index) {
+    TCITEMW item{};
+    item.mask = TCIF_TEXT;
+    return remote_item_text(tab, TCM_GETITEMW, index, item);
+}
+
+// One cell of a list view row (column 0 is the row's own text).
+std::wstring list_view_cell(HWND list, int row, int column) {
+    LVITEMW item{};
+    item.iSubItem = column;
+    return remote_item_text(list, LVM_GETITEMTEXTW, row, item);
+}
+
+// "1|定时 1|07:30|…": the row's box (1 ticked, 0 not), then its cells.
+std::wstring list_view_row(HWND list, int row) {
+    const LRESULT state =
+        send(list, LVM_GETITEMSTATE, static_cast<WPARAM>(row), LVIS_STATEIMAGEMASK);
+    std::wstring text = ((state & LVIS_STATEIMAGEMASK) >> 12) == 2 ? L"1" : L"0";
+    const HWND header = reinterpret_cast<HWND>(send(list, LVM_GETHEADER));
+    const int columns = static_cast<int>(send(header, HDM_GETITEMCOUNT));
+    for (int c = 0; c < columns; ++c) text += L"|" + list_view_cell(list, row, c);
+    return text;
+}
+
+std::wstring header_text(HWND header, int index) {
+    HDITEMW item{};
+    item.mask = HDI_TEXT;
+    return remote_item_text(header, HDM_GETITEMW, index, item);
 }
 
 std::wstring list_text(HWND control, int index, bool combo) {
@@ -195,8 +225,27 @@ std::vector<std::wstring> item_texts(HWND control) {
     } else if (same_class(control, WC_TABCONTROLW)) {
         const int count = static_cast<int>(send(control, TCM_GETITEMCOUNT));
         for (int i = 0; i < count; ++i) texts.push_back(tab_text(control, i));
+    } else if (same_class(control, WC_LISTVIEWW)) {
+        const int count = static_cast<int>(send(control, LVM_GETITEMCOUNT));
+        for (int i = 0; i < count; ++i) texts.push_back(list_view_row(control, i));
+    } else if (same_class(control, WC_HEADERW)) {
+        const int count = static_cast<int>(send(control, HDM_GETITEMCOUNT));
+        for (int i = 0; i < count; ++i) texts.push_back(header_text(control, i));
     }
     return texts;
+}
+
+bool row_place(HWND list, int row, RECT& place) {
+    RemoteMemory remote(list, sizeof place);
+    if (!remote) return false;
+    RECT bounds{LVIR_BOUNDS, 0, 0, 0};
+    remote.write(&bounds, sizeof bounds);
+    if (!send(list, LVM_GETITEMRECT, static_cast<WPARAM>(row),
+              reinterpret_cast<LPARAM>(remote.address())))
+        return false;
+    remote.read(&place, sizeof place);
+    ::MapWindowPoints(list, nullptr, reinterpret_cast<POINT*>(&place), 2);
+    return true;
 }
 
 std::wstring shown_text(HWND control) {

@@ -43,7 +43,10 @@ std::wstring shown_text(HWND control);
 // "checked=1 enabled=1 visible=1 selected=N", the parts that apply to the control.
 std::wstring state_text(HWND control);
 
-// Item texts of a combo box, list box or tab control, in order.
+// Item texts of a combo box, list box, tab control or header, in order; a list view's rows as
+// "1|cell|cell…" with 1 for a ticked box, 0 for an empty one.
 std::vector<std::wstring> item_texts(HWND control);
+// The screen rectangle of a list view's row; false when there is no such row.
+bool row_place(HWND list, int row, RECT& place);
 
 }  // namespace ui_probe

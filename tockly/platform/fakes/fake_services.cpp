@@ -41,6 +41,7 @@ int FakeMessageBox::show(const std::string& text, int buttons, const std::string
         answers.pop_front();
         return answer;
     }
+    if (buttons == message_box::kYesNoCancel) return message_box::kAnswerNo;
     return buttons == message_box::kYesNo ? message_box::kAnswerYes : message_box::kAnswerOk;
 }
 

@@ -58,6 +58,9 @@ class FakePower : public Power {
 class FakeFileSystem : public FileSystem {
   public:
     std::string program_folder() override { return folder; }
+    std::string program_file() override {
+        return folder + (folder.ends_with('\\') ? "" : "\\") + program_name;
+    }
     bool file_exists(const std::string& path) override { return files.count(path) != 0; }
     std::vector<std::string> subfolders(const std::string& parent) override;
     std::optional<std::string> read_file(const std::string& path) override;
@@ -71,6 +74,7 @@ class FakeFileSystem : public FileSystem {
     }
 
     std::string folder = "C:\\Tockly";
+    std::string program_name = "Tockly.exe";
     // Path -> contents.
     std::map<std::string, std::string> files;
     // Folder -> its sub-folders in listing order.
@@ -103,7 +107,8 @@ class FakeMessageBox : public MessageBox {
         std::string title;
     };
     std::vector<Shown> shown;
-    // Answers given in order; when none is left, Yes for a Yes/No box and OK otherwise.
+    // Answers given in order; when none is left, Yes for a Yes/No box, No for a Yes/No/Cancel
+    // box and OK otherwise.
     std::deque<int> answers;
 };
 

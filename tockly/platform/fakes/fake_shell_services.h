@@ -4,6 +4,7 @@
 // single-instance test, the default web browser and the keyboard-hook library.
 
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <utility>
@@ -33,8 +34,17 @@ class FakeRegistry : public Registry {
     }
     bool delete_value(const std::string& key, const std::string& name) override {
         calls.push_back("delete " + name);
-        return values.erase({key, name}) != 0;
+        return writable && values.erase({key, name}) != 0;
     }
+    std::optional<std::string> string_value(const std::string& key,
+                                            const std::string& name) override {
+        const auto found = values.find({key, name});
+        if (found == values.end()) return std::nullopt;
+        return found->second;
+    }
+    std::string failure_reason() const override { return writable ? "" : kDeniedReason; }
+
+    static constexpr const char* kDeniedReason = "拒绝访问。";
 
     std::set<std::string> keys;
     // (key, value name) -> string value.

@@ -41,6 +41,10 @@ std::string Win32FileSystem::program_folder() {
     return utf8_from_utf16(path.substr(0, drive_root ? slash + 1 : slash));
 }
 
+std::string Win32FileSystem::program_file() {
+    return utf8_from_utf16(executable_path());
+}
+
 bool Win32FileSystem::file_exists(const std::string& path) {
     const DWORD attributes = GetFileAttributesW(utf16_from_utf8(path).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);

@@ -9,6 +9,7 @@ namespace tockly::platform {
 class Win32FileSystem : public FileSystem {
   public:
     std::string program_folder() override;
+    std::string program_file() override;
     bool file_exists(const std::string& path) override;
     std::vector<std::string> subfolders(const std::string& folder) override;
     std::optional<std::string> read_file(const std::string& path) override;

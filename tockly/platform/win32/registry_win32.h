@@ -11,6 +11,15 @@ class Win32Registry : public Registry {
     bool set_string_value(const std::string& key, const std::string& name,
                           const std::string& value) override;
     bool delete_value(const std::string& key, const std::string& name) override;
+    std::optional<std::string> string_value(const std::string& key,
+                                            const std::string& name) override;
+    std::string failure_reason() const override;
+
+  private:
+    // Keeps `status` for failure_reason(); true for success.
+    bool record(long status);
+
+    long last_status_ = 0;
 };
 
 }  // namespace tockly::platform

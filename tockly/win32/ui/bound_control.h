@@ -35,6 +35,13 @@ class BoundControl {
     virtual void notify(UINT code) { (void)code; }
     // Draws an owner-drawn control (WM_DRAWITEM to its parent).
     virtual void draw(const DRAWITEMSTRUCT& item) { (void)item; }
+    // A WM_NOTIFY the control sent its parent (list views), answered with 0; true when it
+    // carried the user's input, after which the sync pass runs. Painting and the control's
+    // own bookkeeping notify too, and run nothing.
+    virtual bool notify_message(const NMHDR& header) {
+        (void)header;
+        return false;
+    }
     // The binding that owns a child window, if any.
     static BoundControl* of(HWND window);
 

@@ -34,6 +34,16 @@ LRESULT Panel::handle(UINT message, WPARAM wparam, LPARAM lparam) {
                 }
             }
             break;
+        case WM_NOTIFY: {
+            // Only the panel's own children: a list view's header reports to the list view.
+            const auto* header = reinterpret_cast<const NMHDR*>(lparam);
+            if (::GetParent(header->hwndFrom) != hwnd()) break;
+            if (BoundControl* control = BoundControl::of(header->hwndFrom)) {
+                if (control->notify_message(*header) && after_input_) after_input_();
+                return 0;
+            }
+            break;
+        }
         case WM_DRAWITEM: {
             const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lparam);
             if (BoundControl* control = BoundControl::of(item->hwndItem)) {

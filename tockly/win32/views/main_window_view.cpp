@@ -21,7 +21,7 @@ constexpr LogicalRect kPageArea{12, 40, 576, 402};
 constexpr LogicalRect kFooter{0, 452, 600, 40};
 
 constexpr std::array<const wchar_t*, kPageCount> kTabCaptions = {
-    L"日期查询", L"闹钟定时", L"设置选项", L"使用说明", L"声音征集"};
+    L"日期查询", L"闹钟定时", L"设置选项", L"使用说明", L"声音征集", L"定时一览"};
 
 // The work area (the screen less the task bar) of the monitor with the mouse.
 RECT work_area_under_mouse() {

@@ -1,4 +1,4 @@
-// The main window Form1: its caption, the tab strip of the five pages, the page panels and the
+// The main window Form1: its caption, the tab strip of the six pages, the page panels and the
 // save button. Closing, minimising and the tabs go to the model, which decides what they mean;
 // the window shows, hides and turns its pages as the model says.
 #pragma once
@@ -15,7 +15,7 @@
 
 namespace tockly::win32 {
 
-inline constexpr int kPageCount = 5;
+inline constexpr int kPageCount = 6;
 
 class MainWindowView {
   public:
