@@ -15,7 +15,8 @@ TocklyApp::TocklyApp(const TocklyServices& s, model::Version version)
       Form1(shared),
       shutdown({s.clock, s.power, shared, announcer, Form2, Form1}),
       firing({s.clock, s.files, settings, shared, sound, announcer, Form2}),
-      reminder_tick({s.clock, settings, shared, sound, Form2, Form1, shutdown, firing}),
+      reminder_tick(
+          {s.clock, settings, shared, sound, Form2, Form1, shutdown, firing, s.wake_timer}),
       display_tick({s.clock, s.keyboard, s.Moonleaf1, settings, announcer, Form2, Form1}, version),
       form_tan(s.screen, s.popup_window),
       news(form_tan),

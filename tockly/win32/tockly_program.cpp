@@ -15,11 +15,11 @@ constexpr model::Version kVersion{TOCKLY_VERSION_MAJOR, TOCKLY_VERSION_MINOR,
                                   TOCKLY_VERSION_REVISION};
 
 shell::TocklyServices core_services(Win32Services& s, platform::PopupWindowService& popup) {
-    return {s.clock,           s.player1,   s.player2,       s.wave_volume,
-            s.power,           s.files,     s.message_box,   s.pump,
-            s.keyboard,        s.Moonleaf1, s.screen,        s.registry,
-            s.single_instance, s.browser,   s.keyboard_hook, popup,
-            s.file_dialog,     s.http,      s.system_time,   s.Moonleaf2};
+    return {
+        s.clock,           s.player1,   s.player2,       s.wave_volume, s.power,       s.files,
+        s.message_box,     s.pump,      s.keyboard,      s.Moonleaf1,   s.screen,      s.registry,
+        s.single_instance, s.browser,   s.keyboard_hook, popup,         s.file_dialog, s.http,
+        s.system_time,     s.Moonleaf2, s.wake_timer};
 }
 
 // The small size of the program's icon suits the notification area; it is shared, so nobody

@@ -48,10 +48,10 @@ Simulation::Simulation(const SimArguments& arguments, std::optional<std::string>
       player1_(clock_, queue_, 1, existing_files_play(files_, arguments.clip_ms)),
       player2_(clock_, queue_, 2, existing_files_play(files_, arguments.clip_ms)),
       events_(printer_, arguments.show_tip),
-      app_({clock_,           player1_,  player2_,       volume_,       power_,       files_,
-            message_box_,     pump_,     keyboard_,      calendar_,     screen_,      registry_,
-            single_instance_, browser_,  keyboard_hook_, popup_window_, file_dialog_, http_,
-            system_time_,     Moonleaf2_}) {
+      app_({clock_,           player1_,   player2_,       volume_,       power_,       files_,
+            message_box_,     pump_,      keyboard_,      calendar_,     screen_,      registry_,
+            single_instance_, browser_,   keyboard_hook_, popup_window_, file_dialog_, http_,
+            system_time_,     Moonleaf2_, wake_timer_}) {
     clock_.date_style = platform::FakeClock::DateStyle::kDashes;
     printer_.set_program_dir(sound::programDir(files_));
     player1_.set_listener(&events_);

@@ -99,16 +99,16 @@ TEST_F(SettingsFileTest, SaveThenLoadReproducesEveryStoredField) {
     EXPECT_EQ(loaded_prompt.left(), 15360 - 4000.5);
 }
 
-TEST_F(SettingsFileTest, FileOnDiskIs519CrLfLinesInCodePage936) {
+TEST_F(SettingsFileTest, FileOnDiskIs522CrLfLinesInCodePage936) {
     settings.slots[0].dingshi_text.set_text("万事如意");
-    settings.options.Check3[model::option::kShowNews].set_value(1);
+    settings.options.ring_until_heard.set_value(1);
     save_settings(settings, prompt, files, boxes, kTitle);
     const std::string& bytes = files.files.at(kPath);
     EXPECT_EQ(bytes.substr(bytes.size() - 3), "1\r\n");
     size_t line_ends = 0;
     for (size_t at = bytes.find("\r\n"); at != std::string::npos; at = bytes.find("\r\n", at + 2))
         ++line_ends;
-    EXPECT_EQ(line_ends, 519u);
+    EXPECT_EQ(line_ends, 522u);
     EXPECT_EQ(bytes.find('\n', 0), bytes.find("\r\n") + 1);
     EXPECT_NE(bytes.find("\r\n\xCD\xF2\xCA\xC2\xC8\xE7\xD2\xE2\r\n"), std::string::npos);
     EXPECT_EQ(bytes.find("万事"), std::string::npos);
@@ -269,9 +269,27 @@ TEST_F(SettingsFileTest, ChangeReactionsRunInLineOrderAndAFailingOneSkipsOnlyIts
     EXPECT_EQ(settings.options.Check3[0].value(), 1);
 }
 
-TEST_F(SettingsFileTest, LinesAfter519AreIgnored) {
-    load(file_with({{519, "1"}}) + "1\r\n2\r\n");
-    EXPECT_EQ(settings.options.Check3[model::option::kShowNews].value(), 1);
+TEST_F(SettingsFileTest, LinesAfter522AreIgnored) {
+    load(file_with({{522, "1"}}) + "1\r\n2\r\n");
+    EXPECT_EQ(settings.options.ring_until_heard.value(), 1);
+}
+
+TEST_F(SettingsFileTest, AlarmCareLinesReadTheirDefaultsFromAnOlderOrOddFile) {
+    model::AppOptions& options = settings.options;
+    const auto read = [&options] {
+        return std::to_string(options.wake_computer.value()) + " " +
+               std::to_string(options.snooze_length_minutes()) + " " +
+               std::to_string(options.ring_until_heard.value());
+    };
+    load(file_with({{520, "1"}, {521, "30"}, {522, "1"}}));
+    EXPECT_EQ(read(), "1 30 1");
+    // The program before these lines wrote 519.
+    load(file_with({{520, "1"}, {521, "30"}, {522, "1"}}, 519));
+    EXPECT_EQ(read(), "0 5 0");
+    load(file_with({{520, "2"}, {521, "7"}, {522, "是"}}));
+    EXPECT_EQ(read(), "0 5 0");
+    load(file_with({{521, "10"}}));
+    EXPECT_EQ(read(), "0 10 0");
 }
 
 }  // namespace

@@ -10,11 +10,11 @@ namespace {
 TEST(SettingsLines, JoinEndsEveryLineWithCrLf) {
     SettingsLines lines;
     lines[0] = "1";
-    lines[518] = "1";
+    lines[521] = "1";
     const std::string text = join_settings_lines(lines);
     EXPECT_EQ(text.substr(0, 5), "1\r\n\r\n");
     EXPECT_EQ(text.substr(text.size() - 3), "1\r\n");
-    EXPECT_EQ(text.size(), 2u + 2 * 519);
+    EXPECT_EQ(text.size(), 2u + 2 * 522);
 }
 
 TEST(SettingsLines, SplitReadsBackWhatJoinWrote) {

@@ -1,0 +1,33 @@
+#pragma once
+
+// The next alarm to come, for the tray tip and the wake-up timer.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "tockly/engine/catch_up.h"
+#include "tockly/model/reminder_settings.h"
+#include "tockly/platform/clock.h"
+
+namespace tockly::engine {
+
+struct NextDue {
+    int index;
+    double moment;  // see moment_of
+    std::string text;
+};
+
+// The earliest due second after `now` of an enabled slot within a week, or of a snoozed slot;
+// the lower slot on a tie.
+std::optional<NextDue> next_due(const model::ReminderSettings& settings,
+                                const platform::Clock& clock, double now,
+                                const std::vector<SlotDue>& snoozed);
+
+// "下一个定时：今天 07:30 开会", with 明天 or the date for later days; empty for none.
+std::string next_due_line(const std::optional<NextDue>& next, double now);
+
+// "07:30" of a moment.
+std::string hour_minute_text(double moment);
+
+}  // namespace tockly::engine
