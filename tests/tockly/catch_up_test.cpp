@@ -49,6 +49,20 @@ TEST(CatchUp, ALateTickFiresWhatFellDueInTheGapOnceOrTellsItMissed) {
     }
 }
 
+TEST(CatchUp, OneTickASecondJustAfterTheWholeSecondDecidesAsTheFiveDid) {
+    AppHarness h;
+    h.set_alarm(1, 9, 0);
+    h.set_alarm(2, 9, 0).dingshi_guanji.set_value(1);
+    h.app.settings.chime.zhengdian.set_value(1);
+    h.app.settings.chime.zhengdian_jiange.set_text("1");
+    h.clock.set_time(8, 59, 58.005);
+    for (int second = 0; second < 5; ++second) {
+        h.app.Timer1_Timer();
+        h.clock.advance(1);
+    }
+    EXPECT_EQ(h.observer.events, (Events{"fire slot 1", "shutdown-state 准备关机"}));
+}
+
 TEST(CatchUp, MissedAlarmsAreJoinedInOneNoticeAndBalloonButAMissedChimeIsNotTold) {
     AppHarness h;
     BalloonRecorder icon;

@@ -234,10 +234,6 @@ void ReminderTick::acknowledge_alarm() {
     stop_ringing();
 }
 
-std::optional<NextDue> ReminderTick::next_due_now() const {
-    return next_due(s_.settings, s_.clock, moment_of(s_.clock.now()), snoozed_);
-}
-
 void ReminderTick::follow_next_due(double now) {
     const std::optional<NextDue> next = next_due(s_.settings, s_.clock, now, snoozed_);
     s_.main.set_next_due_line(next_due_line(next, now));

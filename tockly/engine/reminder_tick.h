@@ -52,9 +52,6 @@ class ReminderTick : public windows::PromptWindowDelegate {
     void snooze_alarm(int number) override;
     void acknowledge_alarm() override;
 
-    // The next due alarm from now, a snoozed one included.
-    std::optional<NextDue> next_due_now() const;
-
     // Moment of the last alarm or chime firing; nothing for never, so that a firing at
     // midnight (stamp 0) still guards the seconds after it.
     std::optional<float> fireGuardTime;

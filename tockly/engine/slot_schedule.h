@@ -31,10 +31,4 @@ std::optional<SlotTime> slot_time(const model::AlarmSlot& slot);
 // Whether the slot's day rule holds on the calendar day of `day`.
 bool slot_due_on(const model::AlarmSlot& slot, common::OleDate day, const platform::Clock& clock);
 
-// The minute of the day (0-1439) a due moment starts.
-inline int minute_of_day(double moment) {
-    const double in_day = moment - 86400.0 * static_cast<double>(date_of(moment).day());
-    return static_cast<int>(in_day / 60.0 + 1e-6);
-}
-
 }  // namespace tockly::engine

@@ -1,14 +1,14 @@
-# Writes a settings file as the program does: 519 lines, CR LF, code page 936 (GBK).
+# Writes a settings file as the program does: 522 lines, CR LF, code page 936 (GBK).
 # Every line is "0" unless given as LINE=TEXT.   make_settings FILE [LINE=TEXT]...
 make_settings() {
   local file=$1
   shift
   local -a lines
   local i
-  for ((i = 1; i <= 519; i++)); do lines[i]=0; done
+  for ((i = 1; i <= 522; i++)); do lines[i]=0; done
   local change
   for change in "$@"; do lines[${change%%=*}]=${change#*=}; done
-  for ((i = 1; i <= 519; i++)); do printf '%s\r\n' "${lines[i]}"; done | iconv -f UTF-8 -t GBK >"$file"
+  for ((i = 1; i <= 522; i++)); do printf '%s\r\n' "${lines[i]}"; done | iconv -f UTF-8 -t GBK >"$file"
 }
 
 # The lines of alarm slot NUMBER (1-50): enabled, hour, minute, shutdown, text prompt, sound on,
