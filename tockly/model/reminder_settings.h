@@ -74,8 +74,9 @@ struct AppOptions {
 
     // "定时到时唤醒计算机": a sleeping computer wakes for the next due alarm.
     ui::CheckBox wake_computer{0, "定时到时唤醒计算机"};
-    // "稍后提醒间隔": the minutes of kSnoozeMinutes, by position.
+    // "稍后提醒间隔": the minutes of kSnoozeMinutes, by position, named by its caption.
     ui::ListBox snooze_minutes;
+    ui::Label snooze_caption{"稍后提醒间隔"};
     // "重复响铃直到确认": an alarm's sound repeats until 稍后提醒 or 知道了.
     ui::CheckBox ring_until_heard{0, "重复响铃直到确认"};
     // The chosen snooze, kSnoozeMinutes' first when nothing is chosen.

@@ -24,9 +24,12 @@ PromptWindow::PromptWindow(const Services& services)
 void PromptWindow::set_Tag(std::string mode) {
     if (mode == tag_) return;
     tag_ = std::move(mode);
+    // In the alarm mode the two buttons take the place of the date and lunar lines.
     const bool alarm = alarm_number().has_value();
     snooze_button.visible = alarm;
     acknowledge_button.visible = alarm;
+    Label1[2].visible = !alarm;
+    Label1[3].visible = !alarm;
     taps.tell([this](PromptWindowTap& tap) { tap.mode_changed(tag_); });
 }
 

@@ -1,5 +1,6 @@
 // The prompt window Form2 on the screen: borderless, not in the task bar, the size of its
-// background picture, four text lines, the hint line and the action button, layered alpha and
+// background picture, four text lines, the hint line and the action button, in the alarm mode
+// the buttons "稍后提醒" and "知道了" in place of the last two text lines, layered alpha and
 // layer as the model says. It is dragged by its background or a text line, closed (hidden) by a
 // double-click, and offers its context menu under the right button.
 #pragma once
@@ -61,6 +62,8 @@ class PromptWindowView {
     std::array<std::unique_ptr<LabelBinding>, 4> lines_;
     std::unique_ptr<LabelBinding> hint_;
     std::unique_ptr<ButtonBinding> button_;
+    std::unique_ptr<ButtonBinding> snooze_;
+    std::unique_ptr<ButtonBinding> acknowledge_;
     UINT dpi_ = kDefaultDpi;
     bool menu_shown_for_press_ = false;
     int shown_alpha_ = -1;
