@@ -61,6 +61,11 @@ std::string hour_minute_text(double moment) {
     return two_digits(minute / 60) + ":" + two_digits(minute % 60);
 }
 
+std::string hour_minute_second_text(double moment) {
+    const auto second = static_cast<long long>(std::floor(moment + 1e-6)) % 60;
+    return hour_minute_text(moment) + ":" + two_digits(second);
+}
+
 std::string next_due_line(const std::optional<NextDue>& next, double now) {
     if (!next) return {};
     const common::OleDate when = date_of(next->moment);

@@ -29,5 +29,7 @@ std::string next_due_line(const std::optional<NextDue>& next, double now);
 
 // "07:30" of a moment.
 std::string hour_minute_text(double moment);
+// "07:30:05" of a moment.
+std::string hour_minute_second_text(double moment);
 
 }  // namespace tockly::engine

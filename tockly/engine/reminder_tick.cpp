@@ -30,15 +30,6 @@ float clock_of(double moment) {
     return static_cast<float>(moment - 86400.0 * std::floor(moment / 86400.0));
 }
 
-std::string two_digits(long long n) {
-    return (n < 10 ? "0" : "") + std::to_string(n);
-}
-
-std::string hour_minute_second_text(double moment) {
-    const auto second = static_cast<long long>(std::floor(clock_of(moment)));
-    return hour_minute_text(moment) + ":" + two_digits(second % 60);
-}
-
 }  // namespace
 
 void ReminderTick::refresh_button_and_tray() {
