@@ -76,7 +76,8 @@ PromptWindowView::PromptWindowView(windows::PromptWindow& model, Handlers handle
 }
 
 void PromptWindowView::start_refresh() {
-    ::SetTimer(hwnd(), kRefreshTimer, kRefreshMs, nullptr);
+    refresh_started_ = true;
+    sync();
 }
 
 bool PromptWindowView::over_hint(LPARAM point) const {
@@ -247,6 +248,17 @@ void PromptWindowView::store_position() {
 }
 
 void PromptWindowView::sync() {
+    const bool refresh = refresh_started_ && model_.visible();
+    if (refresh != refreshing_) {
+        refreshing_ = refresh;
+        if (refresh) {
+            // What it shows is brought up to date before it appears.
+            model_.refresh();
+            ::SetTimer(hwnd(), kRefreshTimer, kRefreshMs, nullptr);
+        } else {
+            ::KillTimer(hwnd(), kRefreshTimer);
+        }
+    }
     for (auto& line : lines_) line->sync();
     hint_->sync();
     button_->sync();

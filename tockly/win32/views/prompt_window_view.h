@@ -30,7 +30,8 @@ class PromptWindowView {
     PromptWindowView& operator=(const PromptWindowView&) = delete;
 
     HWND hwnd() const { return window_.get(); }
-    // Starts the 200 ms refresh, which runs from then on, shown or hidden.
+    // Starts the 200 ms refresh, which from then on runs while the window is shown: a hidden
+    // window shows nothing, and an idle program should not wake for it.
     void start_refresh();
     void sync();
     // Uses the picture `name` in `folder` as the background, at the window's resolution; the
@@ -66,6 +67,8 @@ class PromptWindowView {
     std::unique_ptr<ButtonBinding> acknowledge_;
     UINT dpi_ = kDefaultDpi;
     bool menu_shown_for_press_ = false;
+    bool refresh_started_ = false;
+    bool refreshing_ = false;
     int shown_alpha_ = -1;
     int shown_topmost_ = -1;
     int shown_visible_ = -1;
