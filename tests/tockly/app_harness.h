@@ -11,6 +11,7 @@
 #include "tockly/platform/fakes/fake_popup_window_service.h"
 #include "tockly/platform/fakes/fake_services.h"
 #include "tockly/platform/fakes/fake_shell_services.h"
+#include "tockly/platform/fakes/fake_wake_timer.h"
 #include "tockly/shell/tockly_app.h"
 
 namespace tockly::testing {
@@ -21,6 +22,12 @@ struct RecordingObserver : engine::EngineTap, shell::MainWindowObserver {
         events.push_back("fire slot " + std::to_string(number));
     }
     void chime_fired() override { events.push_back("fire chime"); }
+    void alarm_missed(int number, const std::string& hour_minute) override {
+        events.push_back("missed slot " + std::to_string(number) + " " + hour_minute);
+    }
+    void alarm_snoozed(int number, const std::string& time) override {
+        events.push_back("snooze slot " + std::to_string(number) + " " + time);
+    }
     void shutdown_state_changed(const std::string& state) override {
         events.push_back("shutdown-state " + state);
     }
@@ -100,10 +107,11 @@ struct AppHarness {
     platform::FakeHttp http;
     platform::FakeSystemTime system_time;
     platform::FakeCalendarControl Moonleaf2;
-    shell::TocklyApp app{{clock,           player1,  player2,       volume,       power,  files,
-                          message_box,     pump,     keyboard,      calendar,     screen, registry,
-                          single_instance, browser,  keyboard_hook, popup_window, dialog, http,
-                          system_time,     Moonleaf2}};
+    platform::FakeWakeTimer wake;
+    shell::TocklyApp app{{clock,           player1,   player2,       volume,       power,  files,
+                          message_box,     pump,      keyboard,      calendar,     screen, registry,
+                          single_instance, browser,   keyboard_hook, popup_window, dialog, http,
+                          system_time,     Moonleaf2, wake}};
     RecordingObserver observer;
 };
 

@@ -4,8 +4,8 @@
 # the generated assets when they were built.
 #   tockly_checks.sh SESSION_DIR TOCKLY.exe OCX UI_PROBE.exe ASSETS_DIR CHECK
 # CHECK: start-up | editing | date-lookup | alarm | without-control | options | announce | typing |
-#        windows | calendar-rules | overview | unsaved
-# (announce plays into the sound session named by SOUND_SESSION)
+#        windows | calendar-rules | overview | unsaved | snooze
+# (announce and snooze play into the sound session named by SOUND_SESSION)
 set -euo pipefail
 session=$(realpath "$1") exe=$(realpath "$2") ocx=$(realpath "$3") probe=$(realpath "$4")
 assets=$5 check=$6
@@ -450,6 +450,51 @@ unsaved)
   cmp -s 数据库 saved || fail "否 changed 数据库"
   echo "ok: 退出 with an edit asks 设置已更改，是否保存？ — 取消 stays, 是 saves and quits, 否 quits" \
     "without saving; with nothing changed it quits at once"
+  ;;
+snooze)
+  # An alarm that rings until it is heard, from a settings file: 稍后提醒 clicked with the mouse
+  # stops it, it comes again after the shortest snooze the options offer (five real minutes:
+  # the clock cannot be moved for one program), and 知道了 ends it. The suspend, resume and
+  # time-change broadcasts reach the running program before the alarm and leave it ticking.
+  export PULSE_SERVER=unix:${SOUND_SESSION:?the sound session is needed}/pulse.socket
+  . "$here/sink_recording.sh"
+  . "$here/../tockly/sim/settings_file.sh"
+  text="闹钟测试"
+  while [ "$(date +%-S)" -gt 45 ]; do sleep 1; done
+  read -r hour minute < <(date -d '+1 minute' '+%-H %-M')
+  # The prompt window kept on top (417), so that the main window does not cover its buttons.
+  # shellcheck disable=SC2046
+  make_settings 数据库 $(slot_lines 1 "$hour" "$minute" 0 每天 "$text") 417=1 518=100 521=5 522=1
+  start_tockly 600
+  probe window "Tockly *" send 0x218 0x4 send 0x218 0x12 send 0x1E 0 >/dev/null ||
+    fail "the program did not answer the suspend, resume and time-change broadcasts"
+  probe wait-window class:TocklyForm2 80000 wait-text " *定时1* $text" "$text" 5000 \
+    >/dev/null || fail "the alarm did not show *定时1* with the text"
+  heard() {  # SECONDS: how many ms of sound the sink carries in that time
+    start_recording heard.raw
+    sleep "$1"
+    stop_recording
+    sound_extent heard.raw | cut -d' ' -f2
+  }
+  ringing=$(heard 5)
+  ((ringing >= 3000)) || fail "the alarm gave $ringing ms of sound in 5 s"
+  probe window class:TocklyForm2 mouse-click "稍后提醒" wait-no-window class:TocklyForm2 5000 \
+    >/dev/null || fail "稍后提醒 did not close the prompt window"
+  pressed=$(date +%s)
+  after=$(heard 4)
+  ((after <= 100)) || fail "the sound went on for $after ms after 稍后提醒"
+  WINE_TIMEOUT=400 probe wait-window class:TocklyForm2 330000 \
+    wait-text " *定时1* $text" "$text" 5000 >/dev/null || fail "the snoozed alarm did not come again"
+  waited=$(($(date +%s) - pressed))
+  ((waited >= 295 && waited <= 310)) || fail "the snoozed alarm came $waited s after 稍后提醒"
+  again=$(heard 3)
+  ((again >= 2000)) || fail "the snoozed alarm is silent"
+  probe window class:TocklyForm2 mouse-click "知道了" wait-no-window class:TocklyForm2 5000 \
+    >/dev/null || fail "知道了 did not close the prompt window"
+  after=$(heard 4)
+  ((after <= 100)) || fail "the sound went on for $after ms after 知道了"
+  quit_through_tray
+  echo "ok: the alarm rang until 稍后提醒, came again $waited s later, and 知道了 ended it"
   ;;
 *)
   fail "unknown check $check"

@@ -21,7 +21,16 @@ void Firing::fire_alarm(int index) {
     if (!armed && !slot.dingshi_xuan_shengyin.checked()) return;
 
     // A pending shutdown always speaks, whatever the slot's own sound.
-    const int position = armed ? model::kSoundSpoken : slot.dingshi_shengyin.list_index();
+    play_alarm_sound(index, armed ? model::kSoundSpoken : slot.dingshi_shengyin.list_index());
+}
+
+void Firing::ring_again(int index) {
+    play_alarm_sound(index,
+                     s_.settings.slots[static_cast<size_t>(index)].dingshi_shengyin.list_index());
+}
+
+void Firing::play_alarm_sound(int index, int position) {
+    const model::AlarmSlot& slot = s_.settings.slots[static_cast<size_t>(index)];
     sound::play_sound_choice(s_.sound, s_.announcer, s_.sound.Mp3Play1,
                              {position, slot.dingshi_wenjian.text(), sound::announce::kAlarm});
 }

@@ -30,9 +30,12 @@ class Firing {
 
     void fire_alarm(int index);
     void fire_chime();
+    // The slot's own sound once more, for an alarm that rings until it is heard.
+    void ring_again(int index);
 
   private:
     std::string program_dir() const { return s_.announcer.program_dir(); }
+    void play_alarm_sound(int index, int position);
 
     Services s_;
 };

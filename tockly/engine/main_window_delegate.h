@@ -20,6 +20,10 @@ class MainWindowDelegate {
     virtual void set_today_text(std::string text) = 0;
     // The tray menu's prompt window item, kept in step by the reminder tick.
     virtual void set_tray_prompt_caption(std::string caption) = 0;
+    // The tray tip's second line, the next due alarm; empty for none.
+    virtual void set_next_due_line(std::string line) = 0;
+    // A notice for the tray icon's balloon.
+    virtual void show_notice(const std::string& text) = 0;
     // A close request: with the quit marker set the program quits, otherwise the window hides.
     virtual void Unload() = 0;
 };

@@ -37,6 +37,15 @@ AppOptions::AppOptions() {
     refill(rejian, kHotkeyNames);
     // The list starts as its option says; the option's reaction keeps the two together after.
     rejian.enabled = Check3[option::kHotkeyActive].checked();
+    for (int minutes : kSnoozeMinutes) snooze_minutes.add_item(std::to_string(minutes) + "分钟");
+    snooze_minutes.set_list_index(0);
+}
+
+int AppOptions::snooze_length_minutes() const {
+    const int position = snooze_minutes.list_index();
+    if (position < 0 || position >= static_cast<int>(kSnoozeMinutes.size()))
+        return kSnoozeMinutes[0];
+    return kSnoozeMinutes[static_cast<size_t>(position)];
 }
 
 ReminderSettings::ReminderSettings() {

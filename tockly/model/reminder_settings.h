@@ -76,7 +76,19 @@ struct AppOptions {
     ui::Slider Slider1{kMinOpacity, kOpaque, kOpaque};
     // Reminder volume in percent.
     ui::Slider Slider2{1, 100, 100};
+
+    // "定时到时唤醒计算机": a sleeping computer wakes for the next due alarm.
+    ui::CheckBox wake_computer{0, "定时到时唤醒计算机"};
+    // "稍后提醒间隔": the minutes of kSnoozeMinutes, by position, named by its caption.
+    ui::ListBox snooze_minutes;
+    ui::Label snooze_caption{"稍后提醒间隔"};
+    // "重复响铃直到确认": an alarm's sound repeats until 稍后提醒 or 知道了.
+    ui::CheckBox ring_until_heard{0, "重复响铃直到确认"};
+    // The chosen snooze, kSnoozeMinutes' first when nothing is chosen.
+    int snooze_length_minutes() const;
 };
+
+inline constexpr std::array<int, 4> kSnoozeMinutes = {5, 10, 15, 30};
 
 // Virtual-key codes of the hotkey list's entries, by position.
 inline constexpr std::array<int, 22> kHotkeyKeys = {112, 113, 114, 115, 116, 117, 118, 119,

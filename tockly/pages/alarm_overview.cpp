@@ -2,9 +2,10 @@
 
 #include <cmath>
 
+#include "tockly/engine/next_due.h"
+#include "tockly/engine/slot_schedule.h"
 #include "tockly/model/number_text.h"
 #include "tockly/model/text_functions.h"
-#include "tockly/pages/next_alarm.h"
 
 namespace tockly::pages {
 
@@ -33,10 +34,10 @@ AlarmRow AlarmOverview::row(int k) const {
     const model::AlarmSlot& slot = s_.settings.slots[static_cast<size_t>(k)];
     AlarmRow row{"定时 " + std::to_string(k + 1), slot.dingshi.checked(),   time_text(slot),
                  slot.dingshi_riqi.caption,       slot.dingshi_text.text(), {}};
-    if (const auto next = next_alarm_time(slot, s_.clock.now(), rules_)) {
-        const int minutes = static_cast<int>(std::lround(next->time_of_day() * 24 * 60));
-        row.next = s_.clock.format_short_date(next->date_only()) + " " + two_digits(minutes / 60) +
-                   ":" + two_digits(minutes % 60);
+    const double now = engine::moment_of(s_.clock.now());
+    if (const auto next = engine::next_slot_moment(slot, rules_, now)) {
+        row.next = s_.clock.format_short_date(engine::date_of(*next).date_only()) + " " +
+                   engine::hour_minute_text(*next);
     }
     return row;
 }

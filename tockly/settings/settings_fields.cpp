@@ -1,5 +1,6 @@
 #include "tockly/settings/settings_fields.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -78,11 +79,8 @@ SettingsField quiet_time_field(int line, ui::TextBox& box, const char* fallback)
             }};
 }
 
-// Lines 520-522 keep their defaults here (waking, the snooze minutes, ringing until heard); the
-// quiet hours follow them.
+// Lines 523-525: the chime's quiet hours.
 void add_quiet_hours_fields(std::vector<SettingsField>& fields, model::ChimeSettings& chime) {
-    for (const auto& [line, value] : {std::pair{520, "0"}, {521, "5"}, {522, "0"}})
-        fields.push_back({line, [value] { return std::string(value); }, [](const std::string&) {}});
     fields.push_back(check_field(523, chime.yejian_miandarao));
     fields.push_back(quiet_time_field(524, chime.miandarao_kaishi, model::kQuietFromDefault));
     fields.push_back(quiet_time_field(525, chime.miandarao_jieshu, model::kQuietToDefault));
@@ -154,6 +152,30 @@ void add_prompt_window_fields(std::vector<SettingsField>& fields, model::AppOpti
                       }});
 }
 
+// An on/off line of the newer options: only "1" is on, so that an older file's missing line
+// reads the default, off.
+SettingsField switch_field(int line, ui::CheckBox& box) {
+    return {line, [&box] { return std::to_string(box.value()); },
+            [&box](const std::string& text) { box.set_value(text == "1" ? 1 : 0); }};
+}
+
+// Lines 520-522: waking the computer, the snooze minutes and ringing until heard.
+void add_alarm_care_fields(std::vector<SettingsField>& fields, model::AppOptions& options) {
+    fields.push_back(switch_field(520, options.wake_computer));
+    ui::ListBox& snooze = options.snooze_minutes;
+    fields.push_back({521, [&options] { return std::to_string(options.snooze_length_minutes()); },
+                      [&snooze](const std::string& text) {
+                          const auto& minutes = model::kSnoozeMinutes;
+                          const auto found =
+                              std::find_if(minutes.begin(), minutes.end(),
+                                           [&text](int m) { return text == std::to_string(m); });
+                          snooze.set_list_index(found == minutes.end()
+                                                    ? 0
+                                                    : static_cast<int>(found - minutes.begin()));
+                      }});
+    fields.push_back(switch_field(522, options.ring_until_heard));
+}
+
 }  // namespace
 
 std::vector<SettingsField> settings_fields(model::ReminderSettings& settings,
@@ -194,6 +216,7 @@ std::vector<SettingsField> settings_fields(model::ReminderSettings& settings,
     fields.push_back(
         {519, [&news] { return std::to_string(news.value()); },
          [&news](const std::string& text) { news.set_value(numeric_value(text) == 0 ? 0 : 1); }});
+    add_alarm_care_fields(fields, options);
     add_quiet_hours_fields(fields, chime);
     return fields;
 }

@@ -19,7 +19,7 @@ struct SettingsField {
     bool text = false;
 };
 
-// The 525 fields in line order. Applying sets the controls as a user would, so their change
+// All fields in line order. Applying sets the controls as a user would, so their change
 // reactions run, and carries out the repairs a loaded value needs (an interval below 1, an
 // empty day rule, an opacity out of range, a prompt window off the screen ...).
 std::vector<SettingsField> settings_fields(model::ReminderSettings& settings,

@@ -17,7 +17,7 @@ namespace tockly::settings_file {
 void load_settings(model::ReminderSettings& settings, PromptPlacement& prompt,
                    platform::FileSystem& files);
 
-// The main window's save button: asks, writes all 525 lines, then confirms. When the file
+// The main window's save button: asks, writes all its lines, then confirms. When the file
 // cannot be written the old one stays as it was and the message says so instead of claiming
 // success. True when the file was written.
 //

@@ -34,9 +34,24 @@ MainWindow::MainWindow(model::SharedState& shared) : shared_(shared) {
 }
 
 void MainWindow::set_Tag(std::string text) {
-    if (text == tag_) return;
-    tag_ = std::move(text);
+    time_tip_ = std::move(text);
+    update_tip();
+}
+
+void MainWindow::set_next_due_line(std::string line) {
+    next_due_line_ = std::move(line);
+    update_tip();
+}
+
+void MainWindow::update_tip() {
+    std::string tip = next_due_line_.empty() ? time_tip_ : time_tip_ + "\n" + next_due_line_;
+    if (tip == tag_) return;
+    tag_ = std::move(tip);
     for (MainWindowObserver* observer : observers_) observer->tip_changed(tag_);
+}
+
+void MainWindow::show_notice(const std::string& text) {
+    for (MainWindowObserver* observer : observers_) observer->notice_posted(text);
 }
 
 void MainWindow::set_WindowState(short state) {

@@ -47,6 +47,8 @@ class MainWindowObserver {
   public:
     virtual ~MainWindowObserver() = default;
     virtual void tip_changed(const std::string& tip) { (void)tip; }
+    // A notice the tray icon shows in a balloon.
+    virtual void notice_posted(const std::string& text) { (void)text; }
     // The program is quitting (the quit marker is set and the main window closes).
     virtual void quit_requested() {}
 };
@@ -63,7 +65,8 @@ class MainWindow : public engine::MainWindowDelegate {
     explicit MainWindow(model::SharedState& shared);
 
     std::string Caption;
-    // The tray tip text.
+    // The tray tip text: the display tick's text, then the next-due line, if any, on a line of
+    // its own.
     const std::string& Tag() const { return tag_; }
     ui::Label today_label;
     // The menu bar entry "文件", hidden at start-up: its items are the tray menu (0-14).
@@ -99,6 +102,8 @@ class MainWindow : public engine::MainWindowDelegate {
 
     void set_Caption(std::string caption) override { Caption = std::move(caption); }
     void set_Tag(std::string text) override;
+    void set_next_due_line(std::string line) override;
+    void show_notice(const std::string& text) override;
     void set_today_text(std::string text) override { today_label.caption = std::move(text); }
     void set_tray_prompt_caption(std::string caption) override {
         wenjian1[tray_item::kPromptWindow].caption = std::move(caption);
@@ -115,6 +120,10 @@ class MainWindow : public engine::MainWindowDelegate {
 
   private:
     model::SharedState& shared_;
+    void update_tip();
+
+    std::string time_tip_;
+    std::string next_due_line_;
     std::string tag_;
     short window_state_ = kNormal;
     bool quitting_ = false;

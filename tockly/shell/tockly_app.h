@@ -45,6 +45,7 @@
 #include "tockly/platform/screen.h"
 #include "tockly/platform/single_instance.h"
 #include "tockly/platform/system_time.h"
+#include "tockly/platform/wake_timer.h"
 #include "tockly/platform/wave_volume.h"
 #include "tockly/platform/web_browser.h"
 #include "tockly/shell/holiday_file.h"
@@ -84,6 +85,8 @@ struct TocklyServices {
     platform::SystemTime& system_time;
     // The calendar of the alarm date chooser.
     platform::CalendarControl& Moonleaf2;
+    // Wakes a sleeping computer for the next alarm.
+    platform::WakeTimer& wake_timer;
 };
 
 class TocklyApp {

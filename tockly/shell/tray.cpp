@@ -21,6 +21,10 @@ void Tray::tip_changed(const std::string& tip) {
     if (installed_ && icon_) icon_->icon_changed(true, tip_);
 }
 
+void Tray::notice_posted(const std::string& text) {
+    if (installed_ && icon_) icon_->balloon(text);
+}
+
 bool Tray::handle_message(int message, int mouse_event) {
     if (message != kTrayMessage) return false;
     if (mouse_event == kLeftButtonUp) {

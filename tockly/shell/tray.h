@@ -31,6 +31,8 @@ class TrayIconService {
     }
     // Make the main window the foreground window, then pop up the menu at the mouse.
     virtual void menu_requested() {}
+    // A balloon from the icon with `text`.
+    virtual void balloon(const std::string& text) { (void)text; }
 };
 
 class Tray : public MainWindowObserver {
@@ -64,6 +66,8 @@ class Tray : public MainWindowObserver {
 
     // The main window's tag is the tip.
     void tip_changed(const std::string& tip) override;
+    // Shown from the icon while it is there.
+    void notice_posted(const std::string& text) override;
 
   private:
     Services s_;

@@ -20,6 +20,7 @@
 #include "tockly/platform/win32/screen_win32.h"
 #include "tockly/platform/win32/single_instance_win32.h"
 #include "tockly/platform/win32/system_time_win32.h"
+#include "tockly/platform/win32/wake_timer_win32.h"
 #include "tockly/platform/win32/wave_volume_win32.h"
 #include "tockly/platform/win32/web_browser_win32.h"
 #include "tockly/win32/calendar/moonleaf_calendar.h"
@@ -48,6 +49,7 @@ struct Win32Services {
     // The date lookup page's calendar and the date chooser's.
     MoonleafCalendar Moonleaf1;
     MoonleafCalendar Moonleaf2;
+    platform::Win32WakeTimer wake_timer;
 };
 
 }  // namespace tockly::win32

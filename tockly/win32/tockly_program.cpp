@@ -14,16 +14,20 @@ constexpr UINT kTickMs = 200;
 // The installer and the uninstaller post this registered message to the main window (class
 // TocklyForm1) before they replace or remove the program's files (tools/installer/tockly.nsi).
 constexpr wchar_t kQuitRequestMessage[] = L"Tockly.QuitRequest";
+// How long after the whole second the reminder tick is asked for, and how late the system may
+// deliver it: both small against the 1.5-second due window.
+constexpr UINT kAfterSecondMs = 2;
+constexpr ULONG kTickToleranceMs = 2;
 
 constexpr model::Version kVersion{TOCKLY_VERSION_MAJOR, TOCKLY_VERSION_MINOR,
                                   TOCKLY_VERSION_REVISION};
 
 shell::TocklyServices core_services(Win32Services& s, platform::PopupWindowService& popup) {
-    return {s.clock,           s.player1,   s.player2,       s.wave_volume,
-            s.power,           s.files,     s.message_box,   s.pump,
-            s.keyboard,        s.Moonleaf1, s.screen,        s.registry,
-            s.single_instance, s.browser,   s.keyboard_hook, popup,
-            s.file_dialog,     s.http,      s.system_time,   s.Moonleaf2};
+    return {
+        s.clock,           s.player1,   s.player2,       s.wave_volume, s.power,       s.files,
+        s.message_box,     s.pump,      s.keyboard,      s.Moonleaf1,   s.screen,      s.registry,
+        s.single_instance, s.browser,   s.keyboard_hook, popup,         s.file_dialog, s.http,
+        s.system_time,     s.Moonleaf2, s.wake_timer};
 }
 
 // The small size of the program's icon suits the notification area; it is shared, so nobody
@@ -94,7 +98,7 @@ bool TocklyProgram::start_up() {
     prompt_->start_refresh();
     sync();
     if (app_.Form1.timers_enabled) {
-        ::SetTimer(main_->hwnd(), kReminderTimer, kTickMs, nullptr);
+        arm_reminder_tick();
         ::SetTimer(main_->hwnd(), kDisplayTimer, kTickMs, nullptr);
     }
     return true;
@@ -137,6 +141,8 @@ int TocklyProgram::run_message_loop() {
         if (main_ && main_->handle_tab_key(message)) continue;
         // Tab, the arrow keys and mnemonics move between the controls as in a dialog.
         if (main_ && ::IsDialogMessageW(main_->hwnd(), &message)) continue;
+        // The prompt window's two alarm buttons take Tab, Space and Enter the same way.
+        if (prompt_ && ::IsDialogMessageW(prompt_->hwnd(), &message)) continue;
         ::TranslateMessage(&message);
         ::DispatchMessageW(&message);
     }
@@ -151,8 +157,30 @@ void TocklyProgram::sync() {
     prompt_->sync();
 }
 
+void TocklyProgram::arm_reminder_tick() {
+    SYSTEMTIME now{};
+    ::GetLocalTime(&now);
+    // Setting the same timer again replaces it: one shot, then the next.
+    ::SetCoalescableTimer(main_->hwnd(), kReminderTimer, 1000u - now.wMilliseconds + kAfterSecondMs,
+                          nullptr, kTickToleranceMs);
+}
+
+bool TocklyProgram::time_moved(UINT message, WPARAM wparam) {
+    const bool power = message == WM_POWERBROADCAST &&
+                       (wparam == PBT_APMRESUMEAUTOMATIC || wparam == PBT_APMSUSPEND);
+    if (message != WM_TIMECHANGE && !power) return false;
+    if (!app_.Form1.timers_enabled || app_.Form1.quitting()) return false;
+    app_.Timer1_Timer();
+    arm_reminder_tick();
+    sync();
+    return true;
+}
+
 void TocklyProgram::timer(UINT_PTR timer_id) {
-    if (timer_id == kReminderTimer) app_.Timer1_Timer();
+    if (timer_id == kReminderTimer) {
+        app_.Timer1_Timer();
+        if (!app_.Form1.quitting()) arm_reminder_tick();
+    }
     if (timer_id == kDisplayTimer) app_.Timer2_Timer();
     sync();
 }
@@ -170,6 +198,8 @@ bool TocklyProgram::main_window_message(UINT message, WPARAM wparam, LPARAM lpar
         sync();
         return true;
     }
+    // The system's own handling of these messages goes on after the tick.
+    if (time_moved(message, wparam)) return false;
     const bool handled =
         app_.tray.handle_message(static_cast<int>(message), static_cast<int>(lparam));
     if (handled) sync();

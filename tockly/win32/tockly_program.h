@@ -34,6 +34,11 @@ class TocklyProgram : private shell::MainWindowObserver {
     void place_calendars();
     void sync();
     void timer(UINT_PTR timer);
+    // The reminder tick is a one-shot timer, armed each time for just after the next whole
+    // second, so that a reminder fires within milliseconds of its second.
+    void arm_reminder_tick();
+    // A changed clock, a resume or a suspend is looked at at once, not at the next tick.
+    bool time_moved(UINT message, WPARAM wparam);
     bool main_window_message(UINT message, WPARAM wparam, LPARAM lparam);
 
     Win32Services& s_;

@@ -16,15 +16,20 @@ inline constexpr const char* kIdle = "现在时间";
 inline constexpr const char* kChime = "整点报时";
 inline constexpr const char* kAlarmPrefix = "定时";
 inline constexpr const char* kCountdown = "剩余3分钟";
+// The notice of alarms that passed unheard; the notice is the message.
+inline constexpr const char* kMissed = "错过的定时";
 }  // namespace mode
 
 inline constexpr const char* kCancelShutdownCaption = "点击取消关机";
 inline constexpr const char* kStopPlaybackCaption = "点击停止播放";
+inline constexpr const char* kSnoozeCaption = "稍后提醒";
+inline constexpr const char* kAcknowledgeCaption = "知道了";
 using model::kOpaque;
 
 class PromptDisplay {
   public:
     virtual ~PromptDisplay() = default;
+    virtual const std::string& Tag() const = 0;
     virtual void set_Tag(std::string mode) = 0;
     // The fired alarm's prompt text, shown after the mode in the alarm mode.
     virtual void set_alarm_text(std::string text) = 0;
@@ -47,6 +52,10 @@ class PromptWindowDelegate {
     virtual ~PromptWindowDelegate() = default;
     // Runs the reminder tick once, so that the button reflects an action at once.
     virtual void run_reminder_tick() = 0;
+    // "稍后提醒" on alarm `number`'s prompt: the sound stopped, the slot comes again later.
+    virtual void snooze_alarm(int number) = 0;
+    // "知道了": the sound stopped, the alarm is done with.
+    virtual void acknowledge_alarm() = 0;
 };
 
 }  // namespace tockly::windows

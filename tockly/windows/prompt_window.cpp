@@ -17,11 +17,19 @@ PromptWindow::PromptWindow(const Services& services)
       announcer_(services.announcer),
       options_(services.options) {
     Command1.visible = false;
+    snooze_button.visible = false;
+    acknowledge_button.visible = false;
 }
 
 void PromptWindow::set_Tag(std::string mode) {
     if (mode == tag_) return;
     tag_ = std::move(mode);
+    // In the alarm mode the two buttons take the place of the date and lunar lines.
+    const bool alarm = alarm_number().has_value();
+    snooze_button.visible = alarm;
+    acknowledge_button.visible = alarm;
+    Label1[2].visible = !alarm;
+    Label1[3].visible = !alarm;
     taps.tell([this](PromptWindowTap& tap) { tap.mode_changed(tag_); });
 }
 
@@ -53,6 +61,7 @@ std::string PromptWindow::status_text(const std::string& minutes,
                                       const std::string& seconds) const {
     if (tag_ == mode::kIdle) return mode::kIdle;
     if (tag_ == mode::kChime) return " *整点报时* ";
+    if (tag_ == mode::kMissed) return alarm_text();
     if (tag_.find(mode::kAlarmPrefix) != std::string::npos) {
         return " *" + tag_ + "* " + alarm_text();
     }
@@ -106,6 +115,40 @@ void PromptWindow::Command1_Click() {
         announcer_.bofang_shijian(sound::announce::kShutdownCancelled);
     }
     set_Tag(mode::kIdle);
+}
+
+std::optional<int> PromptWindow::alarm_number() const {
+    const std::string_view prefix = mode::kAlarmPrefix;
+    if (!tag_.starts_with(prefix) || tag_.size() == prefix.size()) return std::nullopt;
+    int number = 0;
+    for (const char c : std::string_view(tag_).substr(prefix.size())) {
+        if (c < '0' || c > '9') return std::nullopt;
+        number = number * 10 + (c - '0');
+        if (number > model::kSlotCount) return std::nullopt;
+    }
+    return number;
+}
+
+void PromptWindow::snooze_Click() {
+    const std::optional<int> number = alarm_number();
+    if (!number) return;
+    // Counted from the press, not from the end of the stop's wait.
+    if (delegate_) delegate_->snooze_alarm(*number);
+    dismiss_alarm();
+}
+
+void PromptWindow::acknowledge_Click() {
+    if (!alarm_number()) return;
+    dismiss_alarm();
+    if (delegate_) delegate_->acknowledge_alarm();
+}
+
+void PromptWindow::dismiss_alarm() {
+    // Without its step the spoken time does not go on to its next clip after the stop.
+    sound_.Mp3Play1.Tag.clear();
+    sound_.tingzhi_shengyin("Mp3Play1");
+    set_Tag(mode::kIdle);
+    close_request();
 }
 
 void PromptWindow::touming(int value) {

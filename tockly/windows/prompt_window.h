@@ -6,6 +6,7 @@
 // the screen and forwards clicks; taps learn about every visible change.
 
 #include <array>
+#include <optional>
 #include <string>
 
 #include "tockly/model/reminder_settings.h"
@@ -45,7 +46,7 @@ class PromptWindow : public PromptDisplay {
     explicit PromptWindow(const Services& services);
 
     // Display mode.
-    const std::string& Tag() const { return tag_; }
+    const std::string& Tag() const override { return tag_; }
     void set_Tag(std::string mode) override;
     // The fired alarm's prompt text, appended to the status line in the alarm mode (kept in
     // the status line's tag).
@@ -60,6 +61,12 @@ class PromptWindow : public PromptDisplay {
     // The hint line, shown while the action button is hidden.
     ui::Label Label2{"提示：双击可以关闭该提示窗口"};
     ui::Button Command1{kCancelShutdownCaption};
+    // Shown in the alarm mode only: put the alarm off, or be done with it. Both stop the sound
+    // and close the window; the context menu has the same two items.
+    ui::Button snooze_button{kSnoozeCaption};
+    ui::Button acknowledge_button{kAcknowledgeCaption};
+    // The alarm's number in the alarm mode.
+    std::optional<int> alarm_number() const;
 
     bool visible() const override { return visible_; }
     void show() override { set_visible(true); }
@@ -70,6 +77,8 @@ class PromptWindow : public PromptDisplay {
     // Double-click on the window or "关闭提示窗口(&G)": hides it unless a shutdown is pending.
     void close_request();
     void Command1_Click();
+    void snooze_Click();
+    void acknowledge_Click();
     // Constant alpha; values outside 25-255 become 255.
     void touming(int value) override;
     // Context menu entry `index` of the transparency list (0-9; 10 is the separator).
@@ -98,6 +107,8 @@ class PromptWindow : public PromptDisplay {
 
   private:
     void set_visible(bool visible);
+    // Stops the alarm's sound and closes the window.
+    void dismiss_alarm();
     std::string status_text(const std::string& minutes, const std::string& seconds) const;
 
     platform::Clock& clock_;

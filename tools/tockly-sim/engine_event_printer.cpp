@@ -10,6 +10,14 @@ void EngineEventPrinter::chime_fired() {
     printer_.print("fire chime");
 }
 
+void EngineEventPrinter::alarm_missed(int number, const std::string& hour_minute) {
+    printer_.print("missed slot " + std::to_string(number) + " " + hour_minute);
+}
+
+void EngineEventPrinter::alarm_snoozed(int number, const std::string& time) {
+    printer_.print("snooze slot " + std::to_string(number) + " " + time);
+}
+
 void EngineEventPrinter::shutdown_state_changed(const std::string& state) {
     printer_.print("shutdown-state " + (state.empty() ? std::string("(none)") : state));
 }
@@ -20,7 +28,12 @@ void EngineEventPrinter::quit_requested() {
 }
 
 void EngineEventPrinter::tip_changed(const std::string& tip) {
-    if (show_tip_) printer_.print("tip " + tip);
+    if (!show_tip_) return;
+    // One event a line: the tip's own line break is written as " | ".
+    std::string shown = tip;
+    for (size_t at = shown.find('\n'); at != std::string::npos; at = shown.find('\n', at))
+        shown.replace(at, 1, " | ");
+    printer_.print("tip " + shown);
 }
 
 void EngineEventPrinter::mode_changed(const std::string& mode) {

@@ -22,6 +22,8 @@ class EngineEventPrinter : public engine::EngineTap,
 
     void alarm_fired(int number) override;
     void chime_fired() override;
+    void alarm_missed(int number, const std::string& hour_minute) override;
+    void alarm_snoozed(int number, const std::string& time) override;
     void shutdown_state_changed(const std::string& state) override;
     void quit_requested() override;
     void tip_changed(const std::string& tip) override;

@@ -15,12 +15,7 @@ namespace {
 constexpr int kBadArguments = 2;
 
 int fail(const std::string& why) {
-    std::fprintf(stderr,
-                 "tockly-sim: %s。用法：tockly-sim --start \"YYYY-MM-DD HH:MM:SS\" --seconds N "
-                 "[--settings 文件] [--program-dir 文件夹] [--packs 名称,...] "
-                 "[--clip-seconds 秒] [--show-tip] [--at \"HH:MM:SS\" press-action|announce-now|"
-                 "stop-custom|tray-exit|toggle-prompt|prompt-close|hotkey-down|double-click]...\n",
-                 why.c_str());
+    std::fprintf(stderr, "tockly-sim: %s。用法：%s\n", why.c_str(), tockly::sim::kSimUsage);
     return kBadArguments;
 }
 
@@ -28,9 +23,13 @@ int fail(const std::string& why) {
 
 int main(int argc, char** argv) {
     common::prepare_console_output();
+    const std::vector<std::string> args = common::utf8_arguments(argc, argv);
+    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+        std::printf("用法：%s\n", tockly::sim::kSimUsage);
+        return 0;
+    }
     std::string error;
-    const auto arguments =
-        tockly::sim::parse_sim_arguments(common::utf8_arguments(argc, argv), error);
+    const auto arguments = tockly::sim::parse_sim_arguments(args, error);
     if (!arguments) return fail(error);
     std::optional<std::string> settings;
     if (arguments->settings_path) {

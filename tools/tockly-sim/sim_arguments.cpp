@@ -66,7 +66,25 @@ std::optional<UserAction> parse_action(std::string_view text) {
     if (text == "prompt-close") return UserAction::kPromptClose;
     if (text == "hotkey-down") return UserAction::kHotkeyDown;
     if (text == "double-click") return UserAction::kDoubleClick;
+    if (text == "stall") return UserAction::kStall;
+    if (text == "sleep") return UserAction::kSleep;
+    if (text == "set-clock") return UserAction::kSetClock;
+    if (text == "snooze") return UserAction::kSnooze;
+    if (text == "acknowledge") return UserAction::kAcknowledge;
     return std::nullopt;
+}
+
+bool takes_value(UserAction action) {
+    return action == UserAction::kStall || action == UserAction::kSleep ||
+           action == UserAction::kSetClock;
+}
+
+// The value after a stall, a sleep or a clock setting; nothing when it does not fit.
+std::optional<std::int64_t> action_amount(UserAction action, std::string_view text) {
+    if (action == UserAction::kSetClock) return parse_start(text);
+    const auto seconds = parse_count(text);
+    if (!seconds || *seconds > kMaxSeconds) return std::nullopt;
+    return *seconds * 1000;
 }
 
 std::optional<std::vector<std::string>> parse_packs(std::string_view text) {
@@ -84,6 +102,13 @@ std::optional<std::vector<std::string>> parse_packs(std::string_view text) {
 }
 
 }  // namespace
+
+const char* const kSimUsage =
+    "tockly-sim --start \"YYYY-MM-DD HH:MM:SS\" --seconds N [--settings 文件] "
+    "[--program-dir 文件夹] [--packs 名称,...] [--clip-seconds 秒] [--show-tip] "
+    "[--at \"HH:MM:SS\" press-action|announce-now|stop-custom|tray-exit|toggle-prompt|"
+    "prompt-close|hotkey-down|double-click|snooze|acknowledge|stall 秒|sleep 秒|"
+    "set-clock \"YYYY-MM-DD HH:MM:SS\"]...";
 
 std::optional<SimArguments> parse_sim_arguments(const std::vector<std::string>& args,
                                                 std::string& error) {
@@ -104,7 +129,12 @@ std::optional<SimArguments> parse_sim_arguments(const std::vector<std::string>& 
             parsed.show_tip = true;
             continue;
         }
-        const size_t values = option == "--at" ? 2 : 1;
+        size_t values = option == "--at" ? 2 : 1;
+        std::optional<UserAction> action;
+        if (option == "--at" && i + 2 < args.size()) {
+            action = parse_action(args[i + 2]);
+            if (action && takes_value(*action)) values = 3;
+        }
         if (i + values >= args.size()) return fail(option + " 后面缺少参数");
         const std::string& value = args[i + 1];
         if (option == "--start") {
@@ -132,10 +162,19 @@ std::optional<SimArguments> parse_sim_arguments(const std::vector<std::string>& 
             parsed.clip_ms = *clip_ms;
         } else if (option == "--at") {
             const auto time = parse_time(value);
-            const auto action = parse_action(args[i + 2]);
             if (!time) return fail("时间“" + value + "”应写成 HH:MM:SS");
             if (!action) return fail("不认识的操作“" + args[i + 2] + "”");
-            parsed.actions.push_back({*time, *action});
+            std::int64_t amount = 0;
+            if (takes_value(*action)) {
+                const auto parsed_amount = action_amount(*action, args[i + 3]);
+                if (!parsed_amount) {
+                    return fail(*action == UserAction::kSetClock
+                                    ? "时钟“" + args[i + 3] + "”应写成 YYYY-MM-DD HH:MM:SS"
+                                    : "秒数“" + args[i + 3] + "”应是 0 到 2678400 之间的整数");
+                }
+                amount = *parsed_amount;
+            }
+            parsed.actions.push_back({*time, *action, amount});
         }
         i += values;
     }

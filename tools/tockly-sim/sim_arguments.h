@@ -17,11 +17,17 @@ enum class UserAction {
     kPromptClose,   // a double-click on the prompt window
     kHotkeyDown,    // the chosen hotkey is held at that moment
     kDoubleClick,   // a double-click on the main window's background
+    kStall,         // the UI thread is blocked for `amount_ms`: no tick runs, the clock goes on
+    kSleep,         // the computer sleeps for `amount_ms`, then resumes
+    kSetClock,      // the clock is set to `amount_ms` (since 1899-12-30 00:00)
+    kSnooze,        // the prompt window's "稍后提醒"
+    kAcknowledge,   // the prompt window's "知道了"
 };
 
 struct TimedAction {
     std::int64_t ms_of_day;
     UserAction action;
+    std::int64_t amount_ms = 0;
 };
 
 struct SimArguments {
@@ -35,6 +41,9 @@ struct SimArguments {
     // Also print "tip TEXT" each time the tray tip changes.
     bool show_tip = false;
 };
+
+// The command line's form, for --help and after an error.
+extern const char* const kSimUsage;
 
 // The command line, or a one-line explanation in `error` of what is wrong with it.
 std::optional<SimArguments> parse_sim_arguments(const std::vector<std::string>& args,

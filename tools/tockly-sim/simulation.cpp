@@ -48,10 +48,10 @@ Simulation::Simulation(const SimArguments& arguments, std::optional<std::string>
       player1_(clock_, queue_, 1, existing_files_play(files_, arguments.clip_ms)),
       player2_(clock_, queue_, 2, existing_files_play(files_, arguments.clip_ms)),
       events_(printer_, arguments.show_tip),
-      app_({clock_,           player1_,  player2_,       volume_,       power_,       files_,
-            message_box_,     pump_,     keyboard_,      calendar_,     screen_,      registry_,
-            single_instance_, browser_,  keyboard_hook_, popup_window_, file_dialog_, http_,
-            system_time_,     Moonleaf2_}) {
+      app_({clock_,           player1_,   player2_,       volume_,       power_,       files_,
+            message_box_,     pump_,      keyboard_,      calendar_,     screen_,      registry_,
+            single_instance_, browser_,   keyboard_hook_, popup_window_, file_dialog_, http_,
+            system_time_,     Moonleaf2_, wake_timer_}) {
     clock_.date_style = platform::FakeClock::DateStyle::kDashes;
     printer_.set_program_dir(sound::programDir(files_));
     player1_.set_listener(&events_);
@@ -73,6 +73,16 @@ void Simulation::start_up() {
 
 void Simulation::perform(UserAction action) {
     switch (action) {
+        case UserAction::kSnooze:
+            app_.Form2.snooze_Click();
+            break;
+        case UserAction::kAcknowledge:
+            app_.Form2.acknowledge_Click();
+            break;
+        case UserAction::kStall:
+        case UserAction::kSleep:
+        case UserAction::kSetClock:
+            break;  // moves the time line, see run
         case UserAction::kPressAction:
             app_.Form2.Command1_Click();
             break;
@@ -109,19 +119,32 @@ void Simulation::hold_hotkey() {
 void Simulation::run() {
     start_up();
     std::vector<bool> done(arguments_.actions.size(), false);
-    const std::int64_t end = arguments_.start_ms + arguments_.seconds * 1000;
-    for (std::int64_t step = arguments_.start_ms + kStepMs; step <= end && !events_.quit();
-         step += kStepMs) {
+    // The run lasts its seconds of elapsed time, whatever the clock is set to on the way.
+    const std::int64_t length = arguments_.seconds * 1000;
+    std::int64_t step = arguments_.start_ms;
+    for (std::int64_t elapsed = kStepMs; elapsed <= length && !events_.quit(); elapsed += kStepMs) {
+        step += kStepMs;
         // Player reports due at this moment come before the timers of this moment.
         queue_.deliver_until(step);
         if (events_.quit()) break;
         // A user's click is handled between two timer messages.
         for (size_t i = 0; i < done.size(); ++i) {
-            if (done[i] || arguments_.actions[i].ms_of_day != platform::FakeClock::ms_of_day(step))
-                continue;
+            const TimedAction& action = arguments_.actions[i];
+            if (done[i] || action.ms_of_day != platform::FakeClock::ms_of_day(step)) continue;
             done[i] = true;
-            perform(arguments_.actions[i].action);
+            if (action.action == UserAction::kStall || action.action == UserAction::kSleep) {
+                // No timer message is handled meanwhile; the next tick comes late.
+                step += action.amount_ms;
+                elapsed += action.amount_ms;
+                queue_.deliver_until(step);
+            } else if (action.action == UserAction::kSetClock) {
+                step = action.amount_ms;
+                clock_.set_ms(step);
+            } else {
+                perform(action.action);
+            }
         }
+        if (elapsed > length || events_.quit()) break;
         app_.Timer1_Timer();
         app_.Timer2_Timer();
         app_.Form2.refresh();

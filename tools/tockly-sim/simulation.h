@@ -12,6 +12,7 @@
 #include "tockly/platform/fakes/fake_popup_window_service.h"
 #include "tockly/platform/fakes/fake_services.h"
 #include "tockly/platform/fakes/fake_shell_services.h"
+#include "tockly/platform/fakes/fake_wake_timer.h"
 #include "tockly/platform/fakes/lunar_calendar_control.h"
 #include "tockly/shell/tockly_app.h"
 #include "tools/tockly-sim/engine_event_printer.h"
@@ -65,6 +66,7 @@ class Simulation {
     platform::FakeWebBrowser browser_;
     platform::NoKeyboardHook keyboard_hook_;
     platform::FakePopupWindowService popup_window_;
+    platform::FakeWakeTimer wake_timer_;
     EngineEventPrinter events_;
     shell::TocklyApp app_;
 };

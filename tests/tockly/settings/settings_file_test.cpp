@@ -109,7 +109,7 @@ TEST_F(SettingsFileTest, SaveThenLoadReproducesEveryStoredField) {
 
 TEST_F(SettingsFileTest, FileOnDiskIs525CrLfLinesInCodePage936) {
     settings.slots[0].dingshi_text.set_text("万事如意");
-    settings.options.Check3[model::option::kShowNews].set_value(1);
+    settings.options.ring_until_heard.set_value(1);
     save_settings(settings, prompt, files, boxes, kTitle);
     const std::string& bytes = files.files.at(kPath);
     EXPECT_EQ(bytes.substr(bytes.size() - 17), "0\r\n23:00\r\n07:00\r\n");
@@ -355,8 +355,27 @@ TEST_F(SettingsFileTest, SavingOverLinesALoadCouldNotUseKeepsTheOldFileAsBak) {
 }
 
 TEST_F(SettingsFileTest, LinesAfter525AreIgnored) {
-    load(file_with({{519, "1"}}) + "1\r\n2\r\n");
+    load(file_with({{519, "1"}, {522, "1"}}) + "1\r\n2\r\n");
     EXPECT_EQ(settings.options.Check3[model::option::kShowNews].value(), 1);
+    EXPECT_EQ(settings.options.ring_until_heard.value(), 1);
+}
+
+TEST_F(SettingsFileTest, AlarmCareLinesReadTheirDefaultsFromAnOlderOrOddFile) {
+    model::AppOptions& options = settings.options;
+    const auto read = [&options] {
+        return std::to_string(options.wake_computer.value()) + " " +
+               std::to_string(options.snooze_length_minutes()) + " " +
+               std::to_string(options.ring_until_heard.value());
+    };
+    load(file_with({{520, "1"}, {521, "30"}, {522, "1"}}));
+    EXPECT_EQ(read(), "1 30 1");
+    // The program before these lines wrote 519.
+    load(file_with({{520, "1"}, {521, "30"}, {522, "1"}}, 519));
+    EXPECT_EQ(read(), "0 5 0");
+    load(file_with({{520, "2"}, {521, "7"}, {522, "是"}}));
+    EXPECT_EQ(read(), "0 5 0");
+    load(file_with({{521, "10"}}));
+    EXPECT_EQ(read(), "0 10 0");
 }
 
 // A file of an older version ends at line 519; damaged times fall back to the defaults.

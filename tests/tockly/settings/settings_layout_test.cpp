@@ -54,8 +54,7 @@ SettingsLines expected_lines() {
     }
     at(409) = "1", at(410) = "0", at(411) = "1", at(412) = "13", at(413) = "0";
     at(414) = "5000", at(415) = "1234", at(416) = "128", at(417) = "1";
-    at(518) = "37", at(519) = "0";
-    at(520) = "0", at(521) = "5", at(522) = "0";
+    at(518) = "37", at(519) = "0", at(520) = "1", at(521) = "15", at(522) = "1";
     at(523) = "1", at(524) = "22:30", at(525) = "06:05";
     return lines;
 }
@@ -94,6 +93,9 @@ void set_values(model::ReminderSettings& s, FakePromptPlacement& prompt) {
     s.options.Check3[option::kShowNews].set_value(0);
     s.options.Slider1.set_value(128);
     s.options.Slider2.set_value(37);
+    s.options.wake_computer.set_value(1);
+    s.options.snooze_minutes.set_list_index(2);
+    s.options.ring_until_heard.set_value(1);
     prompt.move(prompt.screen_width() - 5000, 1234);
 }
 

@@ -34,6 +34,9 @@ check "${start[@]}" --seconds 5 --at 06:45:00
 check "${start[@]}" --seconds 5 --at 6:45:00 press-action
 check "${start[@]}" --seconds 5 --at 06:45:00 dance
 check "${start[@]}" --seconds 5 --packs "a,,b"
+check "${start[@]}" --seconds 5 --at 06:45:00 stall
+check "${start[@]}" --seconds 5 --at 06:45:00 sleep 1.5
+check "${start[@]}" --seconds 5 --at 06:45:00 set-clock "2010-02-30 06:00:00"
 check "${start[@]}" --seconds 5 --settings "$work/no such file"
 check "${start[@]}" --seconds 5 --settings "$work"
 check "${start[@]}" --seconds 5 --program-dir "$work/missing"

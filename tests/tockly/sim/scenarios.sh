@@ -248,5 +248,71 @@ cat >"$work/night.expected" <<'LINES'
 07:00:00.000 status  *整点报时* 
 LINES
 expect "quiet hours across midnight" "$work/night.expected" "$work/night.out"
+# Never missing an alarm: each case keeps the lines that tell what fired, was missed or put off.
+decisions() {  # OUTPUT-FILE
+  grep -E ' (fire|missed|snooze) | message 错过| shutdown-state | exitwindows | hide prompt' "$1"
+}
+
+# A 3 s stall of the UI thread across the due second: the alarm fires once, late.
+# shellcheck disable=SC2046
+make_settings "$work/stall" $(slot_lines 12 6 45 0 每天 起床了) 518=100
+"$sim" --start "2010-05-01 06:44:58" --seconds 20 --settings "$work/stall" \
+  --at 06:44:59 stall 3 >"$work/stall.out"
+decisions "$work/stall.out" >"$work/stall.events"
+echo "06:45:02.000 fire slot 12" >"$work/stall.expected"
+expect "a stall across the due second fires once, late" "$work/stall.expected" "$work/stall.events"
+
+# A 2-hour sleep over a shutdown alarm: the alarm is told, no shutdown starts.
+# shellcheck disable=SC2046
+make_settings "$work/sleep" $(slot_lines 3 22 0 1 每天 该睡觉了) 518=50
+"$sim" --start "2010-05-01 21:59:00" --seconds 7300 --settings "$work/sleep" \
+  --at 21:59:30 sleep 7200 >"$work/sleep.out"
+decisions "$work/sleep.out" >"$work/sleep.events"
+cat >"$work/sleep.expected" <<'LINES'
+23:59:30.000 missed slot 3 22:00
+23:59:30.000 message 错过的定时：定时3 22:00 该睡觉了
+LINES
+expect "a sleep over an alarm tells it and starts no shutdown" "$work/sleep.expected" "$work/sleep.events"
+
+# The clock set back over a minute that already fired: slot 1 fires in between (so the
+# five-second guard is no help), slot 12 does not fire twice.
+# shellcheck disable=SC2046
+make_settings "$work/back" $(slot_lines 12 6 45 0 每天 起床了) $(slot_lines 1 6 44 0 每天 洗漱) 518=100
+"$sim" --start "2010-05-01 06:44:58" --seconds 120 --settings "$work/back" \
+  --at 06:45:20 set-clock "2010-05-01 06:43:55" >"$work/back.out"
+decisions "$work/back.out" >"$work/back.events"
+cat >"$work/back.expected" <<'LINES'
+06:45:00.000 fire slot 12
+06:44:00.000 fire slot 1
+LINES
+expect "a clock set back over a fired minute fires nothing twice" "$work/back.expected" "$work/back.events"
+
+# 稍后提醒 one second after the alarm: it fires again five minutes after the press; 知道了 closes.
+# shellcheck disable=SC2046
+make_settings "$work/snooze" $(slot_lines 12 6 45 0 每天 起床了) 518=100 521=5
+"$sim" --start "2010-05-01 06:44:58" --seconds 320 --settings "$work/snooze" \
+  --at 06:45:01 snooze --at 06:50:03 acknowledge >"$work/snooze.out"
+decisions "$work/snooze.out" >"$work/snooze.events"
+cat >"$work/snooze.expected" <<'LINES'
+06:45:00.000 fire slot 12
+06:45:01.000 snooze slot 12 06:50:01
+06:45:01.000 hide prompt
+06:50:01.000 fire slot 12
+06:50:03.000 hide prompt
+LINES
+expect "snooze fires again after its minutes" "$work/snooze.expected" "$work/snooze.events"
+
+# The tray tip's second line names the next alarm.
+"$sim" --start "2010-05-01 06:40:00" --seconds 1 --settings "$work/snooze" --show-tip |
+  grep -m1 -c ' tip .* | 下一个定时：今天 06:45 起床了$' >"$work/next"
+echo 1 >"$work/next.expected"
+expect "the tray tip names the next alarm" "$work/next.expected" "$work/next"
+
+if "$sim" --help >"$work/help.out" && grep -q -- '--at' "$work/help.out"; then
+  echo "ok: --help prints the usage"
+else
+  echo "FAIL: --help"
+  failures=$((failures + 1))
+fi
 
 exit "$failures"

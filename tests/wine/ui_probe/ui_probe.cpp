@@ -7,7 +7,8 @@
 //   ID | tray-menu ITEM | sleep MS | place SEL (its screen rectangle: left top width height) |
 //   on-top (no other window covers it) | mouse-pick SEL ITEM (opens a drop-down
 //   list and clicks the entry) | row-place SEL N (the same as place of a list view's row N,
-//   from 0) | hold PATH MS (keeps a file open without sharing)
+//   from 0) | hold PATH MS (keeps a file open without sharing) |
+//   send MESSAGE WPARAM (a message as the system sends it, numbers in C notation)
 // SEL is a selector (window_finder.h); window commands pick the top-level window that the
 // control commands search, `within SEL` narrows the search to one control's descendants.
 #include <windows.h>
@@ -108,7 +109,7 @@ int Probe::arity(const std::wstring& command) {
         {L"type", 2},        {L"key", 1},         {L"command", 1},        {L"tray-open", 0},
         {L"menu-pick", 1},   {L"sleep", 1},       {L"memory", 0},         {L"within", 1},
         {L"place", 1},       {L"on-top", 0},      {L"mouse-pick", 2},     {L"row-place", 2},
-        {L"hold", 2}};
+        {L"hold", 2},        {L"send", 2}};
     const auto found = kArity.find(command);
     return found == kArity.end() ? -1 : found->second;
 }
@@ -209,6 +210,15 @@ Outcome Probe::run(const std::wstring& command, const Arguments& a) {
     if (command == L"command") {
         ::PostMessageW(window_, WM_COMMAND, MAKEWPARAM(std::stoi(a[0]), 0), 0);
         return ok(L"command " + a[0]);
+    }
+    if (command == L"send") {
+        // As the system sends its broadcasts: the answer comes once the window handled it.
+        DWORD_PTR answer = 0;
+        const bool handled =
+            ::SendMessageTimeoutW(window_, static_cast<UINT>(std::stoul(a[0], nullptr, 0)),
+                                  std::stoul(a[1], nullptr, 0), 0, SMTO_ABORTIFHUNG, 5000,
+                                  &answer) != 0;
+        return handled ? ok(L"sent " + a[0] + L" " + a[1]) : fail(L"no answer to " + a[0]);
     }
     if (command == L"tray-open") return done(open_tray_menu(window_), L"menu open");
     if (command == L"wait-text") {

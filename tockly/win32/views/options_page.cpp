@@ -44,6 +44,12 @@ void build_options_page(Panel& page, model::AppOptions& options,
                 break;
         }
     }
+    // The alarm options in two rows below the others, the snooze list beside its caption.
+    const int next = static_cast<int>(options.Check3.size());
+    page.add<CheckBinding>(row(next, kLeft, kBoxWidth), options.wake_computer);
+    page.add<CheckBinding>(row(next, kSecondColumn, kSecondWidth), options.ring_until_heard);
+    page.add<LabelBinding>(row(next + 1, kLeft, kBoxWidth), options.snooze_caption);
+    page.add<ListBinding>(row(next + 1, kSecondColumn, 120), options.snooze_minutes);
 }
 
 }  // namespace tockly::win32

@@ -25,6 +25,8 @@ enum MenuCommand : int {
     kTransparencyFirst = 100,  // 100-110: the ten steps and their separator
     kLayerFirst = 200,         // 200, 201
     kClose = 300,
+    kSnooze = 400,
+    kAcknowledge = 401,
 };
 
 // Text line places at 96 DPI, inside a window of the picture's size; the last one is shared by
@@ -33,6 +35,9 @@ constexpr std::array<int, 4> kLineTops = {8, 32, 62, 86};
 constexpr std::array<int, 4> kLineHeights = {22, 28, 22, 22};
 constexpr int kBottomHeight = 26;
 constexpr int kMargin = 6;
+// The alarm buttons: from the top of the date line, side by side.
+constexpr int kAlarmButtonsTop = 60;
+constexpr int kAlarmButtonHeight = 30;
 
 void append(HMENU menu, int command, const std::string& caption) {
     if (caption == "-") {
@@ -61,11 +66,16 @@ PromptWindowView::PromptWindowView(windows::PromptWindow& model, Handlers handle
     hint_ = std::make_unique<LabelBinding>(hwnd(), LogicalRect{}, model_.Label2, SS_OWNERDRAW);
     button_ = std::make_unique<ButtonBinding>(hwnd(), LogicalRect{}, model_.Command1,
                                               [this] { model_.Command1_Click(); });
+    snooze_ = std::make_unique<ButtonBinding>(hwnd(), LogicalRect{}, model_.snooze_button,
+                                              [this] { model_.snooze_Click(); });
+    acknowledge_ = std::make_unique<ButtonBinding>(hwnd(), LogicalRect{}, model_.acknowledge_button,
+                                                   [this] { model_.acknowledge_Click(); });
     layout();
 }
 
 void PromptWindowView::start_refresh() {
-    ::SetTimer(hwnd(), kRefreshTimer, kRefreshMs, nullptr);
+    refresh_started_ = true;
+    sync();
 }
 
 bool PromptWindowView::over_hint(LPARAM point) const {
@@ -203,6 +213,16 @@ void PromptWindowView::layout() {
     ::SetWindowPos(button_->hwnd(), nullptr, (width - button_width) / 2, bottom, button_width,
                    scaled(kBottomHeight, dpi_), SWP_NOZORDER | SWP_NOACTIVATE);
     ::SendMessageW(button_->hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
+    const int alarm_width = (width - 3 * margin) / 2;
+    int left = margin;
+    for (ButtonBinding* alarm_button : {snooze_.get(), acknowledge_.get()}) {
+        ::SetWindowPos(alarm_button->hwnd(), nullptr, left, scaled(kAlarmButtonsTop, dpi_),
+                       alarm_width, scaled(kAlarmButtonHeight, dpi_),
+                       SWP_NOZORDER | SWP_NOACTIVATE);
+        ::SendMessageW(alarm_button->hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()),
+                       TRUE);
+        left += alarm_width + margin;
+    }
     shown_rect_ = {};
 }
 
@@ -233,9 +253,22 @@ void PromptWindowView::store_position() {
 }
 
 void PromptWindowView::sync() {
+    const bool refresh = refresh_started_ && model_.visible();
+    if (refresh != refreshing_) {
+        refreshing_ = refresh;
+        if (refresh) {
+            // What it shows is brought up to date before it appears.
+            model_.refresh();
+            ::SetTimer(hwnd(), kRefreshTimer, kRefreshMs, nullptr);
+        } else {
+            ::KillTimer(hwnd(), kRefreshTimer);
+        }
+    }
     for (auto& line : lines_) line->sync();
     hint_->sync();
     button_->sync();
+    snooze_->sync();
+    acknowledge_->sync();
 
     const RECT wanted{pixels_from_twips(model_.Left, dpi_), pixels_from_twips(model_.Top, dpi_),
                       pixels_from_twips(model_.Left + model_.Width, dpi_),
@@ -271,6 +304,11 @@ void PromptWindowView::sync() {
 void PromptWindowView::show_context_menu() {
     menu_shown_for_press_ = true;
     common::win32::UniqueMenu menu(::CreatePopupMenu());
+    if (model_.snooze_button.visible) {
+        append(menu.get(), kSnooze, windows::kSnoozeCaption);
+        append(menu.get(), kAcknowledge, windows::kAcknowledgeCaption);
+        append(menu.get(), 0, "-");
+    }
     append(menu.get(), kOpenMain, "详细设置(&X)");
     append(menu.get(), 0, "-");
     for (int i = 0; i < windows::kTransparencySteps; ++i)
@@ -299,6 +337,10 @@ void PromptWindowView::run_menu_command(int command) {
         model_.shangceng_Click(command - kLayerFirst);
     } else if (command == kClose) {
         model_.close_request();
+    } else if (command == kSnooze) {
+        model_.snooze_Click();
+    } else if (command == kAcknowledge) {
+        model_.acknowledge_Click();
     }
 }
 

@@ -1,5 +1,6 @@
 // The prompt window Form2 on the screen: borderless, not in the task bar, the size of its
-// background picture, four text lines, the hint line and the action button, layered alpha and
+// background picture, four text lines, the hint line and the action button, in the alarm mode
+// the buttons "稍后提醒" and "知道了" in place of the last two text lines, layered alpha and
 // layer as the model says. It is dragged by its background or a text line, closed (hidden) by a
 // double-click, and offers its context menu under the right button.
 #pragma once
@@ -29,7 +30,8 @@ class PromptWindowView {
     PromptWindowView& operator=(const PromptWindowView&) = delete;
 
     HWND hwnd() const { return window_.get(); }
-    // Starts the 200 ms refresh, which runs from then on, shown or hidden.
+    // Starts the 200 ms refresh, which from then on runs while the window is shown: a hidden
+    // window shows nothing, and an idle program should not wake for it.
     void start_refresh();
     void sync();
     // Uses the picture `name` in `folder` as the background, at the window's resolution; the
@@ -61,8 +63,12 @@ class PromptWindowView {
     std::array<std::unique_ptr<LabelBinding>, 4> lines_;
     std::unique_ptr<LabelBinding> hint_;
     std::unique_ptr<ButtonBinding> button_;
+    std::unique_ptr<ButtonBinding> snooze_;
+    std::unique_ptr<ButtonBinding> acknowledge_;
     UINT dpi_ = kDefaultDpi;
     bool menu_shown_for_press_ = false;
+    bool refresh_started_ = false;
+    bool refreshing_ = false;
     int shown_alpha_ = -1;
     int shown_topmost_ = -1;
     int shown_visible_ = -1;

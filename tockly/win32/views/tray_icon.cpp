@@ -67,6 +67,14 @@ void TrayIcon::icon_changed(bool installed, const std::string& tip) {
     ::Shell_NotifyIconW(NIM_MODIFY, &data);
 }
 
+void TrayIcon::balloon(const std::string& text) {
+    if (!added_) return;
+    NOTIFYICONDATAW data = record(NIF_INFO);
+    ::lstrcpynW(data.szInfo, common::win32::utf16_from_utf8(text).c_str(), ARRAYSIZE(data.szInfo));
+    data.dwInfoFlags = NIIF_INFO;
+    ::Shell_NotifyIconW(NIM_MODIFY, &data);
+}
+
 bool TrayIcon::handle_taskbar_created(UINT message) {
     if (message != taskbar_created_) return false;
     // Explorer restarted and forgot every icon; one that was up comes back.

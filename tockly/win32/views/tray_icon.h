@@ -25,6 +25,7 @@ class TrayIcon final : public shell::TrayIconService {
 
     void icon_changed(bool installed, const std::string& tip) override;
     void menu_requested() override;
+    void balloon(const std::string& text) override;
     // Explorer's restart message; true when `message` was it.
     bool handle_taskbar_created(UINT message);
 
