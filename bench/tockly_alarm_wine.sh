@@ -37,7 +37,8 @@ cd "$folder"
 . "$here/tests/tockly/sim/settings_file.sh"
 
 # The clip's own silence before its sound, in ms, so that it is not counted as lateness.
-lead=$(sox sy/n1 -t dat -r 8000 -c 1 - | awk '!/^;/ && ($2 > 0.02 || $2 < -0.02) { printf "%d", $1 * 1000; exit }')
+lead=$(sox sy/n1 -t dat -r 8000 -c 1 - |
+  awk '!/^;/ && !found && ($2 > 0.02 || $2 < -0.02) { found = 1; printf "%d", $1 * 1000 }')
 
 # The alarms: one each minute from the minute after next, every one with its own slot.
 while [ "$(date +%-S)" -gt 40 ]; do sleep 1; done
@@ -78,7 +79,7 @@ od -An -v -td2 -w2 alarms.raw | awk -v start="$started_ns" -v first="$first" -v 
 
 # Idle CPU: Tockly.exe with the prompt window shown (the last alarm left it so), then hidden,
 # beside notepad, measured over the same seconds.
-"$gui" run "$session" notepad >/dev/null 2>&1 &
+WINE_TIMEOUT=0 "$gui" run "$session" notepad >/dev/null 2>&1 &
 pids+=($!)
 sleep 5
 unix_pid() {  # NAME: the Linux process that runs NAME.exe in this session

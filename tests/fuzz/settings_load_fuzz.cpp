@@ -1,5 +1,5 @@
 // Any bytes as the settings file: loading never crashes or throws, and what it loaded saves
-// as exactly 519 CR LF lines that load back to the same settings.
+// as exactly kSettingsLineCount CR LF lines that load back to the same settings.
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -9,6 +9,7 @@
 #include "tockly/settings/ansi_codec.h"
 #include "tockly/settings/settings_fields.h"
 #include "tockly/settings/settings_file.h"
+#include "tockly/settings/settings_lines.h"
 #include "tockly/settings/settings_storage.h"
 
 namespace {
@@ -51,7 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
         if (bytes[i] == '\r' && (i + 1 == bytes.size() || bytes[i + 1] != '\n')) std::abort();
         line_ends += bytes[i] == '\n';
     }
-    if (line_ends != 519) std::abort();
+    if (line_ends != static_cast<size_t>(tockly::settings_file::kSettingsLineCount)) std::abort();
 
     // Every line of the saved file sets its field, so loading it again must leave each value
     // as it was, but for the characters of a UTF-8 file the code page cannot hold. The prompt
