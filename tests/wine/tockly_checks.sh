@@ -230,9 +230,10 @@ typing)
   probe "${main_window[@]}" activate select class:SysTabControl32 "闹钟定时" \
     check "启用整点报时" 1 sleep 300 >/dev/null || fail "switching the chime on failed"
   # What is typed stays as typed; the page's whole minutes show when the focus leaves the box
-  # and on Enter.
+  # and on Enter. Wine delivers the click through the X server and the keys through its own
+  # queue: the click is given time to land before the keys follow it.
   out=$(probe "${main_window[@]}" mouse-click "$interval" key end key backspace key backspace \
-    key 1 key 5 text "$interval" key tab text "$interval" \
+    key 1 key 5 text "$interval" key tab text "$interval" sleep 300 \
     mouse-click "$interval" key ctrl+a key 7 key . key 9 text "$interval" key enter \
     text "$interval" | grep '^text' | tr '\n' ' ')
   [ "$out" = 'text "15" text "15" text "7.9" text "7" ' ] ||
