@@ -139,8 +139,10 @@ void PromptWindow::snooze_Click() {
 
 void PromptWindow::acknowledge_Click() {
     if (!alarm_number()) return;
-    dismiss_alarm();
+    // The ringing ends first: the stop lets messages run, and a tick meanwhile would start the
+    // sound of an alarm still ringing again.
     if (delegate_) delegate_->acknowledge_alarm();
+    dismiss_alarm();
 }
 
 void PromptWindow::dismiss_alarm() {
