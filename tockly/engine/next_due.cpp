@@ -4,6 +4,7 @@
 
 #include "tockly/engine/slot_schedule.h"
 #include "tockly/model/custom_date.h"
+#include "tockly/model/text_functions.h"
 
 namespace tockly::engine {
 
@@ -12,10 +13,6 @@ namespace {
 // A weekday rule comes round within a week; a lunar date within a lunar year.
 constexpr int kDaysOfWeeklyRules = 8;
 constexpr int kDaysOfCalendarRules = 390;
-
-std::string two_digits(long long n) {
-    return (n < 10 ? "0" : "") + std::to_string(n);
-}
 
 // The days that may hold the slot's next time, from today on.
 std::vector<long> candidate_days(const std::string& rule, const DayRuleServices& rules,
@@ -74,12 +71,13 @@ std::optional<NextDue> next_due(const model::ReminderSettings& settings,
 
 std::string hour_minute_text(double moment) {
     const long long minute = static_cast<long long>(std::floor(moment / 60.0 + 1e-6)) % 1440;
-    return two_digits(minute / 60) + ":" + two_digits(minute % 60);
+    return model::two_digit(std::to_string(minute / 60)) + ":" +
+           model::two_digit(std::to_string(minute % 60));
 }
 
 std::string hour_minute_second_text(double moment) {
     const auto second = static_cast<long long>(std::floor(moment + 1e-6)) % 60;
-    return hour_minute_text(moment) + ":" + two_digits(second);
+    return hour_minute_text(moment) + ":" + model::two_digit(std::to_string(second));
 }
 
 std::string next_due_line(const std::optional<NextDue>& next, double now) {

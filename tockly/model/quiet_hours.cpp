@@ -36,11 +36,7 @@ std::optional<int> quiet_time_minutes(std::string_view text) {
 
 std::string quiet_time_text(std::string_view text, const char* fallback) {
     const int minutes = minutes_or(text, fallback);
-    const auto two_digits = [](int value) {
-        return std::string{static_cast<char>('0' + value / 10),
-                           static_cast<char>('0' + value % 10)};
-    };
-    return two_digits(minutes / 60) + ":" + two_digits(minutes % 60);
+    return two_digit(std::to_string(minutes / 60)) + ":" + two_digit(std::to_string(minutes % 60));
 }
 
 bool in_quiet_hours(const ChimeSettings& chime, const TimeOfDay& time) {

@@ -11,10 +11,6 @@ namespace tockly::pages {
 
 namespace {
 
-std::string two_digits(int n) {
-    return (n < 10 ? "0" : "") + std::to_string(n);
-}
-
 // "07:30", or "每小时 30 分" for the hour entry "全部"; a typed hour or minute that is no
 // number shows as typed.
 std::string time_text(const model::AlarmSlot& slot) {
@@ -25,7 +21,8 @@ std::string time_text(const model::AlarmSlot& slot) {
     if (hour == "全部") return "每小时 " + std::to_string(static_cast<int>(m)) + " 分";
     const double h = model::numeric_value(hour);
     if (!std::isfinite(h) || h != std::floor(h) || h < 0 || h > 23) return hour + ":" + minute;
-    return two_digits(static_cast<int>(h)) + ":" + two_digits(static_cast<int>(m));
+    return model::two_digit(std::to_string(static_cast<int>(h))) + ":" +
+           model::two_digit(std::to_string(static_cast<int>(m)));
 }
 
 }  // namespace
