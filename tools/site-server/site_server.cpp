@@ -134,8 +134,9 @@ class Loop {
         }
     }
 
-    // A client at its limit loses its own connection idle longest; below it, a full server
-    // loses the one idle longest of all. The newcomer is the likeliest to be a real request.
+    // A client at its limit of unanswered connections loses its own one idle longest; below
+    // it, a full server loses the one idle longest of all. The newcomer is the likeliest to be a
+    // real request.
     void make_room_for(const std::string& client) {
         const auto none = connections_.end();
         auto idlest = none, idlest_of_client = none;
@@ -145,7 +146,8 @@ class Loop {
         };
         for (auto it = connections_.begin(); it != none; ++it) {
             keep_idler(idlest, it);
-            if (it->client == client) {
+            // Answered connections only wait for the client's close: they hold up no one.
+            if (it->client == client && it->stage == Connection::Stage::reading) {
                 ++of_client;
                 keep_idler(idlest_of_client, it);
             }
